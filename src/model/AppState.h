@@ -1,0 +1,62 @@
+#pragma once
+// The program's module-level data in one object. The application owns one; tests make their own.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Records.h"
+
+namespace rp {
+
+struct AppState {
+    // Working data and the copies as last saved or opened.
+    RadioData CurRadioData;
+    RadioData FileRadioData;
+    ChannelArray ChannelTable{};
+    ChannelArray FileChannelTable{};
+    ChannelData ChannelClipboard;  // Used says whether it holds a channel
+    ChannelData EditChannel;
+    BankArray EditBankTable{};
+    SignalData EditSignalData;
+    RadioInfo CurRadioInfo;
+
+    // Model and band of the current data.
+    std::string CurModelCode = "6173USD";
+    std::string CurModelName;
+    std::string CurBandText = "UHF(400 - 480 MHz) VHF(136 - 174 MHz)";
+    int CurBandIndex = 0;
+    std::string CurVersionText = "V100";
+    double RxBandLow[2] = {400.0, 136.0};
+    double RxBandHigh[2] = {480.0, 174.0};
+    double TxBandLow[2] = {400.0, 136.0};
+    double TxBandHigh[2] = {480.0, 174.0};
+    double RadioBandLow = 76.0, RadioBandHigh = 108.0;
+    double AMBandLow = 118.0, AMBandHigh = 136.0;
+    std::string RadioModelCode;  // what the radio reported in its identification
+
+    // Files.
+    std::string DataFileName = "new.dat";
+    std::string CommBookFileName = "new.cb";
+    int IsNewData = -1;  // -1 from New or a radio read, 0 once saved or opened
+
+    // Flags that New and the exchange set.
+    int RadioKilled = 0;
+    int RadioFainted = 0;
+    bool GridCopyFlags[3] = {false, false, false};
+    bool NoInitFileFlag = false;
+    int FactoryFresFlag = 0;
+    int ForceFactoryFres = 0;
+
+    // Factory test data.
+    bool TestDataMode = false;
+    std::array<std::uint8_t, 16> TestData{};
+    std::array<std::uint8_t, 16> FileTestData{};
+
+    // Language (1 English, 2 Chinese).
+    int LanguageIndex = 1;
+
+    // Folder of the program: language/ and Init/ are looked for beside it.
+    std::string ProgramDir = ".";
+};
+
+}  // namespace rp

@@ -1,0 +1,152 @@
+#include "model/Values.h"
+#include "model/FixedText.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace rp {
+
+std::string TrimNull(std::string_view s) {
+    std::size_t end = s.size();
+    while (end > 0 && s[end - 1] == ' ') --end;
+    s = s.substr(0, end);
+    const std::size_t nul = s.find('\0');
+    if (nul != std::string_view::npos) s = s.substr(0, nul);
+    return std::string(s);
+}
+
+std::string CutAtNull(std::string_view s) {
+    const std::size_t nul = s.find('\0');
+    return std::string(nul == std::string_view::npos ? s : s.substr(0, nul));
+}
+
+static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::optional<DecimalText> ParseDecimalText(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    s = s.substr(b, e - b);
+    DecimalText r;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) { r.Negative = s[i] == '-'; ++i; }
+    std::string intPart, fracPart;
+    while (i < s.size() && IsDigit(s[i])) intPart.push_back(s[i++]);
+    bool point = false;
+    if (i < s.size() && s[i] == '.') {
+        point = true;
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) fracPart.push_back(s[i++]);
+    }
+    (void)point;
+    if (i != s.size() || (intPart.empty() && fracPart.empty())) return std::nullopt;
+    std::size_t nz = intPart.find_first_not_of('0');
+    r.IntDigits = nz == std::string::npos ? std::string() : intPart.substr(nz);
+    r.FracDigits = fracPart;
+    return r;
+}
+
+bool IsNumericText(std::string_view s) { return ParseDecimalText(s).has_value(); }
+
+std::optional<double> ParseNumber(std::string_view s) {
+    auto d = ParseDecimalText(s);
+    if (!d) return std::nullopt;
+    std::string t = (d->IntDigits.empty() ? std::string("0") : d->IntDigits);
+    if (!d->FracDigits.empty()) t += "." + d->FracDigits;
+    double v = 0;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (res.ec != std::errc()) return std::nullopt;
+    return d->Negative ? -v : v;
+}
+
+std::optional<std::int64_t> ParseScaled(std::string_view s, int decimals, RoundMode mode) {
+    auto d = ParseDecimalText(s);
+    if (!d || decimals < 0 || decimals > 15) return std::nullopt;
+    std::string frac = d->FracDigits;
+    std::string kept = frac.substr(0, std::min<std::size_t>(frac.size(), decimals));
+    kept.append(static_cast<std::size_t>(decimals) - kept.size(), '0');
+    std::string rest = frac.size() > static_cast<std::size_t>(decimals) ? frac.substr(decimals) : std::string();
+    std::string digits = d->IntDigits + kept;
+    if (digits.size() > 18) return std::nullopt;
+    std::int64_t v = 0;
+    for (char c : digits) v = v * 10 + (c - '0');
+    if (!rest.empty() && mode != RoundMode::Truncate) {
+        const char first = rest[0];
+        const bool tailNonZero = rest.find_first_not_of('0', 1) != std::string::npos;
+        bool up = false;
+        if (first > '5') up = true;
+        else if (first == '5') {
+            if (mode == RoundMode::HalfAwayFromZero || tailNonZero) up = true;
+            else up = (v % 2) != 0;  // exactly half: to the even neighbour
+        }
+        if (up) ++v;
+    }
+    return d->Negative ? -v : v;
+}
+
+double RoundHalfEven(double v) {
+    if (!std::isfinite(v)) return v;
+    return std::nearbyint(v);  // the default rounding mode is to nearest, ties to even
+}
+
+template <typename T>
+static std::optional<T> Narrow(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const double r = RoundHalfEven(v);
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
+        r > static_cast<double>(std::numeric_limits<T>::max()))
+        return std::nullopt;
+    return static_cast<T>(r);
+}
+
+std::optional<std::int16_t> ToInt16(double v) { return Narrow<std::int16_t>(v); }
+std::optional<std::uint8_t> ToByte(double v) { return Narrow<std::uint8_t>(v); }
+std::optional<std::int32_t> ToInt32(double v) { return Narrow<std::int32_t>(v); }
+
+std::int16_t ClampInt16(long long v) {
+    if (v < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+    if (v > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(v);
+}
+
+std::uint8_t ClampByte(long long v) {
+    if (v < 0) return 0;
+    if (v > 255) return 255;
+    return static_cast<std::uint8_t>(v);
+}
+
+std::string FormatScaled(std::int64_t scaled, int decimals) {
+    const bool neg = scaled < 0;
+    std::uint64_t u = neg ? static_cast<std::uint64_t>(-(scaled + 1)) + 1 : static_cast<std::uint64_t>(scaled);
+    std::string digits = std::to_string(u);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - decimals, ".");
+    }
+    return neg && u != 0 ? "-" + digits : digits;
+}
+
+std::string FormatFixed(double v, int decimals) {
+    if (!std::isfinite(v)) return "0";
+    if (decimals < 0) decimals = 0;
+    if (decimals > 15) decimals = 15;
+    // The shortest text that reads back as v is what a user thinks the value is; rounding that
+    // text (not the binary value) makes 2.675 show as 2.68.
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    std::string text = res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
+    auto scaled = ParseScaled(text, decimals, RoundMode::HalfAwayFromZero);
+    if (!scaled) return text;
+    return FormatScaled(*scaled, decimals);
+}
+
+std::string FormatPadded(long long v, int width) {
+    std::string s = std::to_string(v < 0 ? -v : v);
+    if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), '0');
+    return v < 0 ? "-" + s : s;
+}
+
+}  // namespace rp

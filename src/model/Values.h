@@ -1,0 +1,45 @@
+#pragma once
+// Number texts and rounding shared by every part of the program.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rp {
+
+// A number as the program accepts it: optional blanks, optional sign, digits with at most one
+// ".", optional blanks. At least one digit. No hex, no exponent, no thousands separators.
+struct DecimalText {
+    bool Negative = false;
+    std::string IntDigits;   // without leading zeros, may be empty
+    std::string FracDigits;  // as typed, may be empty
+};
+std::optional<DecimalText> ParseDecimalText(std::string_view s);
+bool IsNumericText(std::string_view s);
+std::optional<double> ParseNumber(std::string_view s);
+
+enum class RoundMode { Truncate, HalfEven, HalfAwayFromZero };
+
+// The value of a number text times 10^decimals as an exact integer, digits beyond that rounded by
+// mode. Empty when the text is not a number or the result does not fit in 64 bits.
+std::optional<std::int64_t> ParseScaled(std::string_view s, int decimals, RoundMode mode);
+
+// The original's integer conversions: halves go to the even neighbour.
+double RoundHalfEven(double v);
+// Range-checked narrowing; empty when the rounded value does not fit.
+std::optional<std::int16_t> ToInt16(double v);
+std::optional<std::uint8_t> ToByte(double v);
+std::optional<std::int32_t> ToInt32(double v);
+// Narrowing of an integer that has no fallback: clamps instead of wrapping.
+std::int16_t ClampInt16(long long v);
+std::uint8_t ClampByte(long long v);
+
+// Display formats round halves away from zero on the shortest decimal form of the value and
+// always write "." as the separator. decimals 0..15.
+std::string FormatFixed(double v, int decimals);
+// A scaled integer (value × 10^decimals) written with exactly that many decimals.
+std::string FormatScaled(std::int64_t scaled, int decimals);
+// Zero-padded decimal text of a non-negative integer ("Format(n, "000")").
+std::string FormatPadded(long long v, int width);
+
+}  // namespace rp

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/FixedText.h"
+#include "model/Records.h"
+#include "model/Values.h"
+
+using namespace rp;
+using namespace std::string_literals;
+
+TEST(FixedText, AssignPadsWithBlanksAndCuts) {
+    FixedText<6> t;
+    EXPECT_EQ(t.Str(), std::string(6, '\0'));
+    t = "AB";
+    EXPECT_EQ(t.Str(), "AB    ");
+    t = "ABCDEFGH";
+    EXPECT_EQ(t.Str(), "ABCDEF");
+    t = std::string_view("\0", 1);
+    EXPECT_EQ(t.Str(), "\0     "s);
+    EXPECT_EQ(t.Trimmed(), "");
+    t.SetNulTerminated("XY");
+    EXPECT_EQ(t.Str(), "XY\0   "s);
+}
+
+TEST(TrimNull, Table) {
+    struct Case { std::string in, trimmed, cut; };
+    const Case cases[] = {
+        {"AB \0x"s, "AB ", "AB "},
+        {"AB   "s, "AB", "AB   "},
+        {"\0    "s, "", ""},
+        {"A\0B  "s, "A", "A"},
+        {""s, "", ""},
+        {"  A  "s, "  A", "  A  "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TrimNull(c.in), c.trimmed) << c.in;
+        EXPECT_EQ(CutAtNull(c.in), c.cut) << c.in;
+    }
+}
+
+TEST(NumberParser, AcceptsOnlyPlainDecimals) {
+    const char* good[] = {"0", "12", " 145.5 ", "-3", "+4.", ".5", "007", "145.00625"};
+    const char* bad[] = {"", " ", "&H1F", "1e3", "1,000", "1.2.3", "--1", "12a", ".", "+", "0x10", "1 2"};
+    for (auto s : good) EXPECT_TRUE(IsNumericText(s)) << s;
+    for (auto s : bad) EXPECT_FALSE(IsNumericText(s)) << s;
+    EXPECT_DOUBLE_EQ(*ParseNumber(" -2.5 "), -2.5);
+}
+
+TEST(NumberParser, ScaledIsExact) {
+    EXPECT_EQ(*ParseScaled("145.0125", 5, RoundMode::Truncate), 14501250);
+    EXPECT_EQ(*ParseScaled("145.00625", 5, RoundMode::Truncate), 14500625);
+    EXPECT_EQ(*ParseScaled("145.006259", 5, RoundMode::Truncate), 14500625);
+    EXPECT_EQ(*ParseScaled("2.5", 0, RoundMode::HalfEven), 2);
+    EXPECT_EQ(*ParseScaled("3.5", 0, RoundMode::HalfEven), 4);
+    EXPECT_EQ(*ParseScaled("2.51", 0, RoundMode::HalfEven), 3);
+    EXPECT_EQ(*ParseScaled("2.5", 0, RoundMode::HalfAwayFromZero), 3);
+    EXPECT_EQ(*ParseScaled("-2.5", 0, RoundMode::HalfAwayFromZero), -3);
+    EXPECT_FALSE(ParseScaled("99999999999999999999", 0, RoundMode::Truncate));
+}
+
+TEST(Rounding, IntegerConversionsGoToEven) {
+    struct Case { double in; double out; };
+    const Case cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {1.5, 2}, {2.4999, 2}, {2.6, 3}};
+    for (auto c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+TEST(Rounding, NarrowingIsChecked) {
+    EXPECT_EQ(*ToInt16(32767.4), 32767);
+    EXPECT_FALSE(ToInt16(32767.5));  // rounds to 32768
+    EXPECT_FALSE(ToInt16(-40000));
+    EXPECT_EQ(*ToByte(254.5), 254);
+    EXPECT_FALSE(ToByte(255.6));
+    EXPECT_FALSE(ToByte(-1));
+    EXPECT_FALSE(ToInt16(1e300));
+    EXPECT_EQ(ClampInt16(100000), 32767);
+    EXPECT_EQ(ClampByte(-5), 0);
+}
+
+TEST(Rounding, DisplayFormatsRoundHalfAwayAndUseDot) {
+    struct Case { double v; int d; const char* out; };
+    const Case cases[] = {{2.5, 0, "3"},          {-2.5, 0, "-3"},       {2.675, 2, "2.68"},
+                          {145.00625, 4, "145.0063"}, {145.5, 5, "145.50000"}, {0.0, 4, "0.0000"},
+                          {1e-7, 2, "0.00"},       {435, 4, "435.0000"}};
+    for (auto c : cases) EXPECT_EQ(FormatFixed(c.v, c.d), c.out) << c.v;
+    EXPECT_EQ(FormatScaled(14550000, 5), "145.50000");
+    EXPECT_EQ(FormatScaled(5, 5), "0.00005");
+    EXPECT_EQ(FormatPadded(7, 3), "007");
+}
+
+TEST(ChannelNames, NumbersToNamesAndBack) {
+    struct Case { int no; const char* name; };
+    const Case cases[] = {{1, "0"},     {200, "199"}, {201, "PL1"}, {202, "PU1"}, {203, "PL2"},
+                          {204, "PU2"}, {205, "VFO1"}, {206, "VFO2"}, {207, "Unknown"}, {0, "Unknown"},
+                          {-1, "Unknown"}};
+    for (auto c : cases) EXPECT_EQ(GetChannelName(c.no), c.name) << c.no;
+    for (int n = 1; n <= 206; ++n) EXPECT_EQ(GetChannelNoByName(GetChannelName(n)), n);
+    EXPECT_EQ(GetChannelNoByName("abc"), 1);
+    EXPECT_EQ(GetChannelNoByName("99999999999"), 1);
+    EXPECT_EQ(GetChannelNoByName("-5"), 1);
+    EXPECT_EQ(GetChannelNoByName(""), 1);
+}
