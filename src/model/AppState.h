@@ -2,6 +2,7 @@
 // The program's module-level data in one object. The application owns one; tests make their own.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/Records.h"
@@ -54,6 +55,17 @@ struct AppState {
 
     // Language (1 English, 2 Chinese).
     int LanguageIndex = 1;
+
+    // The radio memory image by radio address and the exchange that uses it
+    // (0 idle, 1 read, 2 write, 3 radio information read, 9 factory test).
+    std::array<std::uint8_t, 0x4000> CommImage{};
+    int CommMode = 0;
+    bool WriteAllowed = true;
+    int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
+
+    // Numbered texts of the current language; the shell plugs in the language files. The core
+    // asks for texts through this and never shows a window itself.
+    std::function<std::string(int)> LangText = [](int) { return std::string(); };
 
     // Folder of the program: language/ and Init/ are looked for beside it.
     std::string ProgramDir = ".";
