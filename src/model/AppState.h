@@ -63,6 +63,13 @@ struct AppState {
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 
+    // The serial port of the exchange (a device path such as /dev/ttyUSB0).
+    std::string ComPortName;
+    // The password the user last confirmed; kept until the program ends, never stored.
+    std::string TypedPassWord;
+    // A factory session writes the test block before the programming exchange.
+    bool FactorySession = false;
+
     // Numbered texts of the current language; the shell plugs in the language files. The core
     // asks for texts through this and never shows a window itself.
     std::function<std::string(int)> LangText = [](int) { return std::string(); };
