@@ -9,6 +9,17 @@
 
 namespace rp {
 
+// Address ranges of the image that an exchange steps over, in the order added (ascending).
+struct SkipRange {
+    long Start = 0;
+    long End = 0;  // inclusive
+};
+struct SkipRangeTable {
+    static constexpr int kMaxRanges = 501;
+    std::array<SkipRange, kMaxRanges> Ranges{};
+    int SkipRangeCount = 0;
+};
+
 struct AppState {
     // Working data and the copies as last saved or opened.
     RadioData CurRadioData;
@@ -69,6 +80,17 @@ struct AppState {
     std::string TypedPassWord;
     // A factory session writes the test block before the programming exchange.
     bool FactorySession = false;
+
+    // What the radio reported in its identification besides its model code.
+    int RadioBandIndex = 0;
+    std::string RadioBandText;
+
+    // Ranges the exchange skips and the progress count of the current phase, in blocks.
+    SkipRangeTable SkipRanges;
+    int ProgressCount = 0;
+    int ProgressTotal = 0;
+    long ReadBlockSize = 16;
+    long WriteBlockSize = 16;
 
     // Numbered texts of the current language; the shell plugs in the language files. The core
     // asks for texts through this and never shows a window itself.
