@@ -42,7 +42,8 @@ TEST(ProtocolFrames, BlockFrameCarriesAddressHighFirstAndByteSum) {
 TEST(ProtocolFrames, ReadReplyMustMatchTheRequestExactly) {
     const ByteBuffer good = Block(0x0230);
     EXPECT_TRUE(IsReadReply(good, 0, 0x0230, 16));
-    ByteBuffer shortReply(good.begin(), good.end() - 1);
+    ByteBuffer shortReply(good);
+    shortReply.resize(good.size() - 1);
     ByteBuffer longReply = good;
     longReply.push_back(0x06);
     ByteBuffer badEnd = good;
@@ -144,5 +145,6 @@ TEST(ProtocolFrames, PassWordFromTheBlockAt0040) {
     ByteBuffer bad = MakeBlockFrame(0x0040, data, 16);
     bad[20] ^= 1;
     EXPECT_FALSE(IsPassWordReply(bad, 0));
-    EXPECT_FALSE(IsPassWordReply(ByteBuffer(bad.begin(), bad.begin() + 21), 0));
+    bad.pop_back();
+    EXPECT_FALSE(IsPassWordReply(bad, 0));
 }
