@@ -159,10 +159,11 @@ bool ModComm::ReadRadioInfo() {
 void ModComm::InitBlockRetries() { retryCount_ = kRetriesPerStep; }
 
 bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect) {
-    echo_ = 0;
+    // Each reply is read after the echo of its request, when the line echoes.
+    st_.EchoLength = st_.NoEchoFlag ? 0 : static_cast<int>(frame.size());
     expect_ = expect;
     if (expect != Expect::None) timers_.Start(CommTimerId::WaitTimer, kWaitTimerMs);
-    port_.SetReplyLength(echo_ + replyLength);
+    port_.SetReplyLength(Echo() + replyLength);
     port_.ClearBuffers();
     if (!port_.Write(frame)) {
         // Nothing would ever answer: end now rather than leave the user waiting.
@@ -320,9 +321,9 @@ bool ModComm::CheckRadioModel() {
     bool ok = true;
     bool older = false;
     if (radio == data) {
-        if (radioVersion_ != "V100") {
+        if (st_.RadioVersion != "V100") {
             Message(Bilingual("Version is wrong. Overwrite?", "版本错误。") + "\nPC is V100\nRadio is " +
-                        radioVersion_,
+                        st_.RadioVersion,
                     MsgStyle::OkOnly);
             ok = false;
         }
@@ -371,7 +372,7 @@ bool ModComm::CheckRadioModel() {
 }
 
 void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
-    if (CheckPassWord(buffer, echo_, st_.TypedPassWord)) {
+    if (CheckPassWord(buffer, Echo(), st_.TypedPassWord)) {
         InitBlockRetries();
         NextCommStep(-1);
         return;
@@ -387,7 +388,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
         return;
     }
     st_.TypedPassWord = TrimNull(typed);
-    if (CheckPassWord(buffer, echo_, st_.TypedPassWord)) {
+    if (CheckPassWord(buffer, Echo(), st_.TypedPassWord)) {
         InitBlockRetries();
         SendEndWord();
     } else {
@@ -400,21 +401,21 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
     // Only the reply the current step waits for is taken; anything else is left to the time-out.
     switch (expect_) {
     case Expect::ProgramAck:
-        if (!IsProgramAck(buffer, echo_)) return;
+        if (!IsProgramAck(buffer, Echo())) return;
         timers_.Stop(CommTimerId::WaitTimer);
         expect_ = Expect::None;
         InitBlockRetries();
         NextCommStep(-1);
         return;
     case Expect::Ident: {
-        const auto ident = ParseIdentReply(buffer, echo_);
+        const auto ident = ParseIdentReply(buffer, Echo());
         if (!ident) return;
         timers_.Stop(CommTimerId::WaitTimer);
         expect_ = Expect::None;
         st_.RadioModelCode = ident->ModelCode;
         st_.RadioBandIndex = ident->BandByte;
         st_.RadioBandText = GetBandRangeStr(ident->BandByte);
-        radioVersion_ = ident->Version;
+        st_.RadioVersion = ident->Version;
         st_.RadioKilled = ident->Killed ? -1 : 0;
         st_.RadioFainted = ident->Fainted ? -1 : 0;
         if (CheckRadioModel()) {
@@ -426,17 +427,17 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
         return;
     }
     case Expect::PassWord:
-        if (step_ != CommStep::PassWord || !IsPassWordReply(buffer, echo_)) return;
+        if (step_ != CommStep::PassWord || !IsPassWordReply(buffer, Echo())) return;
         timers_.Stop(CommTimerId::WaitTimer);
         expect_ = Expect::None;
         HandlePassWordReply(buffer);
         return;
     case Expect::ReadBlock:
-        if (!IsReadReply(buffer, echo_, blockAddress_, kReadBlockSize)) return;
+        if (!IsReadReply(buffer, Echo(), blockAddress_, kReadBlockSize)) return;
         timers_.Stop(CommTimerId::WaitTimer);
         expect_ = Expect::None;
-        std::copy(buffer.begin() + static_cast<long>(echo_) + 4,
-                  buffer.begin() + static_cast<long>(echo_) + 4 + kReadBlockSize,
+        std::copy(buffer.begin() + static_cast<long>(Echo()) + 4,
+                  buffer.begin() + static_cast<long>(Echo()) + 4 + kReadBlockSize,
                   st_.CommImage.begin() + blockAddress_);
         if (blockAddress_ == 0x0000) {
             std::copy(st_.CommImage.begin(), st_.CommImage.begin() + 16, st_.TestData.begin());
@@ -447,13 +448,13 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
         NextCommStep(-1);
         return;
     case Expect::WriteAck:
-        if (IsAck(buffer, echo_)) {
+        if (IsAck(buffer, Echo())) {
             timers_.Stop(CommTimerId::WaitTimer);
             expect_ = Expect::None;
             ShowCommProgress();
             InitBlockRetries();
             NextCommStep(-1);
-        } else if (IsNak(buffer, echo_)) {
+        } else if (IsNak(buffer, Echo())) {
             // A refusal uses up the block's retries like a time-out does.
             timers_.Stop(CommTimerId::WaitTimer);
             RetryOrGiveUp();

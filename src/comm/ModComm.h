@@ -98,7 +98,6 @@ public:
     int StartAddress() const { return startAddress_; }
     int RetryCount() const { return retryCount_; }
     bool Active() const { return st_.CommMode != 0; }
-    std::string RadioVersion() const { return radioVersion_; }
 
 private:
     enum class Expect { None, ProgramAck, Ident, PassWord, ReadBlock, WriteAck };
@@ -123,14 +122,13 @@ private:
 
     int step_ = CommStep::Idle;
     Expect expect_ = Expect::None;
-    std::size_t echo_ = 0;  // the line never echoes what we send
     int startAddress_ = 0;
     int blockAddress_ = 0;
     int retryCount_ = kRetriesPerStep;
     int lastPercent_ = 0;
     bool transferStarted_ = false;  // a restart resumes at the current block
+    std::size_t Echo() const { return static_cast<std::size_t>(st_.EchoLength); }
     int modal_ = 0;                 // a dialog is open: the exchange waits
-    std::string radioVersion_;
     // The encoded image of this write, kept so that an older radio's conversion always starts
     // from it, however often the handshake is repeated.
     std::optional<std::array<std::uint8_t, 0x4000>> encodedImage_;
