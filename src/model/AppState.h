@@ -87,7 +87,6 @@ struct AppState {
     int PrintMenuFlag = 0;
     std::string HelpFile;
     int CurChannelNo = 0;
-    std::string RadioPassword;  // as typed by the user for the exchange
     int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place
     // mysetup.ini, section "language".
     std::string SetupIniPath;
