@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/BandText.h"
+#include "model/Banks.h"
+#include "model/NewData.h"
+
 namespace rp {
 
 namespace {
@@ -41,6 +45,22 @@ std::optional<std::string> NormaliseDataFileName(const std::string& chosen) {
     if (EndsWithNoCase(chosen, "fre")) return std::nullopt;
     if (EndsWithNoCase(chosen, ".dat")) return chosen;
     return chosen + ".dat";
+}
+
+bool ApplyModelAndBand(AppState& s, const std::string& modelCode, const std::string& modelName, int bandIndex) {
+    if (!modelCode.empty()) {
+        s.CurModelCode = modelCode;
+        s.CurModelName = modelName;
+    }
+    if (bandIndex == s.CurBandIndex || bandIndex < 0 || bandIndex >= kBandVariants) return false;
+    s.CurBandIndex = bandIndex;
+    s.CurBandText = GetBandRangeStr(bandIndex);
+    ParseFreBandStr(s);
+    // Frequencies of the old band would lie outside the new one.
+    ClearBankData(s.CurRadioData);
+    s.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(s);
+    return true;
 }
 
 bool MainCommands::OfferSave(const std::string& text) {

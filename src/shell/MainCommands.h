@@ -62,6 +62,10 @@ std::string GetFileNameOfPath(const std::string& path);
 // end in it; nothing when the name ends in "fre", which would be the channel file's own name.
 std::optional<std::string> NormaliseDataFileName(const std::string& chosen);
 
+// The model and band dialog's choice on the data. A new band resets the channels and banks to
+// that band's defaults; returns true when it did.
+bool ApplyModelAndBand(AppState& s, const std::string& modelCode, const std::string& modelName, int bandIndex);
+
 // Each command returns true when it went through to its end.
 class MainCommands {
 public:

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/LangText.h"
+#include "model/NewData.h"
 #include "shell/MainCommands.h"
 
 namespace rp {
@@ -368,6 +369,42 @@ TEST_F(Fixture, QuestionsFollowTheLanguage) {
     host.answers = {Answer::Cancel};
     cmd.FileNew();
     EXPECT_EQ(host.messages[0], "所有数据将被清空。");
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+TEST(ModelAndBand, BandChangeResetsChannelsAndBanksToTheNewBand) {
+    AppState s;
+    NewData(s);
+    s.CurRadioData.BankTable[4][0] = 99;
+    s.ChannelTable[s.CurRadioData.ChannelCount] = s.ChannelTable[0];
+    s.ChannelTable[s.CurRadioData.ChannelCount].ChannelNo = 99;
+    ++s.CurRadioData.ChannelCount;
+
+    EXPECT_TRUE(ApplyModelAndBand(s, "6173USA", "6173USA", 6));
+    EXPECT_EQ(s.CurModelCode, "6173USA");
+    EXPECT_EQ(s.CurBandIndex, 6);
+    EXPECT_EQ(s.CurBandText, "UHF(446 - 447 MHz) VHF(136 - 174 MHz)");
+    EXPECT_DOUBLE_EQ(s.RxBandLow[0], 446.0);
+    EXPECT_DOUBLE_EQ(s.TxBandHigh[0], 447.0);
+    ASSERT_EQ(s.CurRadioData.ChannelCount, 8);
+    EXPECT_EQ(s.ChannelTable[0].ChannelNo, 1);
+    EXPECT_EQ(TrimNull(s.ChannelTable[0].RxFreq.Str()), "044650000");  // middle of 446..447
+    EXPECT_EQ(s.CurRadioData.BankTable[4][0], 0);
+    EXPECT_EQ(s.CurRadioData.BankTable[0][0], 1);  // channel 1 back in its default bank
+}
+
+TEST(ModelAndBand, SameBandKeepsTheChannels) {
+    AppState s;
+    NewData(s);
+    s.ChannelTable[0].RxFreq = "043000000";
+    EXPECT_FALSE(ApplyModelAndBand(s, "6173USD", "6173USD", s.CurBandIndex));
+    EXPECT_FALSE(ApplyModelAndBand(s, "", "", 8));
+    EXPECT_EQ(s.ChannelTable[0].RxFreq.Str(), "043000000");
 }
 
 }  // namespace
