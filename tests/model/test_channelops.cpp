@@ -39,6 +39,8 @@ TEST(FreqCheck, RasterFromTheBandEdgeAndClampOutside) {
         {"999", "480.00000", true, true},
         {"", "400.00000", true, true},
         {"1x", "400.00000", true, true},
+        {"-5", "136.00000", true, true},
+        {"99999999999999999999", "400.00000", true, true},  // too long to be a frequency
         {"435.123456", "435.12250", true, false},  // past five decimals cut first
     };
     for (const auto& c : cases) {
