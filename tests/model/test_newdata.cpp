@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/AppState.h"
+#include "model/BandText.h"
+#include "model/Banks.h"
+#include "model/DataChanged.h"
+#include "model/NewData.h"
+
+using namespace rp;
+
+namespace {
+
+AppState FreshState() {
+    AppState st;
+    // No Init folder here: the built-in defaults must stand on their own.
+    st.ProgramDir = (std::filesystem::temp_directory_path() / "rp_newdata_no_init").string();
+    return st;
+}
+
+}  // namespace
+
+TEST(BandText, EightTextsAndNothingElse) {
+    EXPECT_EQ(GetBandRangeStr(0), "UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    EXPECT_EQ(GetBandRangeStr(7), "UHF(446 - 447 MHz) VHF(144 - 148 MHz)");
+    EXPECT_EQ(GetBandRangeStr(8), "");
+    EXPECT_EQ(GetBandRangeStr(-1), "");
+}
+
+TEST(BandText, ParsesLimitsAndRefusesGarbage) {
+    AppState st;
+    ASSERT_TRUE(ParseFreBandStr(st, GetBandRangeStr(5)));
+    EXPECT_EQ(st.RxBandLow[0], 400);
+    EXPECT_EQ(st.RxBandHigh[0], 520);
+    EXPECT_EQ(st.TxBandHigh[0], 520);
+    EXPECT_EQ(st.RxBandLow[1], 144);
+    EXPECT_EQ(st.TxBandHigh[1], 146);
+    for (const char* bad : {"", "UHF(400 - 480 MHz)", "UHF(400-480 MHz) VHF(136 - 174 MHz)",
+                            "UHF(abc - 480 MHz) VHF(136 - 174 MHz)", "UHF(400 - 480 MHz VHF(136 - 174 MHz"}) {
+        AppState s2 = st;
+        EXPECT_FALSE(ParseFreBandStr(s2, bad)) << bad;
+        EXPECT_EQ(s2.RxBandHigh[0], 520) << bad;
+        EXPECT_EQ(s2.RxBandLow[1], 144) << bad;
+    }
+}
+
+TEST(NewData, EveryBandGetsEightChannelsAtTheBandMiddles) {
+    const char* middles[kBandVariants][2] = {
+        {"044000000", "015500000"}, {"044000000", "014500000"}, {"043500000", "015500000"},
+        {"043500000", "014500000"}, {"046000000", "015500000"}, {"046000000", "014500000"},
+        {"044650000", "015500000"}, {"044650000", "014600000"}};
+    for (int band = 0; band < kBandVariants; ++band) {
+        AppState st = FreshState();
+        st.CurBandIndex = band;
+        st.CurBandText = GetBandRangeStr(band);
+        ASSERT_TRUE(ParseFreBandStr(st));
+        NewData(st);
+        ASSERT_EQ(st.CurRadioData.ChannelCount, 8) << band;
+        const int order[8] = {1, 2, 201, 202, 203, 204, 205, 206};
+        for (int i = 0; i < 8; ++i) {
+            const ChannelData& c = st.ChannelTable[i];
+            EXPECT_EQ(c.ChannelNo, order[i]);
+            EXPECT_EQ(c.RxFreq.Str(), middles[band][order[i] % 2 == 1 ? 0 : 1]) << band << " ch " << order[i];
+            EXPECT_EQ(c.OffsetFreq.Str(), "000000000");
+            EXPECT_EQ(c.Used, 1);
+            EXPECT_EQ(c.ScanFlag, 1);
+            EXPECT_EQ(c.EncCTCSSIndex, 20);
+            EXPECT_EQ(c.CustomCTCSS, 1511);
+            EXPECT_EQ(c.SquelchLevel, 3);
+            EXPECT_EQ(c.SpareText.Str(), "00000");
+            EXPECT_EQ(c.Name.Trimmed(), "");
+        }
+        EXPECT_EQ(GetChBankStr(st, 1), "1");
+        EXPECT_EQ(GetChBankStr(st, 2), "1");
+        EXPECT_FALSE(IsDataChanged(st)) << band;
+        EXPECT_EQ(st.FileRadioData.BandIndex, band);
+    }
+}
+
+TEST(NewData, ResetsNamesFlagsAndRecords) {
+    AppState st = FreshState();
+    st.DataFileName = "x.dat";
+    st.GridCopyFlags[0] = true;
+    st.RadioKilled = 1;
+    st.CurRadioData.BankTable[4][4] = 99;
+    st.CurRadioData.Signal.TwoTone.Encode.Byte(17) = 0x42;  // tones C/D survive New
+    st.CurRadioData.Signal.Scan.ScanWaitTime = 9;           // so does the scan wait time
+    NewData(st);
+    const RadioData& r = st.CurRadioData;
+    EXPECT_EQ(st.DataFileName, "new.dat");
+    EXPECT_EQ(st.CommBookFileName, "new.cb");
+    EXPECT_EQ(st.IsNewData, -1);
+    EXPECT_FALSE(st.GridCopyFlags[0]);
+    EXPECT_EQ(st.RadioKilled, 0);
+    EXPECT_EQ(r.BankTable[4][4], 0);
+    EXPECT_EQ(r.Signal.TwoTone.Encode.Byte(17), 0x42);
+    EXPECT_EQ(r.Signal.TwoTone.Encode.Byte(1), 145);
+    EXPECT_EQ(r.Signal.TwoTone.Encode.Byte(22), 10);
+    EXPECT_EQ(r.Signal.Scan.ScanWaitTime, 9);
+    EXPECT_EQ(r.Signal.Scan.ScanBackTimeA, 5);
+    EXPECT_EQ(r.Signal.Alert.LoneWorkTime, 5);
+    EXPECT_EQ(r.Signal.DTMF.PttIdMode, 3);
+    EXPECT_EQ(r.Signal.DTMF.SeparatorDigit, 14);
+    EXPECT_EQ(r.Signal.DTMF.OwnId.Str(), "000");
+    EXPECT_EQ(r.MSK.Header.HopFrequency, 145);
+    EXPECT_EQ(r.MSK.Entries[31].IndividualID.Str(), "0000");
+    EXPECT_EQ(r.FMRadioList[100].Frequency.Str(), "01080000");
+    EXPECT_EQ(r.FMRadioList[50].Valid, 0);
+    EXPECT_EQ(r.AMList[100].Trimmed(), "122");
+    EXPECT_EQ(r.SWFreq.Trimmed(), "18");
+    EXPECT_EQ(r.CommBookList[79].Index, 79);
+    EXPECT_EQ(r.TailWord2, 3);
+    EXPECT_EQ(r.TailWord3, 3);
+    EXPECT_EQ(r.Signal.FiveTone.CodeRows[99].IsEmpty, 1);
+    EXPECT_EQ(r.Signal.FiveTone.CodeRows[0].TonePeriod, 70);
+    EXPECT_EQ(r.Signal.FiveTone.SystemTonePeriod, 70);
+    EXPECT_EQ(r.Signal.TwoTone.List[0].EmptyFlag, 1);
+    EXPECT_EQ(r.Signal.TwoTone.Decode[15].Valid, 0);
+}
+
+TEST(NewData, ABandOf400To470GivesTheMiddle435) {
+    AppState st = FreshState();
+    st.RxBandLow[0] = 400;
+    st.RxBandHigh[0] = 470;
+    EXPECT_EQ(BandMiddleText(st, 0), "435.0000");
+    st.RxBandHigh[0] = 440.5;  // halves of the upper limit go to the even neighbour
+    EXPECT_EQ(BandMiddleText(st, 0), "420.0000");
+}
+
+TEST(NewData, AddDefaultChannelRefusesA207thBeforeTouchingBanks) {
+    AppState st = FreshState();
+    st.CurRadioData.ChannelCount = kMaxChannels;
+    EXPECT_FALSE(AddDefaultChannel(st, 7, "145.0"));
+    EXPECT_EQ(st.CurRadioData.ChannelCount, kMaxChannels);
+    EXPECT_EQ(GetChBankStr(st, 7), "");
+    st.CurRadioData.ChannelCount = 0;
+    EXPECT_TRUE(AddDefaultChannel(st, 7, "145.01256"));
+    EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014501260");  // whole 100 Hz
+    EXPECT_EQ(GetChBankStr(st, 7), "1");
+}
+
+TEST(NewData, KeepDefaultBandChannelsDropsOthersFromTheirBanksToo) {
+    RadioData rec;
+    ChannelArray table{};
+    const int numbers[] = {1, 5, 2, 201, 150, 206};
+    for (int i = 0; i < 6; ++i) table[i].ChannelNo = static_cast<std::int16_t>(numbers[i]);
+    rec.ChannelCount = 6;
+    AddChToBankIn(rec.BankTable, 5, 1);
+    AddChToBankIn(rec.BankTable, 150, 8);
+    AddChToBankIn(rec.BankTable, 1, 1);
+    KeepDefaultBandChannels(rec, table);
+    ASSERT_EQ(rec.ChannelCount, 4);
+    EXPECT_EQ(table[0].ChannelNo, 1);
+    EXPECT_EQ(table[1].ChannelNo, 2);
+    EXPECT_EQ(table[2].ChannelNo, 201);
+    EXPECT_EQ(table[3].ChannelNo, 206);
+    EXPECT_EQ(BankPosIn(rec.BankTable, 5, 1), 0);
+    EXPECT_EQ(BankPosIn(rec.BankTable, 150, 8), 0);
+    EXPECT_EQ(BankPosIn(rec.BankTable, 1, 1), 2);
+}
+
+TEST(NewData, InitFileNameFollowsModelAndBand) {
+    AppState st;
+    st.ProgramDir = "/opt/prog";
+    st.CurModelCode = "6173USD";
+    st.CurBandIndex = 6;
+    EXPECT_EQ(ModelInitFilePath(st), "/opt/prog/Init/6173USD_6.dat");
+}
