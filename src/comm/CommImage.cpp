@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "comm/Codecs.h"
+#include "model/BandText.h"
 #include "model/Values.h"
 
 namespace rp {
@@ -23,25 +24,6 @@ constexpr PreFill kPreFill[] = {
     {0x0260, 0x026F, 0xFF}, {0x0270, 0x037F, 0x00}, {0x0380, 0x039F, 0xFF},
     {0x03A0, 0x3FFF, 0x00},
 };
-
-// One range of a band text such as "UHF(400 - 480 MHz)": the low limit is the text before the
-// first blank, the high limit the text between the second and third blank.
-void ParseRange(const std::string& text, const std::string& key, double& low, double& high) {
-    const auto start = text.find(key);
-    if (start == std::string::npos) return;
-    const auto from = start + key.size();
-    const auto close = text.find(')', from);
-    const std::string range = text.substr(from, close == std::string::npos ? std::string::npos : close - from);
-    const auto b1 = range.find(' ');
-    if (b1 == std::string::npos) return;
-    const auto b2 = range.find(' ', b1 + 1);
-    if (b2 == std::string::npos) return;
-    const auto b3 = range.find(' ', b2 + 1);
-    const auto lo = ParseNumber(range.substr(0, b1));
-    const auto hi = ParseNumber(range.substr(b2 + 1, b3 == std::string::npos ? std::string::npos : b3 - b2 - 1));
-    if (lo) low = *lo;
-    if (hi) high = *hi;
-}
 
 std::string ModelNameOf(const AppState& s, const std::string& code) {
     const std::string c = TrimNull(code);
@@ -102,12 +84,7 @@ void ApplyRadioIdent(AppState& s) {
     s.CurModelName = ModelNameOf(s, s.CurModelCode);
     s.CurBandText = s.RadioBandText;
     s.CurBandIndex = s.RadioBandIndex;
-    ParseRange(s.CurBandText, "UHF(", s.RxBandLow[0], s.RxBandHigh[0]);
-    ParseRange(s.CurBandText, "VHF(", s.RxBandLow[1], s.RxBandHigh[1]);
-    for (int i = 0; i < 2; ++i) {
-        s.TxBandLow[i] = s.RxBandLow[i];
-        s.TxBandHigh[i] = s.RxBandHigh[i];
-    }
+    ParseFreBandStr(s);
 }
 
 }  // namespace rp

@@ -77,8 +77,6 @@ struct AppState {
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 
-    // The password the user last confirmed; kept until the program ends, never stored.
-    std::string TypedPassWord;
     // A factory session writes the test block before the programming exchange.
     bool FactorySession = false;
 
@@ -112,6 +110,7 @@ struct AppState {
     int PrintMenuFlag = 0;
     std::string HelpFile;
     int CurChannelNo = 0;
+    std::string TypedPassWord;  // the password the user last confirmed; never stored
     int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place
     // mysetup.ini, section "language".
     std::string SetupIniPath;
