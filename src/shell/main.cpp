@@ -8,6 +8,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Names the user's configuration folder, where the settings go when the program's own
+    // folder cannot be written.
+    QCoreApplication::setApplicationName("radioprog");
     rp::AppState state;
     rp::Main(state, rp::SystemStartupEnvironment());
 
