@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
 #include <map>
 
 #include "PtyHarness.h"
@@ -133,4 +135,42 @@ TEST(PtyExchangeWrite, WriteLeavesTheEncodedImageAndSparesTheInformationArea) {
         for (int i = 0; i < 16; ++i)
             ASSERT_EQ(static_cast<std::uint8_t>(after[a + i]), st.CommImage[a + i]) << std::hex << a + i;
     for (int a = 0; a < 0x100; ++a) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), before[a]) << a;
+}
+
+// The real timers: a radio that falls silent gets its three resends, then the prompt, whose
+// Cancel ends the read with the port closed.
+TEST(PtyExchangeFaults, SilentRadioEndsWithThePromptAndAClosedPort) {
+    sim::PtyRadioProcess radio(kSimRadio, {"--silent-after", "0x0100"});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    AppState st;
+    st.LangText = [](int id) { return "T" + std::to_string(id); };
+    st.ComPortName = radio.Device();
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    ASSERT_TRUE(link.Comm().ReadRadio());
+    ASSERT_TRUE(sim::RunExchange(st, 10000));
+    ASSERT_EQ(user.Messages.size(), 2u);
+    EXPECT_EQ(user.Messages[0].first, "T2003");
+    EXPECT_EQ(user.Messages[0].second, MsgStyle::RetryCancel);
+    EXPECT_EQ(user.Messages[1].first, "T2006");
+    EXPECT_FALSE(link.Port().IsOpen());
+    for (int i = 0; i < kCommTimerCount; ++i) EXPECT_FALSE(link.Timers().IsActive(static_cast<CommTimerId>(i)));
+}
+
+// A radio that goes away in the middle of a read (the cable pulled) ends the exchange at once.
+TEST(PtyExchangeFaults, LineThatGoesAwayEndsTheExchange) {
+    auto radio = std::make_unique<sim::PtyRadioProcess>(kSimRadio, QStringList{"--paced"});
+    ASSERT_TRUE(radio->Ok()) << radio->Error();
+    AppState st;
+    st.LangText = [](int id) { return "T" + std::to_string(id); };
+    st.ComPortName = radio->Device();
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    ASSERT_TRUE(link.Comm().ReadRadio());
+    QTimer::singleShot(300, [&radio] { radio.reset(); });
+    ASSERT_TRUE(sim::RunExchange(st, 10000));
+    ASSERT_FALSE(user.Messages.empty());
+    EXPECT_EQ(user.Messages.back().first, "T2006");
+    EXPECT_FALSE(link.Port().IsOpen());
+    EXPECT_GE(user.ProgressClosed, 1);
 }
