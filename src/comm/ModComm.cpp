@@ -1,6 +1,5 @@
 #include "comm/ModComm.h"
 
-#include <cmath>
 #include <filesystem>
 
 #include "comm/CommImage.h"
@@ -9,6 +8,7 @@
 #include "comm/SkipRanges.h"
 #include "model/BandText.h"
 #include "model/FixedText.h"
+#include "model/Values.h"
 
 namespace rp {
 
@@ -305,8 +305,9 @@ void ModComm::NextCommStep(int step) {
 
 void ModComm::ShowCommProgress() {
     ++st_.ProgressCount;
+    // The original's integer conversion: halves go to the even neighbour.
     const int percent = static_cast<int>(
-        std::lround(static_cast<double>(st_.ProgressCount) * 100.0 / (st_.ProgressTotal + 1)));
+        RoundHalfEven(static_cast<double>(st_.ProgressCount) * 100.0 / (st_.ProgressTotal + 1)));
     if (percent != lastPercent_) {
         lastPercent_ = percent;
         user_.SetProgress(percent);

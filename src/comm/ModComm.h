@@ -27,8 +27,7 @@ namespace rp {
 
 // Steps of the exchange. 0 idle.
 namespace CommStep {
-constexpr int Idle = 0, EntryWord = 1, Ident = 2, PassWord = 3, Block = 4, TestBlockWrite = 31,
-              Restart = 45, End = 69;
+constexpr int Idle = 0, EntryWord = 1, Ident = 2, PassWord = 3, Block = 4, Restart = 45, End = 69;
 }
 
 // Interval of each timer in milliseconds.

@@ -75,7 +75,8 @@ TEST(ProtocolExchange, ReadTakesTheRadiosDataAndSkipsFreeRanges) {
     ExpectReadMatchesRadio(x);
     // Every block outside the skipped ranges was read once.
     for (int a = 0x0010; a <= 0x3FF0; a += 16) {
-        if (!InSkipRange(x.st, a)) EXPECT_EQ(Count(x.radio.ReadAddresses, a), a == 0x0040 ? 2 : 1) << std::hex << a;
+        if (InSkipRange(x.st, a)) continue;
+        EXPECT_EQ(Count(x.radio.ReadAddresses, a), a == 0x0040 ? 2 : 1) << std::hex << a;
     }
 
     AppState expected;
@@ -320,9 +321,13 @@ TEST(ProtocolExchange, PassWordChecks) {
         EXPECT_EQ(x.user.Texts(), c.texts) << c.what;
         EXPECT_EQ(x.radio.EntryCount, c.entries) << c.what;
         EXPECT_EQ(static_cast<int>(x.user.Offered.size()), c.dialogs) << c.what;
-        if (c.dialogs > 0) EXPECT_EQ(x.user.Offered[0], c.typedBefore) << c.what;
+        if (c.dialogs > 0) {
+            EXPECT_EQ(x.user.Offered[0], c.typedBefore) << c.what;
+        }
         EXPECT_EQ(x.st.TypedPassWord, c.typedAfter) << c.what;
-        if (c.texts.back() == "T2006") EXPECT_EQ(x.radio.ReadAddresses, std::vector<int>{0x0040}) << c.what;
+        if (c.texts.back() == "T2006") {
+            EXPECT_EQ(x.radio.ReadAddresses, std::vector<int>{0x0040}) << c.what;
+        }
     }
 }
 
@@ -443,4 +448,15 @@ TEST(ProtocolExchange, TestDataModeReadsBlockZeroFirst) {
     EXPECT_EQ(x.radio.ReadAddresses[2], 0x0010);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(x.st.TestData[i], x.radio.Memory[i]);
     EXPECT_EQ(x.user.Percents.back(), 100);
+}
+
+TEST(ProtocolExchange, ProgressMovesOnlyWhenTheWholePercentChanges) {
+    Exchange x;
+    x.st.ProgressTotal = 7;  // one block of eight is 12.5 %
+    x.comm.ShowCommProgress();
+    x.comm.ShowCommProgress();  // 25 %
+    x.st.ProgressTotal = 299;
+    x.st.ProgressCount = 75;
+    x.comm.ShowCommProgress();  // 76 / 300 = 25.3 %, shown as 25 again: no move
+    EXPECT_EQ(x.user.Percents, (std::vector<int>{12, 25}));
 }
