@@ -379,63 +379,88 @@ TEST_F(DataFiles, OlderFilesWithBadValuesAreRefused) {
     ExpectRefusedUnchanged(write(r));
 }
 
-// Every cut and a flipped bit in every byte of a valid pair: each one opens or is refused, and
-// whatever opens holds a usable table.
-TEST(DataFileDamage, CutOrFlippedFilesOpenOrAreRefused) {
-    AppState st = MarkedState(206);
-    st.CurRadioData.ChannelCount = 206;
-    RadioData rec = st.CurRadioData;
-    rec.ModelCode = "6173USD";
-    const auto mainArr = EncodeMainRecord(rec);
-    const Bytes main(mainArr.begin(), mainArr.end());
-    Bytes fre;
-    for (int i = 0; i < 206; ++i) {
-        const auto c = EncodeChannelRecord(st.ChannelTable[i]);
-        fre.insert(fre.end(), c.begin(), c.end());
+// A valid pair of files as bytes, and the check that any damaged variant of it opens or is
+// refused, and that whatever opens holds a usable table.
+class DataFileDamage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        st = MarkedState(206);
+        RadioData rec = st.CurRadioData;
+        rec.ModelCode = "6173USD";
+        const auto m = EncodeMainRecord(rec);
+        main.assign(m.begin(), m.end());
+        for (int i = 0; i < 206; ++i) {
+            const auto c = EncodeChannelRecord(st.ChannelTable[i]);
+            fre.insert(fre.end(), c.begin(), c.end());
+        }
     }
-    const auto oldArr = EncodeOldMainRecord(OldRecord("ZV853C", 30));
-    const Bytes oldMain(oldArr.begin(), oldArr.end());
-    const Bytes oldFre = OldChannels(30);
 
-    auto check = [&](const Bytes& m, const Bytes& f, const char* what, std::size_t at) {
+    void Check(const Bytes& m, const Bytes& f, const char* what, std::size_t at) {
         RadioData radio = st.FileRadioData;
         ChannelArray channels{};
         const FileResult r = ParseDataFile(st, m, f, true, radio, channels);
         ASSERT_NE(r.Status, FileStatus::FileError) << what << " " << at;
         if (!r.Ok()) {
-            ASSERT_EQ(r.LangTextNo, 9033);
+            ASSERT_EQ(r.LangTextNo, 9033) << what << " " << at;
             return;
         }
-        ASSERT_GE(radio.ChannelCount, 0);
-        ASSERT_LE(radio.ChannelCount, 206);
-        ASSERT_GE(radio.BandIndex, 0);
-        ASSERT_LE(radio.BandIndex, 7);
+        ASSERT_TRUE(radio.ChannelCount >= 0 && radio.ChannelCount <= 206) << what << " " << at;
+        ASSERT_TRUE(radio.BandIndex >= 0 && radio.BandIndex <= 7) << what << " " << at;
         std::vector<bool> seen(207);
         for (int i = 0; i < radio.ChannelCount; ++i) {
             const int no = channels[i].ChannelNo;
             ASSERT_TRUE(no >= 1 && no <= 206 && !seen[no]) << what << " " << at;
             seen[no] = true;
         }
-    };
+    }
 
-    for (std::size_t n = 0; n <= main.size(); n += (n < 64 || n > main.size() - 64) ? 1 : 97)
-        check(Bytes(main.begin(), main.begin() + n), fre, "main cut", n);
-    for (std::size_t n = 0; n <= fre.size(); n += 7) check(main, Bytes(fre.begin(), fre.begin() + n), "fre cut", n);
-    for (std::size_t i = 0; i < main.size(); ++i) {
-        Bytes m = main;
-        m[i] ^= static_cast<std::uint8_t>(1u << (i % 8));
-        check(m, fre, "main flip", i);
+    static Bytes Flipped(const Bytes& b, std::size_t i, int bit) {
+        Bytes out = b;
+        out[i] ^= static_cast<std::uint8_t>(1u << bit);
+        return out;
     }
-    for (std::size_t i = 0; i < fre.size(); ++i) {
-        Bytes f = fre;
-        f[i] ^= static_cast<std::uint8_t>(1u << (i % 8));
-        check(main, f, "fre flip", i);
+
+    // Every byte of the fields the open checks, and a spread of the others.
+    static bool Chosen(std::size_t i, std::initializer_list<std::pair<std::size_t, std::size_t>> checked) {
+        for (const auto& [from, to] : checked)
+            if (i >= from && i < to) return true;
+        return i % 11 == 0;
     }
-    for (std::size_t i = 0; i < oldMain.size(); i += 3) {
-        Bytes m = oldMain;
-        m[i] ^= static_cast<std::uint8_t>(0x80u >> (i % 8));
-        check(m, oldFre, "old flip", i);
-    }
+
+    AppState st;
+    Bytes main, fre;
+};
+
+TEST_F(DataFileDamage, EveryCutOfTheMainFile) {
+    for (std::size_t n = 0; n <= main.size(); ++n) Check(Bytes(main.begin(), main.begin() + n), fre, "cut", n);
+    Bytes longer = main;
+    longer.push_back(0);
+    Check(longer, fre, "longer", main.size() + 1);
+}
+
+TEST_F(DataFileDamage, FlippedBitsInTheMainFile) {
+    // Band index, channel count, model code.
+    for (std::size_t i = 0; i < main.size(); ++i)
+        if (Chosen(i, {{0, 2}, {7286, 7288}, {11669, 11676}}))
+            for (int bit = 0; bit < 8; bit += (i % 11 == 0 && i > 2 ? 3 : 1)) Check(Flipped(main, i, bit), fre, "flip", i);
+}
+
+TEST_F(DataFileDamage, CutAndFlippedChannelFiles) {
+    for (std::size_t n = 0; n <= fre.size(); ++n)
+        if (n % 113 <= 1 || n % 113 == 112 || n % 29 == 0) Check(main, Bytes(fre.begin(), fre.begin() + n), "cut", n);
+    for (std::size_t i = 0; i < fre.size(); ++i)
+        if (i % 113 < 2 || i % 7 == 0) Check(main, Flipped(fre, i, static_cast<int>(i % 8)), "flip", i);
+}
+
+TEST_F(DataFileDamage, FlippedBitsInAnOlderModelsFile) {
+    const auto o = EncodeOldMainRecord(OldRecord("ZV853C", 30));
+    const Bytes oldMain(o.begin(), o.end());
+    const Bytes oldFre = OldChannels(30);
+    // Band index, option word 21, channel count, model text.
+    for (std::size_t i = 0; i < oldMain.size(); ++i)
+        if (Chosen(i, {{0, 2}, {6738 + 42, 6738 + 44}, {6840, 6842}, {11847, 11853}}))
+            Check(Flipped(oldMain, i, static_cast<int>(i % 8)), oldFre, "old flip", i);
+    for (std::size_t i = 0; i < oldFre.size(); ++i) Check(oldMain, Flipped(oldFre, i, static_cast<int>(i % 8)), "old fre flip", i);
 }
 
 TEST_F(DataFiles, DefaultDataFileBuildsTheDefaultChannelsAnew) {
