@@ -75,7 +75,8 @@ void Init5ToneData(RadioData& r) {
     EmptyFiveToneCode(f.PTTIDBegin);
     EmptyFiveToneCode(f.PTTIDEnd);
     for (auto& row : f.CodeRows) EmptyFiveToneCode(row);
-    f.UserToneSet.fill(0);
+    // 288.5 Hz is the lowest tone the user tone set editor keeps.
+    f.UserToneSet.fill(2885);
 }
 
 void SetBlockVersionFields(RadioData& r) {
@@ -93,6 +94,10 @@ void InitSpecialData(RadioData& r) {
     }
     for (auto& e : r.Signal.TwoTone.Decode) {
         e = TwoToneDecodeEntry{};
+        // The 2-Tone editor stores any shown tone as at least 288.0 Hz; an unused entry holding
+        // that already survives an unchanged OK as it was.
+        e.FirstTone = 288.0;
+        e.SecondTone = 288.0;
         e.Name = kNul;
     }
     SetBlockVersionFields(r);

@@ -117,6 +117,12 @@ TEST(NewData, ResetsNamesFlagsAndRecords) {
     EXPECT_EQ(r.Signal.FiveTone.SystemTonePeriod, 70);
     EXPECT_EQ(r.Signal.TwoTone.List[0].EmptyFlag, 1);
     EXPECT_EQ(r.Signal.TwoTone.Decode[15].Valid, 0);
+    // Values with no given default are the lowest their editors store, so opening an editor on
+    // new data and pressing OK changes nothing: decode tones 288.0 Hz, user tones 288.5 Hz.
+    EXPECT_EQ(r.Signal.TwoTone.Decode[0].FirstTone, 288.0);
+    EXPECT_EQ(r.Signal.TwoTone.Decode[15].SecondTone, 288.0);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[0], 2885);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[15], 2885);
 }
 
 TEST(NewData, ABandOf400To470GivesTheMiddle435) {
