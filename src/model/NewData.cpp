@@ -15,6 +15,13 @@ namespace rp {
 
 static const std::string kNul(1, '\0');
 
+static bool IsChannelNoUsedIn(const ChannelArray& table, int count, int number) {
+    const int n = std::min<int>(std::max<int>(count, 0), kMaxChannels);
+    for (int i = 0; i < n; ++i)
+        if (table[i].ChannelNo == number) return true;
+    return false;
+}
+
 void InitDTMFData(RadioData& r) {
     DTMFData& d = r.Signal.DTMF;
     d.AniMode = 0;
@@ -212,6 +219,8 @@ bool AddDefaultChannel(AppState& st, int number, std::string_view mhzText) {
     RadioData& r = st.CurRadioData;
     if (number < 1 || number > kMaxChannels) return false;
     if (r.ChannelCount < 0 || r.ChannelCount >= kMaxChannels) return false;
+    for (int i = 0; i < r.ChannelCount; ++i)
+        if (st.ChannelTable[i].ChannelNo == number) return false;
     // "000.0000": the frequency lands on a whole 100 Hz.
     auto tenThousandths = ParseScaled(TrimNull(mhzText), 4, RoundMode::HalfAwayFromZero);
     const std::string rx = tenThousandths ? GetFreDataStr(FormatScaled(*tenThousandths, 4)) : std::string();
@@ -243,6 +252,12 @@ void InitDefaultChannels(AppState& st) {
     const std::string first = BandMiddleText(st, 0), second = BandMiddleText(st, 1);
     for (int number : {1, 2, 201, 202, 203, 204, 205, 206})
         AddDefaultChannel(st, number, (number % 2 == 1) ? first : second);
+    // The table is rebuilt here while a default data file's bank table may stay: the file's
+    // other channels are gone and must not linger in the banks.
+    RadioData& r = st.CurRadioData;
+    for (auto& bank : r.BankTable)
+        for (auto& e : bank)
+            if (!IsFreeBankPlace(e) && !IsChannelNoUsedIn(st.ChannelTable, r.ChannelCount, e)) e = 0;
 }
 
 // The working data become the file copies: what New builds counts as unchanged.

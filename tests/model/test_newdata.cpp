@@ -146,6 +146,29 @@ TEST(NewData, AddDefaultChannelRefusesA207thBeforeTouchingBanks) {
     EXPECT_EQ(GetChBankStr(st, 7), "1");
 }
 
+TEST(NewData, AddDefaultChannelNeverEntersANumberTwice) {
+    AppState st = FreshState();
+    ASSERT_TRUE(AddDefaultChannel(st, 7, "145.0"));
+    EXPECT_FALSE(AddDefaultChannel(st, 7, "146.0"));
+    EXPECT_EQ(st.CurRadioData.ChannelCount, 1);
+    EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014500000");
+}
+
+TEST(NewData, DefaultChannelsRebuiltOverAFileBankTableLeaveNoStrayBankEntries) {
+    // A default data file for another band keeps its banks while its channels are replaced by
+    // the default ones: the channels it had must leave the banks.
+    AppState st = FreshState();
+    AddChToBank(st, 37, 2);
+    AddChToBank(st, 1, 5);
+    AddChToBank(st, 2, 1);
+    st.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(st);
+    EXPECT_EQ(GetChBankStr(st, 37), "");
+    EXPECT_EQ(GetChBankStr(st, 1), "15");
+    EXPECT_EQ(GetChBankStr(st, 2), "1");
+    EXPECT_EQ(GetChBankPos(st, 2, 1), 1);  // not entered a second time
+}
+
 TEST(NewData, KeepDefaultBandChannelsDropsOthersFromTheirBanksToo) {
     RadioData rec;
     ChannelArray table{};
