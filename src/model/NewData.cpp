@@ -249,15 +249,18 @@ std::string BandMiddleText(const AppState& st, int band) {
 }
 
 void InitDefaultChannels(AppState& st) {
-    const std::string first = BandMiddleText(st, 0), second = BandMiddleText(st, 1);
-    for (int number : {1, 2, 201, 202, 203, 204, 205, 206})
-        AddDefaultChannel(st, number, (number % 2 == 1) ? first : second);
+    static constexpr int kNumbers[] = {1, 2, 201, 202, 203, 204, 205, 206};
     // The table is rebuilt here while a default data file's bank table may stay: the file's
-    // other channels are gone and must not linger in the banks.
+    // other channels are gone and must neither linger in the banks nor fill the places the
+    // default channels join. The default channels keep the banks the file gave them.
     RadioData& r = st.CurRadioData;
     for (auto& bank : r.BankTable)
-        for (auto& e : bank)
-            if (!IsFreeBankPlace(e) && !IsChannelNoUsedIn(st.ChannelTable, r.ChannelCount, e)) e = 0;
+        for (auto& e : bank) {
+            if (IsFreeBankPlace(e) || IsChannelNoUsedIn(st.ChannelTable, r.ChannelCount, e)) continue;
+            if (std::find(std::begin(kNumbers), std::end(kNumbers), e) == std::end(kNumbers)) e = 0;
+        }
+    const std::string first = BandMiddleText(st, 0), second = BandMiddleText(st, 1);
+    for (int number : kNumbers) AddDefaultChannel(st, number, (number % 2 == 1) ? first : second);
 }
 
 // The working data become the file copies: what New builds counts as unchanged.

@@ -36,7 +36,7 @@ void SetBlockVersionFields(RadioData& r);
 // the table already holds it.
 bool AddDefaultChannel(AppState& st, int number, std::string_view mhzText);
 // Channels 1, 201, 203, 205 at the middle of the first band, 2, 202, 204, 206 of the second.
-// Bank entries of channels that are not in the table afterwards are freed.
+// Bank entries of other channels that are not in the table are freed first.
 void InitDefaultChannels(AppState& st);
 // The middle of band b as "000.0000".
 std::string BandMiddleText(const AppState& st, int band);

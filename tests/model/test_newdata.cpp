@@ -167,6 +167,14 @@ TEST(NewData, DefaultChannelsRebuiltOverAFileBankTableLeaveNoStrayBankEntries) {
     EXPECT_EQ(GetChBankStr(st, 1), "15");
     EXPECT_EQ(GetChBankStr(st, 2), "1");
     EXPECT_EQ(GetChBankPos(st, 2, 1), 1);  // not entered a second time
+
+    // A bank the file filled with its own channels still takes channel 1.
+    AppState full = FreshState();
+    for (int ch = 3; ch < 3 + kBankPlaces; ++ch) AddChToBank(full, ch, 1);
+    full.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(full);
+    EXPECT_EQ(GetChBankPos(full, 1, 1), 1);
+    EXPECT_EQ(GetChBankPos(full, 2, 1), 2);
 }
 
 TEST(NewData, KeepDefaultBandChannelsDropsOthersFromTheirBanksToo) {
