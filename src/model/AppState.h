@@ -10,6 +10,17 @@
 
 namespace rp {
 
+// Address ranges of the image that an exchange steps over, in the order added (ascending).
+struct SkipRange {
+    long Start = 0;
+    long End = 0;  // inclusive
+};
+struct SkipRangeTable {
+    static constexpr int kMaxRanges = 501;
+    std::array<SkipRange, kMaxRanges> Ranges{};
+    int SkipRangeCount = 0;
+};
+
 class IniFile;
 
 struct AppState {
@@ -66,6 +77,18 @@ struct AppState {
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 
+    // A factory session writes the test block before the programming exchange.
+    bool FactorySession = false;
+
+    // What the radio reported in its identification besides its model code.
+    int RadioBandIndex = 0;
+    std::string RadioBandText;
+
+    // Ranges the exchange skips and the progress count of the current phase, in blocks.
+    SkipRangeTable SkipRanges;
+    int ProgressCount = 0;
+    int ProgressTotal = 0;
+
     // Numbered texts of the current language; the shell plugs in the language files. The core
     // asks for texts through this and never shows a window itself.
     std::function<std::string(int)> LangText = [](int) { return std::string(); };
@@ -87,7 +110,7 @@ struct AppState {
     int PrintMenuFlag = 0;
     std::string HelpFile;
     int CurChannelNo = 0;
-    std::string RadioPassword;  // as typed by the user for the exchange
+    std::string TypedPassWord;  // the password the user last confirmed; never stored
     int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place
     // mysetup.ini, section "language".
     std::string SetupIniPath;
