@@ -117,6 +117,12 @@ TEST(NewData, ResetsNamesFlagsAndRecords) {
     EXPECT_EQ(r.Signal.FiveTone.SystemTonePeriod, 70);
     EXPECT_EQ(r.Signal.TwoTone.List[0].EmptyFlag, 1);
     EXPECT_EQ(r.Signal.TwoTone.Decode[15].Valid, 0);
+    // Values with no given default are the lowest their editors store, so opening an editor on
+    // new data and pressing OK changes nothing: decode tones 288.0 Hz, user tones 288.5 Hz.
+    EXPECT_EQ(r.Signal.TwoTone.Decode[0].FirstTone, 288.0);
+    EXPECT_EQ(r.Signal.TwoTone.Decode[15].SecondTone, 288.0);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[0], 2885);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[15], 2885);
 }
 
 TEST(NewData, ABandOf400To470GivesTheMiddle435) {
@@ -138,6 +144,37 @@ TEST(NewData, AddDefaultChannelRefusesA207thBeforeTouchingBanks) {
     EXPECT_TRUE(AddDefaultChannel(st, 7, "145.01256"));
     EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014501260");  // whole 100 Hz
     EXPECT_EQ(GetChBankStr(st, 7), "1");
+}
+
+TEST(NewData, AddDefaultChannelNeverEntersANumberTwice) {
+    AppState st = FreshState();
+    ASSERT_TRUE(AddDefaultChannel(st, 7, "145.0"));
+    EXPECT_FALSE(AddDefaultChannel(st, 7, "146.0"));
+    EXPECT_EQ(st.CurRadioData.ChannelCount, 1);
+    EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014500000");
+}
+
+TEST(NewData, DefaultChannelsRebuiltOverAFileBankTableLeaveNoStrayBankEntries) {
+    // A default data file for another band keeps its banks while its channels are replaced by
+    // the default ones: the channels it had must leave the banks.
+    AppState st = FreshState();
+    AddChToBank(st, 37, 2);
+    AddChToBank(st, 1, 5);
+    AddChToBank(st, 2, 1);
+    st.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(st);
+    EXPECT_EQ(GetChBankStr(st, 37), "");
+    EXPECT_EQ(GetChBankStr(st, 1), "15");
+    EXPECT_EQ(GetChBankStr(st, 2), "1");
+    EXPECT_EQ(GetChBankPos(st, 2, 1), 1);  // not entered a second time
+
+    // A bank the file filled with its own channels still takes channel 1.
+    AppState full = FreshState();
+    for (int ch = 3; ch < 3 + kBankPlaces; ++ch) AddChToBank(full, ch, 1);
+    full.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(full);
+    EXPECT_EQ(GetChBankPos(full, 1, 1), 1);
+    EXPECT_EQ(GetChBankPos(full, 2, 1), 2);
 }
 
 TEST(NewData, KeepDefaultBandChannelsDropsOthersFromTheirBanksToo) {
