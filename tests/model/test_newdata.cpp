@@ -5,7 +5,9 @@
 #include "model/AppState.h"
 #include "model/BandText.h"
 #include "model/Banks.h"
+#include "model/ChannelOps.h"
 #include "model/DataChanged.h"
+#include "model/DataFiles.h"
 #include "model/NewData.h"
 
 using namespace rp;
@@ -203,4 +205,49 @@ TEST(NewData, InitFileNameFollowsModelAndBand) {
     st.CurModelCode = "6173USD";
     st.CurBandIndex = 6;
     EXPECT_EQ(ModelInitFilePath(st), "/opt/prog/Init/6173USD_6.dat");
+}
+
+TEST(NewData, ChannelsADefaultDataFileDropsLeaveItsBanks) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "rp_newdata_init_banks";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Init");
+
+    // A default data file whose banks hold channels beyond the ones New keeps.
+    AppState maker = FreshState();
+    maker.NoInitFileFlag = true;
+    NewData(maker);
+    ASSERT_TRUE(SetChannelFreq(maker, 40, "145").Added);
+    ASSERT_TRUE(SetChannelFreq(maker, 150, "145").Added);
+    AddChToBank(maker, 150, 1);
+    AddChToBank(maker, 1, 9);
+    ASSERT_EQ(GetChBankStr(maker, 40), "2");
+    ASSERT_EQ(GetChBankStr(maker, 150), "18");
+
+    struct Case { const char* file; int band; };
+    const Case cases[] = {
+        {"6173USD_0.dat", 3},  // no file for band 3: the band 0 file stands in, channels rebuilt
+        {"6173USD_3.dat", 3},  // the band's own file: only channels 1, 2 and 201..206 stay
+    };
+    for (const auto& c : cases) {
+        fs::remove(dir / "Init" / "6173USD_0.dat");
+        fs::remove(dir / "Init" / "6173USD_0.fre");
+        fs::remove(dir / "Init" / "6173USD_3.dat");
+        fs::remove(dir / "Init" / "6173USD_3.fre");
+        AppState src = maker;
+        ASSERT_TRUE(SaveDataFile(src, (dir / "Init" / c.file).string()).Ok()) << c.file;
+
+        AppState st = FreshState();
+        st.ProgramDir = dir.string();
+        st.CurBandIndex = c.band;
+        st.CurBandText = GetBandRangeStr(c.band);
+        ASSERT_TRUE(ParseFreBandStr(st));
+        NewData(st);
+        EXPECT_FALSE(IsChannelNoUsed(st, 40)) << c.file;
+        EXPECT_EQ(GetChBankStr(st, 40), "") << c.file;
+        EXPECT_EQ(GetChBankStr(st, 150), "") << c.file;
+        EXPECT_EQ(GetChBankStr(st, 1), "19") << c.file;  // the file's own bank choice stays
+        EXPECT_FALSE(IsDataChanged(st)) << c.file;
+    }
+    fs::remove_all(dir);
 }
