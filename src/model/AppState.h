@@ -3,11 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "model/Records.h"
 
 namespace rp {
+
+class IniFile;
 
 struct AppState {
     // Working data and the copies as last saved or opened.
@@ -69,6 +72,34 @@ struct AppState {
 
     // Folder of the program: language/ and Init/ are looked for beside it.
     std::string ProgramDir = ".";
+
+    // Start-up, language and settings.
+    std::string LangIniPath = "language/english.ini";  // relative to ProgramDir
+    std::shared_ptr<const IniFile> LangFile;           // the current language file, read once
+    char SavedDecimalSep = '.';  // the user's separator as found at start; the program never changes it
+    int IsNT6 = 0;
+    std::string RadioVersion = "V100";
+    int ReadBlockSize = 16;
+    int WriteBlockSize = 16;
+    bool NoEchoFlag = true;
+    int EchoLength = 0;
+    int HelpFileFlag = 0;
+    int PrintMenuFlag = 0;
+    std::string HelpFile;
+    int CurChannelNo = 0;
+    std::string RadioPassword;  // as typed by the user for the exchange
+    int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place
+    // mysetup.ini, section "language".
+    std::string SetupIniPath;
+    bool IsFirstRun = false;
+    std::string ComPortName;  // as the system names it, or a typed device path
+    int HandshakingValue = 0;
+    int StopBitValue = 1;
+    // Bilingual tables, index 1 English, 2 Chinese (0 stays "").
+    std::string CommTitleText[3][3];  // [1 read, 2 write][language]
+    std::array<std::string, 3> ProgressLabelText, ReadPromptText, WritePromptText, RadioKilledText,
+        RadioFaintedText, VersionWrongText, BandWrongText, ClearAllText, FileErrorText, OverwriteText,
+        SaveChangesText, DataFileText, ClearFreqText, WarningText, CloseCaptionText, HelpCaptionText;
 };
 
 }  // namespace rp

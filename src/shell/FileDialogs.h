@@ -1,0 +1,42 @@
+#pragma once
+// The one way the program asks for a file name. Tests script the answers instead of a dialog.
+#include <QString>
+#include <deque>
+#include <optional>
+
+class QWidget;
+
+namespace rp {
+
+struct FileDialogRequest {
+    bool Save = false;
+    QString Caption;
+    QString Filter;         // "Data File (*.dat)"
+    QString DefaultSuffix;  // without the dot
+    QString FileName;       // offered name (Save) or starting folder
+};
+
+// Nothing when the user cancels.
+std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request);
+
+// For tests: while it lives, dialogs are not shown; each request takes the next answer
+// (nothing = Cancel) and is recorded.
+class ScopedFileDialogScript {
+public:
+    explicit ScopedFileDialogScript(std::deque<std::optional<QString>> answers);
+    ~ScopedFileDialogScript();
+    ScopedFileDialogScript(const ScopedFileDialogScript&) = delete;
+    ScopedFileDialogScript& operator=(const ScopedFileDialogScript&) = delete;
+
+    void Add(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
+    const std::deque<FileDialogRequest>& Requests() const { return requests_; }
+    std::size_t Pending() const { return answers_.size(); }
+
+private:
+    friend std::optional<QString> AskFileName(QWidget*, const FileDialogRequest&);
+    std::deque<std::optional<QString>> answers_;
+    std::deque<FileDialogRequest> requests_;
+    ScopedFileDialogScript* previous_;
+};
+
+}  // namespace rp

@@ -1,0 +1,99 @@
+#pragma once
+// What the main window's file and radio commands do, in which order, with which questions.
+// The window plugs in its message boxes, file dialogs, data files and the exchange through
+// CommandHost, so every path here is tested without a window or a serial port.
+#include <optional>
+#include <string>
+
+#include "model/AppState.h"
+
+namespace rp {
+
+// Message box answers and styles as the rest of the program numbers them.
+namespace Answer {
+constexpr int OK = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7;
+}
+namespace Style {
+constexpr int OkOnly = 0, OkCancel = 1, RetryCancel = 5, Stop = 16, OkCancelQuestion = 33,
+              Exclamation = 48, OkCancelExclamation = 49, YesNoCancelExclamation = 51,
+              Information = 64;
+}
+
+class CommandHost {
+public:
+    virtual ~CommandHost() = default;
+
+    // A message box with the program's title; returns one of Answer.
+    virtual int Message(const std::string& text, int style) = 0;
+    // Key "9001" of section "MSG" of the current language file: save before going on.
+    virtual std::string SaveFirstText() = 0;
+    // File dialogs: nothing when the user cancels.
+    virtual std::optional<std::string> AskOpenFileName() = 0;
+    virtual std::optional<std::string> AskSaveFileName(const std::string& current) = 0;
+
+    // The data files. Each reports its own failure to the user; false = nothing was saved.
+    virtual bool IsDataChanged() = 0;
+    virtual bool SaveDataFile() = 0;
+    virtual bool OpenDataFile() = 0;  // false when the file was refused
+    virtual void NewDataFile() = 0;
+
+    // The exchange. StartComm reports a port that does not open itself.
+    virtual bool StartComm() = 0;
+    virtual void ClosePort() = 0;
+    virtual void InitCommImage() = 0;
+    virtual void PrepareRead() = 0;
+    virtual void SetCommData() = 0;  // an encoder that refuses the data clears WriteAllowed
+    virtual void PrepareWrite() = 0;
+    virtual void ShowProgress() = 0;  // modal; the exchange runs while it shows
+    virtual void SendProgramWord() = 0;
+};
+
+// The bilingual texts of the commands, by LanguageIndex.
+std::string ReadPromptText(const AppState& s);
+std::string WritePromptText(const AppState& s);
+std::string ClearAllText(const AppState& s);
+std::string OverwriteText(const AppState& s);
+std::string SaveChangesText(const AppState& s);
+std::string BadFileNameText(const AppState& s);
+std::string CommTitleText(const AppState& s, int mode);
+std::string ProgressLabelText(const AppState& s);
+std::string DataFileText(const AppState& s);
+std::string ClearFreqText(const AppState& s);
+std::string WarningText(const AppState& s);
+
+// The file-name part of a path.
+std::string GetFileNameOfPath(const std::string& path);
+
+// A name chosen in the Save As dialog as the data file's name: ".dat" is added when it does not
+// end in it; nothing when the name ends in "fre", which would be the channel file's own name.
+std::optional<std::string> NormaliseDataFileName(const std::string& chosen);
+
+// Each command returns true when it went through to its end.
+class MainCommands {
+public:
+    MainCommands(AppState& state, CommandHost& host) : s_(state), host_(host) {}
+
+    bool FileNew();
+    bool SetInit();  // New that keeps every factory channel of the default data file
+    bool FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    bool ProRead();
+    bool ProWrite();
+    bool ReadRadioInfo();
+    // True when the program may end: nothing unsaved, or the user saved or dropped it.
+    bool CanExit();
+
+    // Read, Write, the information read and the port choice wait while an exchange runs.
+    bool ExchangeRunning() const { return s_.CommMode != 0; }
+
+private:
+    // The save question of New and Read: false when the user stops the command there.
+    bool OfferSave(const std::string& text);
+    void EndExchange();
+
+    AppState& s_;
+    CommandHost& host_;
+};
+
+}  // namespace rp
