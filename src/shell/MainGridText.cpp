@@ -2,7 +2,8 @@
 
 #include "model/FixedText.h"
 #include "model/Values.h"
-#include "shell/ModelShim.h"
+#include "model/Banks.h"
+#include "model/ValueText.h"
 
 namespace rp {
 
@@ -33,15 +34,15 @@ std::string ToneCellText(int type, int ctcssIndex, int dcsCode, int dcsInvert,
 
 RowTexts ChannelRowTexts(const AppState& st, const ChannelData& ch, const RowTextLists& lists) {
     RowTexts t;
-    t[0] = shim::GetFreShowByData(st, ch.RxFreq.View());
+    t[0] = GetFreShowByData(st, ch.RxFreq.View());
     // The transmit side is worked out in whole 10 Hz units: a double would print 145.92499.
     if (!t[0].empty()) {
         if (ch.Shift == 1 || ch.Shift == 2) {
-            const auto rx = shim::FreqTextToUnits(t[0]);
-            const auto off = shim::FreqTextToUnits(shim::GetFreShowByData2(ch.OffsetFreq.View()));
+            const auto rx = FreqTextToUnits(t[0]);
+            const auto off = FreqTextToUnits(GetFreShowByData2(ch.OffsetFreq.View()));
             if (rx && off) {
                 const std::int64_t tx = ch.Shift == 1 ? *rx - *off : *rx + *off;
-                t[1] = tx < 0 ? "-" + shim::FreqUnitsToText(-tx, 0) : shim::FreqUnitsToText(tx, 0);
+                t[1] = tx < 0 ? "-" + FreqUnitsToText(-tx, 0) : FreqUnitsToText(tx, 0);
             }
         } else {
             t[1] = t[0];
@@ -50,7 +51,7 @@ RowTexts ChannelRowTexts(const AppState& st, const ChannelData& ch, const RowTex
     t[2] = ch.Name.Trimmed();
     t[3] = ItemOrEmpty(lists.Steps, ch.StepIndex);
     t[4] = ch.Bandwidth == 0 ? "25K" : "12.5K";
-    t[5] = shim::GetChBankStr(st, ch.ChannelNo);
+    t[5] = GetChBankStr(st, ch.ChannelNo);
     // A negative power word names no level; the cell must not keep another channel's text.
     t[6] = ch.Power == 1 ? lists.PowerLow : ch.Power >= 0 ? lists.PowerHigh : std::string();
     t[7] = ToneCellText(ch.DecToneType, ch.DecCTCSSIndex, ch.DecDCSCode, ch.DecDCSInvert, lists);

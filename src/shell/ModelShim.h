@@ -1,38 +1,16 @@
 #pragma once
-// Temporary stand-ins for value texts that the model layer is about to provide.
+// Temporary stand-ins for the tone lists that the model layer is about to provide.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/AppState.h"
 #include "model/FixedText.h"
-#include "model/Values.h"
+#include "model/ValueText.h"
 #include <optional>
 
 namespace rp::shim {
 
-inline std::string FreqText(std::string_view data, int intDigits) {
-    std::string t = TrimNull(data);
-    if (t.empty() || t.find_first_not_of('F') == std::string::npos) return "";
-    auto v = ParseScaled(t, 0, RoundMode::Truncate);
-    if (!v) return "";
-    std::string s = FormatScaled(*v, 5);
-    while (static_cast<int>(s.find('.')) < intDigits) s = "0" + s;
-    return s;
-}
-inline std::string GetFreShowByData(const AppState&, std::string_view d) { return FreqText(d, 3); }
-inline std::string GetFreShowByData2(std::string_view d) {
-    auto s = FreqText(d, 1);
-    return s.empty() ? "0.00000" : s;
-}
-inline std::string GetChBankStr(const AppState&, int) { return ""; }
-inline std::string GetOctStr(int v, int w) {
-    std::string s;
-    unsigned u = static_cast<unsigned>(v) & 0xFFFF;
-    do { s.insert(s.begin(), char('0' + (u & 7))); u >>= 3; } while (u);
-    while (static_cast<int>(s.size()) < w) s.insert(s.begin(), '0');
-    return s;
-}
 inline const std::vector<std::string>& CtcssTexts() {
     static const std::vector<std::string> v = {
         "62.5", "67.0", "69.3", "71.9", "74.4", "77.0", "79.7", "82.5", "85.4", "88.5", "91.5",
@@ -45,7 +23,7 @@ inline const std::vector<std::string>& CtcssTexts() {
 inline const std::vector<std::string>& DcsTexts() {
     static const std::vector<std::string> v = [] {
         std::vector<std::string> r;
-        for (int i = 0; i < 512; ++i) r.push_back(GetOctStr(i, 3) + "N");
+        for (int i = 0; i < 512; ++i) r.push_back(rp::GetOctStr(i, 3) + "N");
         return r;
     }();
     return v;
@@ -53,14 +31,3 @@ inline const std::vector<std::string>& DcsTexts() {
 
 }  // namespace rp::shim
 
-namespace rp::shim {
-inline std::optional<std::int64_t> FreqTextToUnits(std::string_view t) {
-    return ParseScaled(t, 5, RoundMode::Truncate);
-}
-inline std::string FreqUnitsToText(std::int64_t u, int intDigits) {
-    std::string s = FormatScaled(u, 5);
-    if (s.rfind("0.", 0) == 0 && intDigits == 0) s.erase(0, 1);
-    while (static_cast<int>(s.find('.')) < intDigits) s = "0" + s;
-    return s;
-}
-}  // namespace rp::shim

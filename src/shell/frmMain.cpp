@@ -21,6 +21,7 @@
 #include "model/FixedText.h"
 #include "model/Records.h"
 #include "shell/GridAdapter.h"
+#include "shell/Language.h"
 #include "shell/MainGridText.h"
 #include "shell/ModelShim.h"
 #include "shell/WindowPlace.h"
@@ -32,7 +33,6 @@ namespace {
 constexpr int kChannelCols = 13;
 constexpr QRgb kBankHeaderColour = qRgb(192, 0, 0);
 constexpr QRgb kHeaderColour = qRgb(0, 0, 155);
-const char* const kLangIdProperty = "langId";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -103,7 +103,7 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
 
 frmMain::~frmMain() = default;
 
-QString frmMain::Lang(int id) const { return Q(st_.LangText(id)); }
+QString frmMain::Lang(int id) const { return LangStr(st_, id); }
 
 // ---------------------------------------------------------------------------------------------
 // Frame
@@ -112,7 +112,7 @@ void frmMain::AddAction(QMenu* menu, const char* name, int textId, const char* s
                         void (frmMain::*cmd)()) {
     auto* a = menu->addAction(QString());
     a->setObjectName(name);
-    a->setProperty(kLangIdProperty, textId);
+    SetLangTag(a, textId);
     if (shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
     if (cmd) connect(a, &QAction::triggered, this, [this, cmd] { RunCommand(cmd); });
 }
@@ -128,7 +128,7 @@ void frmMain::BuildMenus() {
         auto* m = bar->addMenu(QString());
         m->setObjectName(name);
         m->menuAction()->setObjectName(name);
-        m->menuAction()->setProperty(kLangIdProperty, textId);
+        SetLangTag(m, textId);
         return m;
     };
     auto sep = [&](QMenu* m, const char* name) { m->addSeparator()->setObjectName(name); };
@@ -241,7 +241,7 @@ void frmMain::BuildToolBar() {
         }
         auto* a = tbToolBar->addAction(style()->standardIcon(b.icon), QString());
         a->setObjectName(b.key);
-        a->setProperty("tipId", b.tip);
+        SetLangTag(a, 0, b.tip);
         const QString key = b.key;
         connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }
@@ -262,21 +262,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
 }
 
 void frmMain::ApplyLanguageTexts() {
+    SetFormLanguage(this, st_);
     setWindowTitle(Lang(8900));
-    for (auto* m : menuBar()->findChildren<QMenu*>()) {
-        const QVariant id = m->menuAction()->property(kLangIdProperty);
-        if (id.isValid()) m->setTitle(Lang(id.toInt()));
-        for (auto* a : m->actions()) {
-            const QVariant aid = a->property(kLangIdProperty);
-            if (aid.isValid()) a->setText(Lang(aid.toInt()));
-        }
-    }
-    for (auto* a : tbToolBar->actions()) {
-        const int tip = a->property("tipId").toInt();
-        // Without text a tool button falls back to no tooltip at all, which the port wants.
-        a->setText(tip ? Lang(tip) : QString());
-        a->setToolTip(tip ? Lang(tip) : QString());
-    }
 }
 
 void frmMain::SizeControls(int x) {

@@ -3,46 +3,19 @@
 // and settings kept in a temporary file so no test touches the user's own.
 #include <QSettings>
 #include <QTemporaryDir>
-#include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "model/AppState.h"
+#include "model/LangText.h"
 #include "model/Values.h"
 
 namespace rp::test {
 
-// Section "OTHER" of a language file beside the sources.
-inline std::map<int, std::string> ReadOtherTexts(const std::string& file) {
-    std::map<int, std::string> texts;
-    std::ifstream in(std::string(RP_SOURCE_DIR) + "/language/" + file);
-    std::string line;
-    bool other = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line[0] == '[') {
-            other = line == "[OTHER]";
-            continue;
-        }
-        const auto eq = line.find('=');
-        if (!other || eq == std::string::npos || line[0] == ';') continue;
-        try {
-            texts[std::stoi(line.substr(0, eq))] = line.substr(eq + 1);
-        } catch (...) {
-        }
-    }
-    return texts;
-}
-
+// The shipped language files, as laid beside the program.
 inline void UseLanguage(AppState& st, int index) {
-    st.LanguageIndex = index;
-    auto texts = std::make_shared<std::map<int, std::string>>(
-        ReadOtherTexts(index == 2 ? "chinese.ini" : "english.ini"));
-    st.LangText = [texts](int id) {
-        auto it = texts->find(id);
-        return it == texts->end() ? std::string() : it->second;
-    };
+    st.ProgramDir = RP_RUNTIME_DIR;
+    SetLanguage(st, index);
 }
 
 // A nine-digit data text of a frequency in MHz ("145.5" gives "014550000").
