@@ -53,11 +53,14 @@ bool IsDataChanged(const AppState& st) {
     RadioData curForCompare = cur;
     curForCompare.BandIndex = file.BandIndex;
     curForCompare.ModelCode = file.ModelCode;
-    if (Normal(curForCompare) != Normal(file)) return true;
+    // Equal records need no field walk; only a difference has to be judged by TrimNull.
+    if (!(curForCompare == file) && Normal(curForCompare) != Normal(file)) return true;
 
     const int n = std::clamp<int>(cur.ChannelCount, 0, kMaxChannels);
     for (int i = 0; i < n; ++i)
-        if (Normal(st.ChannelTable[i]) != Normal(st.FileChannelTable[i])) return true;
+        if (!(st.ChannelTable[i] == st.FileChannelTable[i]) &&
+            Normal(st.ChannelTable[i]) != Normal(st.FileChannelTable[i]))
+            return true;
     return false;
 }
 

@@ -58,8 +58,8 @@ void FrmModel::CommandOK_Click() {
     const int band = ComboBand->currentIndex();
     if (band < 0) return;
     if (band != startBand_) {
-        const int answer = Message ? Message(QString::fromStdString(ClearFreqText(s_)), Style::OkCancelExclamation,
-                                             QString::fromStdString(WarningText(s_)))
+        const int answer = Message ? Message(QString::fromStdString(Bilingual(s_, s_.ClearFreqText)), Style::OkCancelExclamation,
+                                             QString::fromStdString(Bilingual(s_, s_.WarningText)))
                                    : Answer::OK;
         // Back in the dialog: the user may keep the band or cancel.
         if (answer != Answer::OK) return;

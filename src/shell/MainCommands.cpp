@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/BandText.h"
+#include "model/Banks.h"
+#include "model/NewData.h"
+
 namespace rp {
 
 namespace {
 
-const std::string& Pick(const AppState& s, const std::string& english, const std::string& chinese) {
+std::string Pick(const AppState& s, const std::string& english, const std::string& chinese) {
     return s.LanguageIndex == 2 ? chinese : english;
 }
 
@@ -20,46 +24,14 @@ bool EndsWithNoCase(const std::string& text, const std::string& tail) {
 
 }  // namespace
 
-std::string ReadPromptText(const AppState& s) {
-    static const std::string en = "Read data from radio.\r\nDo you wish continue?";
-    static const std::string zh = "从对讲机读取数据。\r\n是否继续？";
-    return Pick(s, en, zh);
-}
-
-std::string WritePromptText(const AppState& s) {
-    static const std::string en = "Write data to radio.\r\nDo you wish continue?";
-    static const std::string zh = "向对讲机写入数据。\r\n是否继续？";
-    return Pick(s, en, zh);
-}
-
-std::string ClearAllText(const AppState& s) {
-    return Pick(s, "All data will be cleared.", "所有数据将被清空。");
-}
-
-std::string OverwriteText(const AppState& s) {
-    return Pick(s, "file will be Overwrite,Continue?", "文件将被覆盖，是否继续？");
-}
-
-std::string SaveChangesText(const AppState& s) {
-    return Pick(s, "File has been modify,save it now?", "当前文件已被修改，是否现在保存？");
+std::string Bilingual(const AppState& s, const std::array<std::string, 3>& table) {
+    return s.LanguageIndex == 2 ? table[2] : table[1];
 }
 
 std::string BadFileNameText(const AppState& s) {
     return Pick(s, "A data file name must not end in \"fre\": that name belongs to the channel file.",
                 "数据文件名不能以“fre”结尾：这是频道文件的名称。");
 }
-
-std::string CommTitleText(const AppState& s, int mode) {
-    if (mode == 2) return Pick(s, "Write data to radio", "向对讲机写入数据");
-    return Pick(s, "Read data from radio", "从对讲机读取数据");
-}
-
-std::string ProgressLabelText(const AppState& s) { return Pick(s, "Completion percentage:", "完成进度:"); }
-std::string DataFileText(const AppState& s) { return Pick(s, "Data File", "数据文件"); }
-std::string ClearFreqText(const AppState& s) {
-    return Pick(s, "Frequency data will be cleared.", "频率数据将被清除。");
-}
-std::string WarningText(const AppState& s) { return Pick(s, "Warning", "警告"); }
 
 std::string GetFileNameOfPath(const std::string& path) {
     const auto cut = path.find_last_of("/\\");
@@ -75,6 +47,22 @@ std::optional<std::string> NormaliseDataFileName(const std::string& chosen) {
     return chosen + ".dat";
 }
 
+bool ApplyModelAndBand(AppState& s, const std::string& modelCode, const std::string& modelName, int bandIndex) {
+    if (!modelCode.empty()) {
+        s.CurModelCode = modelCode;
+        s.CurModelName = modelName;
+    }
+    if (bandIndex == s.CurBandIndex || bandIndex < 0 || bandIndex >= kBandVariants) return false;
+    s.CurBandIndex = bandIndex;
+    s.CurBandText = GetBandRangeStr(bandIndex);
+    ParseFreBandStr(s);
+    // Frequencies of the old band would lie outside the new one.
+    ClearBankData(s.CurRadioData);
+    s.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(s);
+    return true;
+}
+
 bool MainCommands::OfferSave(const std::string& text) {
     if (!host_.IsDataChanged()) return true;
     switch (host_.Message(text, Style::YesNoCancelExclamation)) {
@@ -85,13 +73,13 @@ bool MainCommands::OfferSave(const std::string& text) {
 }
 
 void MainCommands::EndExchange() {
-    host_.ClosePort();
+    host_.Abandon();
     s_.CommMode = 0;
 }
 
 bool MainCommands::FileNew() {
     if (!OfferSave(host_.SaveFirstText())) return false;
-    if (!s_.ForceFactoryFres && host_.Message(ClearAllText(s_), Style::OkCancelExclamation) != Answer::OK)
+    if (!s_.ForceFactoryFres && host_.Message(Bilingual(s_, s_.ClearAllText), Style::OkCancelExclamation) != Answer::OK)
         return false;
     host_.NewDataFile();
     return true;
@@ -105,7 +93,7 @@ bool MainCommands::SetInit() {
 }
 
 bool MainCommands::FileOpen() {
-    if (!OfferSave(SaveChangesText(s_))) return false;
+    if (!OfferSave(Bilingual(s_, s_.SaveChangesText))) return false;
     const auto name = host_.AskOpenFileName();
     if (!name) return false;
     const std::string previous = s_.DataFileName;
@@ -118,7 +106,7 @@ bool MainCommands::FileOpen() {
 
 bool MainCommands::FileSave() {
     if (s_.IsNewData != 0) return FileSaveAs();
-    const std::string question = "\"" + GetFileNameOfPath(s_.DataFileName) + "\"" + OverwriteText(s_);
+    const std::string question = "\"" + GetFileNameOfPath(s_.DataFileName) + "\"" + Bilingual(s_, s_.OverwriteText);
     if (host_.Message(question, Style::OkCancelQuestion) != Answer::OK) return false;
     return host_.SaveDataFile();
 }
@@ -146,13 +134,11 @@ bool MainCommands::ProRead() {
         s_.CommMode = 0;
         return false;
     }
-    if (host_.Message(ReadPromptText(s_), Style::OkCancelQuestion) != Answer::OK) {
+    if (host_.Message(Bilingual(s_, s_.ReadPromptText), Style::OkCancelQuestion) != Answer::OK) {
         EndExchange();
         return false;
     }
-    host_.InitCommImage();
-    host_.PrepareRead();
-    host_.ShowProgress();
+    host_.BeginRead();
     return true;
 }
 
@@ -163,20 +149,16 @@ bool MainCommands::ProWrite() {
         s_.CommMode = 0;
         return false;
     }
-    if (host_.Message(WritePromptText(s_), Style::OkCancelQuestion) != Answer::OK) {
+    if (host_.Message(Bilingual(s_, s_.WritePromptText), Style::OkCancelQuestion) != Answer::OK) {
         EndExchange();
         return false;
     }
-    host_.InitCommImage();
     s_.WriteAllowed = true;
-    host_.SetCommData();
-    host_.PrepareWrite();
-    if (!s_.WriteAllowed) {
+    if (!host_.BeginWrite() || !s_.WriteAllowed) {
         // The encoder has told the user why; the port must not stay open behind its message.
         EndExchange();
         return false;
     }
-    host_.ShowProgress();
     return true;
 }
 
@@ -187,14 +169,13 @@ bool MainCommands::ReadRadioInfo() {
         s_.CommMode = 0;
         return false;
     }
-    host_.InitCommImage();
-    host_.SendProgramWord();
+    host_.BeginInfoRead();
     return true;
 }
 
 bool MainCommands::CanExit() {
     if (!host_.IsDataChanged()) return true;
-    switch (host_.Message(SaveChangesText(s_), Style::YesNoCancelExclamation)) {
+    switch (host_.Message(Bilingual(s_, s_.SaveChangesText), Style::YesNoCancelExclamation)) {
     case Answer::Yes: return FileSave();
     case Answer::No: return true;
     default: return false;

@@ -2,6 +2,7 @@
 // What the main window's file and radio commands do, in which order, with which questions.
 // The window plugs in its message boxes, file dialogs, data files and the exchange through
 // CommandHost, so every path here is tested without a window or a serial port.
+#include <array>
 #include <optional>
 #include <string>
 
@@ -37,29 +38,22 @@ public:
     virtual bool OpenDataFile() = 0;  // false when the file was refused
     virtual void NewDataFile() = 0;
 
-    // The exchange. StartComm reports a port that does not open itself.
+    // The exchange. StartComm opens the port for CommMode and reports a port that does not open
+    // itself; Abandon closes it again when the user declines.
     virtual bool StartComm() = 0;
-    virtual void ClosePort() = 0;
-    virtual void InitCommImage() = 0;
-    virtual void PrepareRead() = 0;
-    virtual void SetCommData() = 0;  // an encoder that refuses the data clears WriteAllowed
-    virtual void PrepareWrite() = 0;
-    virtual void ShowProgress() = 0;  // modal; the exchange runs while it shows
-    virtual void SendProgramWord() = 0;
+    virtual void Abandon() = 0;
+    // Pre-fill the image, count the blocks, show the progress window and send the entry word.
+    virtual void BeginRead() = 0;
+    // The same after the encoders; false when an encoder refused the data (it said why).
+    virtual bool BeginWrite() = 0;
+    // Pre-fill the image and send the entry word, with no progress window.
+    virtual void BeginInfoRead() = 0;
 };
 
-// The bilingual texts of the commands, by LanguageIndex.
-std::string ReadPromptText(const AppState& s);
-std::string WritePromptText(const AppState& s);
-std::string ClearAllText(const AppState& s);
-std::string OverwriteText(const AppState& s);
-std::string SaveChangesText(const AppState& s);
+// The entry of a bilingual table for the current language ("" before the tables are filled).
+std::string Bilingual(const AppState& s, const std::array<std::string, 3>& table);
+// Why a Save As name was refused.
 std::string BadFileNameText(const AppState& s);
-std::string CommTitleText(const AppState& s, int mode);
-std::string ProgressLabelText(const AppState& s);
-std::string DataFileText(const AppState& s);
-std::string ClearFreqText(const AppState& s);
-std::string WarningText(const AppState& s);
 
 // The file-name part of a path.
 std::string GetFileNameOfPath(const std::string& path);
@@ -67,6 +61,10 @@ std::string GetFileNameOfPath(const std::string& path);
 // A name chosen in the Save As dialog as the data file's name: ".dat" is added when it does not
 // end in it; nothing when the name ends in "fre", which would be the channel file's own name.
 std::optional<std::string> NormaliseDataFileName(const std::string& chosen);
+
+// The model and band dialog's choice on the data. A new band resets the channels and banks to
+// that band's defaults; returns true when it did.
+bool ApplyModelAndBand(AppState& s, const std::string& modelCode, const std::string& modelName, int bandIndex);
 
 // Each command returns true when it went through to its end.
 class MainCommands {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/LangText.h"
+#include "model/NewData.h"
 #include "shell/MainCommands.h"
 
 namespace rp {
@@ -56,16 +58,14 @@ public:
         log.push_back("start" + std::to_string(s_.CommMode));
         return portOpens;
     }
-    void ClosePort() override { log.push_back("close"); }
-    void InitCommImage() override { log.push_back("init"); }
-    void PrepareRead() override { log.push_back("prepread"); }
-    void SetCommData() override {
-        log.push_back("encode");
-        if (encoderRefuses) s_.WriteAllowed = false;
+    void Abandon() override { log.push_back("close"); }
+    void BeginRead() override { log.push_back("read"); }
+    bool BeginWrite() override {
+        log.push_back("write");
+        if (encoderRefuses) log.push_back("close");  // the encoder's failure closes the port
+        return !encoderRefuses;
     }
-    void PrepareWrite() override { log.push_back("prepwrite"); }
-    void ShowProgress() override { log.push_back("progress"); }
-    void SendProgramWord() override { log.push_back("program"); }
+    void BeginInfoRead() override { log.push_back("info"); }
 
     std::vector<std::string> messages;
     std::string suggested;
@@ -84,6 +84,7 @@ private:
 using Log = std::vector<std::string>;
 
 struct Fixture : ::testing::Test {
+    Fixture() { InitMsgString(s); }
     AppState s;
     ScriptHost host{s};
     MainCommands cmd{s, host};
@@ -277,7 +278,7 @@ TEST_P(ReadCommand, RunsInOrder) {
     host.answers = c.answers;
     const bool started = cmd.ProRead();
     EXPECT_EQ(host.log, c.log);
-    EXPECT_EQ(started, host.log.back() == "progress");
+    EXPECT_EQ(started, host.log.back() == "read");
     // Only a running exchange keeps its operation word.
     EXPECT_EQ(s.CommMode, started ? 1 : 0);
 }
@@ -285,14 +286,14 @@ TEST_P(ReadCommand, RunsInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Matrix, ReadCommand,
     ::testing::Values(
-        ReadCase{"Unchanged", false, true, {Answer::OK}, {"start1", "msg33", "init", "prepread", "progress"}},
+        ReadCase{"Unchanged", false, true, {Answer::OK}, {"start1", "msg33", "read"}},
         ReadCase{"PromptCancelledClosesPort", false, true, {Answer::Cancel}, {"start1", "msg33", "close"}},
         ReadCase{"PortFails", false, false, {}, {"start1"}},
         ReadCase{"SaveYes", true, true, {Answer::Yes, Answer::OK, Answer::OK},
-                 {"msg51", "msg33", "save:/d/a.dat", "start1", "msg33", "init", "prepread", "progress"}},
+                 {"msg51", "msg33", "save:/d/a.dat", "start1", "msg33", "read"}},
         ReadCase{"SaveYesOverwriteCancelled", true, true, {Answer::Yes, Answer::Cancel}, {"msg51", "msg33"}},
         ReadCase{"SaveNo", true, true, {Answer::No, Answer::OK},
-                 {"msg51", "start1", "msg33", "init", "prepread", "progress"}},
+                 {"msg51", "start1", "msg33", "read"}},
         ReadCase{"SaveCancelStops", true, true, {Answer::Cancel}, {"msg51"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -300,7 +301,7 @@ TEST_F(Fixture, WriteAsksNoSaveQuestionAndEncodesBeforeProgress) {
     host.changed = true;
     host.answers = {Answer::OK};
     EXPECT_TRUE(cmd.ProWrite());
-    EXPECT_EQ(host.log, (Log{"start2", "msg33", "init", "encode", "prepwrite", "progress"}));
+    EXPECT_EQ(host.log, (Log{"start2", "msg33", "write"}));
     EXPECT_EQ(host.messages[0], "Write data to radio.\r\nDo you wish continue?");
     EXPECT_EQ(s.CommMode, 2);
 }
@@ -322,13 +323,13 @@ TEST_F(Fixture, WriteRefusedByAnEncoderClosesThePort) {
     host.encoderRefuses = true;
     host.answers = {Answer::OK};
     EXPECT_FALSE(cmd.ProWrite());
-    EXPECT_EQ(host.log, (Log{"start2", "msg33", "init", "encode", "prepwrite", "close"}));
+    EXPECT_EQ(host.log, (Log{"start2", "msg33", "write", "close", "close"}));
     EXPECT_EQ(s.CommMode, 0);
 }
 
 TEST_F(Fixture, InformationReadStartsWithoutQuestion) {
     EXPECT_TRUE(cmd.ReadRadioInfo());
-    EXPECT_EQ(host.log, (Log{"start3", "init", "program"}));
+    EXPECT_EQ(host.log, (Log{"start3", "info"}));
     EXPECT_EQ(s.CommMode, 3);
 
     host.log.clear();
@@ -363,13 +364,47 @@ TEST_F(Fixture, ExitWithUnsavedChanges) {
     EXPECT_EQ(host.log.back(), "save:new.dat");
 }
 
-TEST(CommandTexts, FollowTheLanguage) {
-    AppState s;
-    EXPECT_EQ(ReadPromptText(s), "Read data from radio.\r\nDo you wish continue?");
-    EXPECT_EQ(CommTitleText(s, 2), "Write data to radio");
+TEST_F(Fixture, QuestionsFollowTheLanguage) {
     s.LanguageIndex = 2;
-    EXPECT_EQ(ClearAllText(s), "所有数据将被清空。");
-    EXPECT_EQ(ProgressLabelText(s), "完成进度:");
+    host.answers = {Answer::Cancel};
+    cmd.FileNew();
+    EXPECT_EQ(host.messages[0], "所有数据将被清空。");
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+TEST(ModelAndBand, BandChangeResetsChannelsAndBanksToTheNewBand) {
+    AppState s;
+    NewData(s);
+    s.CurRadioData.BankTable[4][0] = 99;
+    s.ChannelTable[s.CurRadioData.ChannelCount] = s.ChannelTable[0];
+    s.ChannelTable[s.CurRadioData.ChannelCount].ChannelNo = 99;
+    ++s.CurRadioData.ChannelCount;
+
+    EXPECT_TRUE(ApplyModelAndBand(s, "6173USA", "6173USA", 6));
+    EXPECT_EQ(s.CurModelCode, "6173USA");
+    EXPECT_EQ(s.CurBandIndex, 6);
+    EXPECT_EQ(s.CurBandText, "UHF(446 - 447 MHz) VHF(136 - 174 MHz)");
+    EXPECT_DOUBLE_EQ(s.RxBandLow[0], 446.0);
+    EXPECT_DOUBLE_EQ(s.TxBandHigh[0], 447.0);
+    ASSERT_EQ(s.CurRadioData.ChannelCount, 8);
+    EXPECT_EQ(s.ChannelTable[0].ChannelNo, 1);
+    EXPECT_EQ(TrimNull(s.ChannelTable[0].RxFreq.Str()), "044650000");  // middle of 446..447
+    EXPECT_EQ(s.CurRadioData.BankTable[4][0], 0);
+    EXPECT_EQ(s.CurRadioData.BankTable[0][0], 1);  // channel 1 back in its default bank
+}
+
+TEST(ModelAndBand, SameBandKeepsTheChannels) {
+    AppState s;
+    NewData(s);
+    s.ChannelTable[0].RxFreq = "043000000";
+    EXPECT_FALSE(ApplyModelAndBand(s, "6173USD", "6173USD", s.CurBandIndex));
+    EXPECT_FALSE(ApplyModelAndBand(s, "", "", 8));
+    EXPECT_EQ(s.ChannelTable[0].RxFreq.Str(), "043000000");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "model/LangText.h"
 #include "shell/EditorDialogs.h"
 #include "shell/FileDialogs.h"
 #include "shell/FrmComPort.h"
@@ -79,6 +80,7 @@ TEST(PortDialog, ShowsTheCurrentPortAndTakesATypedPath) {
 
 TEST(ModelDialog, BandChangeWarnsAndCancelKeepsTheDialogOpen) {
     AppState s;
+    InitMsgString(s);
     const QStringList bands{"b0", "b1", "b2"};
     FrmModel dlg(s, {"6173USD", "6173USA"}, "6173USD", bands, 0);
     std::vector<QString> shown;
