@@ -10,6 +10,17 @@
 
 namespace rp {
 
+// Address ranges of the image that an exchange steps over, in the order added (ascending).
+struct SkipRange {
+    long Start = 0;
+    long End = 0;  // inclusive
+};
+struct SkipRangeTable {
+    static constexpr int kMaxRanges = 501;
+    std::array<SkipRange, kMaxRanges> Ranges{};
+    int SkipRangeCount = 0;
+};
+
 class IniFile;
 
 struct AppState {
@@ -65,6 +76,15 @@ struct AppState {
     int CommMode = 0;
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
+
+    // What the radio reported in its identification besides its model code.
+    int RadioBandIndex = 0;
+    std::string RadioBandText;
+
+    // Ranges the exchange skips and the progress count of the current phase, in blocks.
+    SkipRangeTable SkipRanges;
+    int ProgressCount = 0;
+    int ProgressTotal = 0;
 
     // Numbered texts of the current language; the shell plugs in the language files. The core
     // asks for texts through this and never shows a window itself.
