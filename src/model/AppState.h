@@ -77,6 +77,9 @@ struct AppState {
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 
+    // A factory session writes the test block before the programming exchange.
+    bool FactorySession = false;
+
     // What the radio reported in its identification besides its model code.
     int RadioBandIndex = 0;
     std::string RadioBandText;

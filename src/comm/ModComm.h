@@ -1,0 +1,138 @@
+#pragma once
+// The programming exchange with one radio: the step machine that leads a read, a write or a
+// read of the radio's information block from the entry word to the end word, with the password
+// check, retries, time-outs and the end of the exchange.
+//
+// It runs on one thread. Replies come in through CommTransport::OnReceive, time-outs through
+// CommTimers::OnTimeout; the constructor connects both. A command of the main window starts an
+// exchange like this:
+//
+//   st.CommMode = 1;                        // 1 read, 2 write, 3 information read
+//   if (!comm.StartComm()) { st.CommMode = 0; return; }   // shows text 2002 itself
+//   ...ask the user to confirm; on No: comm.Abandon()...
+//   comm.BeginRead();                       // or BeginWrite() / BeginInfoRead()
+//
+// or in one call, without the confirmation: comm.ReadRadio(), WriteRadio(), ReadRadioInfo().
+// The exchange then runs by itself and ends in FinishComm, which closes the port and the
+// progress window and tells the user how it went.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "comm/CommPorts.h"
+#include "model/AppState.h"
+
+namespace rp {
+
+// Steps of the exchange. 0 idle.
+namespace CommStep {
+constexpr int Idle = 0, EntryWord = 1, Ident = 2, PassWord = 3, Block = 4, TestBlockWrite = 31,
+              Restart = 45, End = 69;
+}
+
+// Interval of each timer in milliseconds.
+constexpr int kWaitTimerMs = 300;
+constexpr int kCommandTimerMs = 100;
+constexpr int kReadyTimerMs = 200;
+constexpr int kEndTimerMs = 200;
+constexpr int kRetriesPerStep = 3;
+
+// Looks for the factory test-data marker TestData.ini beside the program and sets TestDataMode.
+void CheckTestDataMarker(AppState& st);
+
+class ModComm {
+public:
+    ModComm(AppState& st, CommTransport& port, CommTimers& timers, CommUser& user);
+    ModComm(const ModComm&) = delete;
+    ModComm& operator=(const ModComm&) = delete;
+    ~ModComm();
+
+    // Sets the address window for CommMode and opens the port; shows text 2002 and gives false
+    // when the port cannot be opened.
+    bool StartComm();
+    // Closes the port opened by StartComm when the user declines to go on; CommMode := 0.
+    void Abandon();
+
+    // The rest of a command after StartComm: pre-fill the image, count the blocks, show the
+    // progress window and send the entry word. BeginWrite runs the encoders first: when one
+    // fails it shows its label, closes the port and gives false without sending a byte.
+    void BeginRead();
+    bool BeginWrite();
+    void BeginInfoRead();
+
+    // Whole commands without a confirmation in between; false when nothing was started.
+    bool ReadRadio();
+    bool WriteRadio();
+    bool ReadRadioInfo();
+
+    // The step machine: a step above 0 replaces the current step first; -1 goes on from it.
+    void NextCommStep(int step);
+    // Ends the exchange: closes the progress window and the port, tells the user, and after a
+    // read takes the radio's data.
+    void FinishComm(bool success);
+
+    // Senders. SendProgramWord opens the port if it is closed.
+    void SendProgramWord();
+    void SendIdentRequest();
+    void SendPassWordRead();
+    void SendNextReadRequest();
+    void SendNextWriteBlock();
+    void ResendReadRequest();
+    void ResendWriteBlock();
+    void EndTransfer();  // end word, then the exchange finishes
+    void SendEndWord();  // end word, then the handshake starts again
+
+    // The identification checks with their messages; false refuses the exchange.
+    bool CheckRadioModel();
+    void InitBlockRetries();
+    void ShowCommProgress();
+
+    // Events, connected by the constructor; public so that a test may call them.
+    void OnReceive(const ByteBuffer& buffer);
+    void OnTimeout(CommTimerId id);
+    void OnLineError(const std::string& why);
+
+    int Step() const { return step_; }
+    int BlockAddress() const { return blockAddress_; }
+    int StartAddress() const { return startAddress_; }
+    int RetryCount() const { return retryCount_; }
+    bool Active() const { return st_.CommMode != 0; }
+
+private:
+    enum class Expect { None, ProgramAck, Ident, PassWord, ReadBlock, WriteAck };
+
+    bool SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect);
+    void SendReadRequestAt(int address);
+    void SendWriteBlockAt(int address);
+    void StartTransfer();
+    void RetryOrGiveUp();
+    void RetriesExhausted();
+    void HandlePassWordReply(const ByteBuffer& buffer);
+    void StopAllTimers();
+    int Message(const std::string& text, int style);
+    std::string Text(int id) const;
+    std::string Bilingual(const char* english, const char* chinese) const;
+    std::string ModelName(const std::string& code) const;
+
+    AppState& st_;
+    CommTransport& port_;
+    CommTimers& timers_;
+    CommUser& user_;
+
+    int step_ = CommStep::Idle;
+    Expect expect_ = Expect::None;
+    int startAddress_ = 0;
+    int blockAddress_ = 0;
+    int retryCount_ = kRetriesPerStep;
+    int lastPercent_ = 0;
+    bool transferStarted_ = false;  // a restart resumes at the current block
+    std::size_t Echo() const { return static_cast<std::size_t>(st_.EchoLength); }
+    int modal_ = 0;                 // a dialog is open: the exchange waits
+    // The encoded image of this write, kept so that an older radio's conversion always starts
+    // from it, however often the handshake is repeated.
+    std::optional<std::array<std::uint8_t, 0x4000>> encodedImage_;
+    std::string convertedFor_;
+};
+
+}  // namespace rp

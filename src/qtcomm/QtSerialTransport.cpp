@@ -1,0 +1,81 @@
+#include "qtcomm/QtSerialTransport.h"
+
+namespace rp {
+
+QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &QtSerialTransport::OnReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialTransport::OnPortError);
+}
+
+bool QtSerialTransport::Open(const std::string& portName, std::string& error) {
+    if (port_.isOpen()) port_.close();
+    rx_.clear();
+    port_.setPortName(QString::fromStdString(portName));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error = port_.errorString().toStdString();
+        port_.clearError();
+        return false;
+    }
+    const bool set = port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
+                     port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
+                     port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!set) {
+        error = port_.errorString().toStdString();
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    return true;
+}
+
+void QtSerialTransport::Close() {
+    if (port_.isOpen()) port_.close();
+    rx_.clear();
+}
+
+bool QtSerialTransport::IsOpen() const { return port_.isOpen(); }
+
+void QtSerialTransport::ClearBuffers() {
+    rx_.clear();
+    if (!port_.isOpen()) return;
+    port_.clear(QSerialPort::AllDirections);
+    port_.readAll();
+}
+
+bool QtSerialTransport::Write(const ByteBuffer& frame) {
+    if (!port_.isOpen()) return false;
+    const auto n = static_cast<qint64>(frame.size());
+    if (port_.write(reinterpret_cast<const char*>(frame.data()), n) != n) return false;
+    BytesWritten += frame.size();
+    // Hand the bytes to the driver now rather than on the next turn of the event loop.
+    port_.flush();
+    return true;
+}
+
+void QtSerialTransport::OnReadyRead() {
+    const QByteArray chunk = port_.readAll();
+    BytesRead += static_cast<std::size_t>(chunk.size());
+    rx_.append(chunk);
+    if (static_cast<std::size_t>(rx_.size()) < threshold_) return;
+    ByteBuffer reply(rx_.begin(), rx_.end());
+    rx_.clear();
+    if (OnReceive) OnReceive(reply);
+}
+
+void QtSerialTransport::OnPortError(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::NoError:
+    case QSerialPort::TimeoutError:
+    case QSerialPort::OpenError:  // reported through Open's result
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::PermissionError:
+    case QSerialPort::UnsupportedOperationError:
+        return;
+    default: break;
+    }
+    const std::string why = port_.errorString().toStdString();
+    port_.clearError();
+    if (OnError) OnError(why);
+}
+
+}  // namespace rp

@@ -1,0 +1,37 @@
+#pragma once
+// The serial line of the exchange on a QSerialPort: 9600 baud, 8 data bits, no parity, one stop
+// bit, no flow control. Incoming chunks are gathered until the expected reply length is there
+// and then handed over as one reply, as the original's receive threshold did.
+#include <QObject>
+#include <QSerialPort>
+
+#include "comm/CommPorts.h"
+
+namespace rp {
+
+class QtSerialTransport : public QObject, public CommTransport {
+    Q_OBJECT
+public:
+    explicit QtSerialTransport(QObject* parent = nullptr);
+
+    bool Open(const std::string& portName, std::string& error) override;
+    void Close() override;
+    bool IsOpen() const override;
+    void SetReplyLength(std::size_t length) override { threshold_ = length > 0 ? length : 1; }
+    void ClearBuffers() override;
+    bool Write(const ByteBuffer& frame) override;
+
+    QSerialPort& Port() { return port_; }
+    // Bytes that crossed the line since the transport was made.
+    std::size_t BytesWritten = 0, BytesRead = 0;
+
+private:
+    void OnReadyRead();
+    void OnPortError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    QByteArray rx_;
+    std::size_t threshold_ = 1;
+};
+
+}  // namespace rp

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "ImageFixture.h"
+#include "comm/Codecs.h"
+#include "comm/CommImage.h"
+#include "comm/OldImage.h"
+
+using namespace rp;
+
+namespace {
+AppState Prepared() {
+    AppState s = fixture::MakeFixture();
+    InitCommImage(s);
+    return s;
+}
+}  // namespace
+
+TEST(SetCommData, ChannelFailureRunsNoLaterEncoder) {
+    AppState s = Prepared();
+    s.ChannelTable[0].Shift = 3;
+    std::string label;
+    Messages m;
+    EXPECT_FALSE(SetCommData(s, label, m));
+    EXPECT_FALSE(s.WriteAllowed);
+    EXPECT_EQ(label, "SetCommDataByFrequencyError");
+    EXPECT_EQ(m, Messages{"SetCommDataByFrequencyError"});
+    EXPECT_EQ(s.CommImage[0x03B0], 0x60);  // scan ran before
+    EXPECT_EQ(s.CommImage[0x0220], 0x00);  // option did not run
+    EXPECT_EQ(s.CommImage[0x0170], 0x00);  // nor MSK
+    EXPECT_EQ(s.CommImage[0x1E21], 0x00);  // nor bank
+    EXPECT_EQ(s.CommImage[0x3900], 0x00);  // nor AM
+}
+
+TEST(SetCommData, OptionFailureStillRunsAmMskAndBank) {
+    AppState s = Prepared();
+    s.CurRadioData.Signal.Option.DisplayMode = 300;
+    std::string label;
+    EXPECT_FALSE(SetCommData(s, label));
+    EXPECT_EQ(label, "SetCommDataByOptionError");
+    EXPECT_FALSE(s.WriteAllowed);
+    EXPECT_EQ(s.CommImage[0x0320], 0x00);  // 5-Tone skipped
+    EXPECT_EQ(s.CommImage[0x0300], 0x00);  // 2-Tone skipped
+    EXPECT_EQ(s.CommImage[0x0170], 0x1A);  // MSK ran
+    EXPECT_EQ(s.CommImage[0x1E21], 0x02);  // bank ran
+    EXPECT_EQ(s.CommImage[0x0608], 0x00);  // AM ran: short wave 18.0000 MHz
+    EXPECT_EQ(s.CommImage[0x0609], 0x18);
+}
+
+TEST(SetCommData, EachSignallingEncoderReportsItsOwnLabel) {
+    struct Case {
+        const char* label;
+        void (*spoil)(AppState&);
+    };
+    const Case cases[] = {
+        {"SetCommDataBy5ToneError", [](AppState& s) { s.CurRadioData.Signal.FiveTone.CodeRows[4].Code = "12X"; }},
+        {"SetCommDataBy2ToneError", [](AppState& s) { s.CurRadioData.Signal.TwoTone.Decode[1].FirstTone = 7000.0; }},
+        {"SetCommDataByDTMFError", [](AppState& s) { s.CurRadioData.Signal.DTMF.KillCode.Code = "12*"; }},
+        {"SetCommDataByMSKError", [](AppState& s) { s.CurRadioData.MSK.Entries[3].GroupID = "12"; }},
+        {"SetCommDataByAMError", [](AppState& s) { s.CurRadioData.AMList[5] = "abc"; }},
+        {"SetCommDataByBankError", [](AppState& s) { s.CurRadioData.BankTable[8][31] = 201; }},
+    };
+    for (const Case& c : cases) {
+        AppState s = Prepared();
+        c.spoil(s);
+        std::string label;
+        EXPECT_FALSE(SetCommData(s, label)) << c.label;
+        EXPECT_EQ(label, c.label);
+        EXPECT_FALSE(s.WriteAllowed);
+    }
+}
+
+TEST(OptionCodec, TextBytesAndRepairsByRadioModel) {
+    AppState s = Prepared();
+    Messages m;
+    s.CurRadioData.Signal.Option.RadioText = "ABCDEFGHIJKL";
+    ASSERT_TRUE(SetCommDataByOption(s, m));
+    EXPECT_EQ(s.CommImage[0x03EB], 'L');
+    EXPECT_EQ(s.CommImage[0x0231] & 0x20, 0);
+    EXPECT_EQ(s.CommImage[0x023C] & 0x04, 0);
+    s.CurRadioData.Signal.Option.RadioText = "AB";
+    ASSERT_TRUE(SetCommDataByOption(s, m));
+    for (int a = 0x03E2; a <= 0x03EB; ++a) EXPECT_EQ(s.CommImage[static_cast<std::size_t>(a)], 0x00);
+
+    s.CommImage[0x03E0] = 0x00;
+    GetCommDataByOption(s);
+    EXPECT_EQ(s.CurRadioData.Signal.Option.RadioText.Str(), std::string("\0           ", 12));
+
+    struct Case {
+        const char* radio;
+        int at22F, mode;
+        int at232, f20;
+    };
+    for (const Case c : {Case{"ZV853C", 3, 5, 4, 24}, Case{"6173USD", 3, 3, 4, 4}, Case{"ZV853D", 5, 0, 5, 24},
+                         Case{"ZV853C", 5, 0, 2, 12}, Case{"6173USD", 9, 0, 30, 30}}) {
+        s.RadioModelCode = c.radio;
+        s.CommImage[0x022F] = static_cast<std::uint8_t>(c.at22F);
+        s.CommImage[0x0232] = static_cast<std::uint8_t>(c.at232);
+        GetCommDataByOption(s);
+        EXPECT_EQ(s.CurRadioData.OptionBytesB[0], c.mode) << c.radio << " " << c.at22F;
+        EXPECT_EQ(s.CurRadioData.Signal.Option.TOT, c.f20) << c.radio << " " << c.at232;
+    }
+}
+
+TEST(OldImage, ChannelRecordRulesTestTheOriginalByte) {
+    struct Case {
+        const char* model;
+        int signal, expected;
+    };
+    for (const Case c : {Case{"ZV853C", 3, 2}, Case{"ZV853C", 2, 0}, Case{"ZV853C", 4, 0}, Case{"ZV853C", 1, 1},
+                         Case{"ZV853D", 3, 3}, Case{"ZV853D", 2, 2}}) {
+        AppState s;
+        s.CommImage[0x2010] = static_cast<std::uint8_t>(c.signal);
+        s.CommImage[0x2019] = 0x97;
+        s.CommImage[0x201F] = 0x0C;
+        SetOldChImage(s, c.model, 0x2000);
+        EXPECT_EQ(s.CommImage[0x2010], c.expected) << c.model << " " << c.signal;
+        EXPECT_EQ(s.CommImage[0x2019], 0x07);
+        EXPECT_EQ(s.CommImage[0x201F], 0x00);
+    }
+}
+
+TEST(OldImage, ConversionMovesBookNamesAndRewritesOptionBytes) {
+    AppState s = Prepared();
+    std::string label;
+    ASSERT_TRUE(SetCommData(s, label));
+    const auto before = s.CommImage;
+    s.CommImage[0x022F] = 5;
+    s.CommImage[0x0232] = 15;
+    ConvertImageToOld(s, "ZV853C");
+    EXPECT_EQ(s.CommEndAddress, 0x3D00);
+    for (int i = 0; i < 640; ++i) ASSERT_EQ(s.CommImage[static_cast<std::size_t>(0x1C00 + i)], before[static_cast<std::size_t>(0x1B10 + i)]) << i;
+    for (int a = 0x1B10; a < 0x1C00; ++a) ASSERT_EQ(s.CommImage[static_cast<std::size_t>(a)], 0x00);
+    for (int a = 0x1E80; a < 0x2000; ++a) ASSERT_EQ(s.CommImage[static_cast<std::size_t>(a)], 0x20);
+    for (int a = 0x0388; a < 0x0390; ++a) EXPECT_EQ(s.CommImage[static_cast<std::size_t>(a)], 0xFF);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(s.CommImage[static_cast<std::size_t>(0x0140 + i)], before[static_cast<std::size_t>(0x0260 + i)]);
+        EXPECT_EQ(s.CommImage[static_cast<std::size_t>(0x0260 + i)], before[static_cast<std::size_t>(0x0140 + i)]);
+    }
+    EXPECT_EQ(s.CommImage[0x022F], 3);  // 5 -> 3, and not on to 0
+    EXPECT_EQ(s.CommImage[0x0232], 2);  // 15 / 6 = 2.5, halves to even
+    EXPECT_EQ(s.CommImage[0x0233], s.CurRadioData.TailByte);
+
+    AppState d = Prepared();
+    d.CommImage[0x022F] = 5;
+    d.CommImage[0x0232] = 24;
+    ConvertImageToOld(d, "ZV853D");
+    EXPECT_EQ(d.CommImage[0x022F], 0);
+    EXPECT_EQ(d.CommImage[0x0232], 4);
+}
+
+TEST(ApplyRadioIdent, TakesTheBandTheRadioReported) {
+    AppState s;
+    s.RadioBandIndex = 5;
+    s.RadioBandText = "UHF(430 - 440 MHz) VHF(144 - 146 MHz)";
+    ApplyRadioIdent(s);
+    EXPECT_EQ(s.CurBandIndex, 5);
+    EXPECT_EQ(s.CurBandText, s.RadioBandText);
+    EXPECT_EQ(s.RxBandLow[0], 430.0);
+    EXPECT_EQ(s.TxBandHigh[1], 146.0);
+}

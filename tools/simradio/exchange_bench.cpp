@@ -1,0 +1,88 @@
+// Times a whole read and a whole write of a radio with every channel in use, through the real
+// serial port against the simulated radio on a pseudo-terminal, once with the radio pacing its
+// bytes as a 9600-baud line does and once as fast as the pseudo-terminal goes. Prints the
+// exchange time, the time its bytes need on a 9600-baud line, and their ratio.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <fstream>
+
+#include "PtyHarness.h"
+#include "comm/CommImage.h"
+#include "model/NewData.h"
+#include "qtcomm/QtCommLink.h"
+
+using namespace rp;
+
+namespace {
+
+void FullData(AppState& st) {
+    NewData(st);
+    for (int n = 1; n <= kMemoryChannels; ++n) {
+        bool present = false;
+        for (int i = 0; i < st.CurRadioData.ChannelCount; ++i)
+            if (st.ChannelTable[i].ChannelNo == n) present = true;
+        if (!present) AddDefaultChannel(st, n, n % 2 ? "410.0000" : "150.0000");
+    }
+    st.LangText = [](int id) { return "text " + std::to_string(id); };
+}
+
+struct Result {
+    bool ok = false;
+    double seconds = 0, lineSeconds = 0;
+};
+
+Result RunOne(const QString& simradio, bool paced, bool write, const std::string& image) {
+    QStringList args;
+    if (paced) args << "--paced";
+    if (!write) args << "--image" << QString::fromStdString(image);
+    sim::PtyRadioProcess radio(simradio, args);
+    Result r;
+    if (!radio.Ok()) { std::fprintf(stderr, "%s\n", radio.Error().c_str()); return r; }
+    AppState st;
+    FullData(st);
+    st.ComPortName = radio.Device();
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    QElapsedTimer t;
+    t.start();
+    const bool started = write ? link.Comm().WriteRadio() : link.Comm().ReadRadio();
+    const bool ended = started && sim::RunExchange(st, 600000);
+    r.seconds = t.nsecsElapsed() / 1e9;
+    r.lineSeconds = double(link.Port().BytesWritten + link.Port().BytesRead) * 10.0 / 9600.0;
+    r.ok = ended && !user.Messages.empty() && user.Messages.back().first == (write ? "text 2005" : "text 2004");
+    if (!r.ok && !user.Messages.empty()) std::fprintf(stderr, "last message: %s\n", user.Messages.back().first.c_str());
+    return r;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QString simradio = QString::fromUtf8(RP_RUNTIME_DIR) + "/simradio";
+    AppState st;
+    FullData(st);
+    InitCommImage(st);
+    std::string label;
+    if (!SetCommData(st, label)) { std::fprintf(stderr, "encoder failed: %s\n", label.c_str()); return 1; }
+    const std::string image = QDir::temp().filePath("exchange_bench.img").toStdString();
+    {
+        std::ofstream f(image, std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(st.CommImage.data()), static_cast<std::streamsize>(st.CommImage.size()));
+    }
+    std::printf("%-8s %-8s %10s %10s %7s\n", "line", "exchange", "time s", "9600 s", "ratio");
+    int failures = 0;
+    for (bool paced : {true, false}) {
+        for (bool write : {false, true}) {
+            const Result r = RunOne(simradio, paced, write, image);
+            if (!r.ok) ++failures;
+            std::printf("%-8s %-8s %10.3f %10.3f %7.3f%s\n", paced ? "paced" : "unpaced", write ? "write" : "read",
+                        r.seconds, r.lineSeconds, r.lineSeconds > 0 ? r.seconds / r.lineSeconds : 0.0,
+                        r.ok ? "" : "  FAILED");
+            std::fflush(stdout);
+        }
+    }
+    std::remove(image.c_str());
+    return failures == 0 ? 0 : 1;
+}
