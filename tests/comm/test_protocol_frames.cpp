@@ -1,6 +1,12 @@
 // Frames, checksum and the recognisers of the radio's replies.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "comm/ModComm.h"
 #include "comm/ProtocolFrames.h"
 
 using namespace rp;
@@ -147,4 +153,18 @@ TEST(ProtocolFrames, PassWordFromTheBlockAt0040) {
     EXPECT_FALSE(IsPassWordReply(bad, 0));
     bad.pop_back();
     EXPECT_FALSE(IsPassWordReply(bad, 0));
+}
+
+TEST(ProtocolFrames, TestDataMarkerBesideTheProgram) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("rp_marker_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    AppState st;
+    st.ProgramDir = dir.string();
+    CheckTestDataMarker(st);
+    EXPECT_FALSE(st.TestDataMode);
+    std::ofstream(dir / "TestData.ini") << "";
+    CheckTestDataMarker(st);
+    EXPECT_TRUE(st.TestDataMode);
+    fs::remove_all(dir);
 }

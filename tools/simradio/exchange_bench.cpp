@@ -73,8 +73,12 @@ int main(int argc, char** argv) {
     }
     std::printf("%-8s %-8s %10s %10s %7s\n", "line", "exchange", "time s", "9600 s", "ratio");
     int failures = 0;
+    // Optional arguments pick one case: "paced" or "unpaced", then "read" or "write".
+    const QStringList a = app.arguments();
     for (bool paced : {true, false}) {
+        if (a.size() > 1 && (a[1] == "paced") != paced) continue;
         for (bool write : {false, true}) {
+            if (a.size() > 2 && (a[2] == "write") != write) continue;
             const Result r = RunOne(simradio, paced, write, image);
             if (!r.ok) ++failures;
             std::printf("%-8s %-8s %10.3f %10.3f %7.3f%s\n", paced ? "paced" : "unpaced", write ? "write" : "read",

@@ -1,8 +1,10 @@
 // Serves the simulated radio on a pseudo-terminal. The first line of output is the device path
 // to open; the program runs until it is stopped (SIGINT or SIGTERM). With --dump FILE it writes
-// the radio's memory there after every end word and when it stops.
+// the radio's memory there after every end word and when it stops; with --log FILE, the
+// addresses of every block read and written, one "R 0010" or "W 0100" a line.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <signal.h>
 #include <termios.h>
 #include <time.h>
@@ -23,7 +25,7 @@ void OnSignal(int) { g_stop = 1; }
 
 void Usage() {
     std::fprintf(stderr,
-                 "usage: simradio [--image FILE] [--dump FILE] [--model CODE] [--band N]\n"
+                 "usage: simradio [--image FILE] [--dump FILE] [--log FILE] [--model CODE] [--band N]\n"
                  "  [--version TEXT] [--status N] [--password TEXT] [--paced] [--answer-end]\n"
                  "  [--drop N] [--corrupt N] [--short N] [--long N] [--wrong-address N]\n"
                  "  [--refuse N|-1] [--silent-after ADDR] [--silent-for N] [--delay N --delay-ms MS]\n"
@@ -70,7 +72,7 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
 
 int main(int argc, char** argv) {
     rp::sim::SimRadio radio;
-    std::string dumpPath;
+    std::string dumpPath, logPath;
     bool paced = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -91,6 +93,7 @@ int main(int argc, char** argv) {
             std::string err;
             if (!radio.LoadImage(s, err)) { std::fprintf(stderr, "simradio: %s\n", err.c_str()); return 2; }
         } else if (a == "--dump") text(dumpPath);
+        else if (a == "--log") text(logPath);
         else if (a == "--model") text(radio.Config.Model);
         else if (a == "--band") { num(n); radio.Config.Band = static_cast<std::uint8_t>(n); }
         else if (a == "--version") text(radio.Config.Version);
@@ -111,6 +114,8 @@ int main(int argc, char** argv) {
         else { Usage(); return 2; }
     }
 
+    // Byte pacing sleeps a millisecond at a time; the default 50 us slack would add up.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         std::perror("simradio: pseudo-terminal");
@@ -138,6 +143,15 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     auto dump = [&] {
+        if (!logPath.empty()) {
+            const std::string tmp = logPath + ".part";
+            if (FILE* f = std::fopen(tmp.c_str(), "w")) {
+                for (int a : radio.ReadAddresses) std::fprintf(f, "R %04X\n", a);
+                for (int a : radio.WriteAddresses) std::fprintf(f, "W %04X\n", a);
+                std::fclose(f);
+                std::rename(tmp.c_str(), logPath.c_str());
+            }
+        }
         if (dumpPath.empty()) return;
         std::string err;
         if (!radio.SaveImage(dumpPath, err)) std::fprintf(stderr, "simradio: %s\n", err.c_str());
