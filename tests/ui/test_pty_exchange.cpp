@@ -3,7 +3,9 @@
 // radio on a cable.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
@@ -12,7 +14,10 @@
 #include "PtyHarness.h"
 #include "comm/CommImage.h"
 #include "model/NewData.h"
+#include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "qtcomm/QtCommUser.h"
+#include "shell/MsgBox.h"
 
 using namespace rp;
 
@@ -173,4 +178,33 @@ TEST(PtyExchangeFaults, LineThatGoesAwayEndsTheExchange) {
     EXPECT_EQ(user.Messages.back().first, "T2006");
     EXPECT_FALSE(link.Port().IsOpen());
     EXPECT_GE(user.ProgressClosed, 1);
+}
+
+// The program's own user side: messages go through the message service, and a radio with a
+// password the user does not know ends the read after the dialog is cancelled.
+TEST(PtyExchangeFaults, MessagesGoThroughTheMessageService) {
+    sim::PtyRadioProcess radio(kSimRadio, {"--password", "4321"});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    AppState st;
+    st.LangText = [](int id) { return "T" + std::to_string(id); };
+    st.ComPortName = radio.Device();
+    ScopedMsgBoxScript script(vbOK);
+    QtCommUser user(st);
+    QtCommLink link(st, user);
+    QTimer::singleShot(0, [] {
+        // The dialog is modal: close it from the event loop it runs.
+        QTimer* t = new QTimer;
+        QObject::connect(t, &QTimer::timeout, [t] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<FrmPassWord*>(w); d && d->isVisible()) {
+                    d->CommandCancel->click();
+                    t->deleteLater();
+                }
+        });
+        t->start(10);
+    });
+    ASSERT_TRUE(link.Comm().ReadRadio());
+    ASSERT_TRUE(sim::RunExchange(st, 10000));
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0].Text, "T2006");
 }
