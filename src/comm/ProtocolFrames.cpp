@@ -70,11 +70,6 @@ bool IsReadReply(const ByteBuffer& b, std::size_t echo, int address, int length)
     return IsCheckSumOK(b, echo + 1);
 }
 
-std::string NormalizeModelCode(std::string_view code) {
-    if (code == "6173US") return "6173USA";
-    return std::string(code);
-}
-
 bool IsSameModel(std::string_view a, std::string_view b, int mode) {
     const std::string na = NormalizeModelCode(a), nb = NormalizeModelCode(b);
     if (na == nb) return true;

@@ -66,6 +66,10 @@ struct AppState {
     bool TestDataMode = false;
     std::array<std::uint8_t, 16> TestData{};
     std::array<std::uint8_t, 16> FileTestData{};
+    // The test-data file beside a data file; the factory test-data mode plugs these in and the
+    // data files call them in that mode only.
+    std::function<void(AppState&, const std::string& dataFileName)> SaveTedBesideDataFile;
+    std::function<void(AppState&, const std::string& dataFileName)> LoadTedBesideDataFile;
 
     // Language (1 English, 2 Chinese).
     int LanguageIndex = 1;

@@ -1,16 +1,89 @@
 #pragma once
-// Default data files for New. Both read the main record named by path and the channel file
-// beside it; false when the file could not be read (the working data then keep their defaults).
+// The data file pair (main record file and the channel file beside it): save, open, the default
+// data files that New loads, and the file copies the working data are compared against.
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
+
+#include "model/AppState.h"
 
 namespace rp {
 
-struct AppState;
+constexpr int kRefusedFileText = 9033;
 
-// Takes the file's settings and builds the default channels anew.
+enum class FileStatus {
+    Ok,
+    Refused,    // not a data file this program takes: show language text 9033
+    FileError,  // could not be read or written: show "file error."
+};
+
+// What a save or open did. Functions never show windows; the caller shows Message when the
+// status is not Ok, and the warnings after an open that went through.
+struct FileResult {
+    FileStatus Status = FileStatus::Ok;
+    int LangTextNo = 0;  // the language text Message came from, 0 for a fixed text
+    std::string Message;
+    std::vector<std::string> Warnings;
+    bool Ok() const { return Status == FileStatus::Ok; }
+};
+
+std::string FileErrorText(int languageIndex);
+
+// The channel file's name: the data file's name with its last three characters replaced by "fre".
+std::string GetFreFileName(const std::string& dataFileName);
+// The channel file as it lies on disk: the name above, or the one beside it that differs from it
+// only in the case of "fre" ("X.FRE" written on a system that ignores case). The name above
+// when neither exists.
+std::string FindFreFile(const std::string& dataFileName);
+
+// Working data to the file copies, and back.
+void CopyDataToFileRec(AppState& st);
+void CopyFileRecToData(AppState& st);
+
+// Writes the working data to path and its channel file. On success DataFileName := path, the
+// file copies hold what was written and IsNewData := 0; on failure nothing of that changes and
+// the files on disk stay as they were.
+FileResult SaveDataFile(AppState& st, const std::string& path);
+FileResult SaveDataFile(AppState& st);  // to DataFileName
+
+// Reads path (and its channel file) into the working data. A refused or unreadable file changes
+// nothing: not the working data, not the file copies, not DataFileName, not IsNewData. On
+// success DataFileName := path and the caller redraws the main window by the model and data.
+FileResult OpenDataFile(AppState& st, const std::string& path);
+FileResult OpenDataFile(AppState& st);  // from DataFileName
+
+// New: fresh data from the defaults and the default data file; the caller redraws the lists.
+void NewDataFile(AppState& st);
+
+// The default data files that New loads. False when the file could not be used; the built-in
+// defaults then stay and count as unchanged. Never a message.
 bool LoadInitDataFile(AppState& st, const std::string& path);
-// Takes the file's settings and keeps its channels 1, 2 and 201..206 (all of them with a
-// factory frequency flag set).
 bool LoadInitDataFileByBand(AppState& st, const std::string& path);
+
+// The channel file alone. Save writes exactly count records of table through a temporary file.
+bool SaveFreFile(const std::string& dataFileName, const ChannelArray& table, int count);
+
+// Result of reading channel records: the kept records lie densely from slot 0.
+struct ChannelLoad {
+    int Count = 0;
+    std::vector<std::string> Warnings;
+};
+// Reads up to count records of the channel file beside dataFileName into table (cleared first).
+// Records whose channel number is outside 1..206 or was seen before are dropped; a missing or
+// short file gives the records actually there. Each of those gives a warning.
+ChannelLoad LoadFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex);
+// The same for the older models' 109-byte records.
+ChannelLoad LoadOldFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex);
+// The record checks of the two above on bytes already read.
+ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFound, int count,
+                                std::size_t recordSize, ChannelArray& table, int languageIndex);
+
+// The whole open on bytes already read (fre empty and freFound false for a missing channel
+// file): fills radio and channels, or says why not. radio comes in as the record an older
+// model's data are converted onto.
+FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainBytes,
+                         std::span<const std::uint8_t> freBytes, bool freFound, RadioData& radio,
+                         ChannelArray& channels);
 
 }  // namespace rp

@@ -7,15 +7,21 @@
 namespace rp {
 
 std::int16_t& ChannelData::IntField(int k) {
-    std::int16_t* run[kIntRun] = {
-        &StepIndex, &TxInhibit, &Reverse, &Bandwidth, &EncDCSInvert, &EncDCSHigh, &Spare1,
-        &Shift, &Power, &TalkAround, &DecDCSInvert, &DecDCSHigh, &Compander, &EncToneType,
-        &DecToneType, &Spare2, &EncCTCSSIndex, &DecCTCSSIndex, &EncDCSCode, &DecDCSCode,
-        &SignalType, &TwoToneNo, &FiveToneNo, &Scrambler, &DTMFPttId, &FiveTonePttId,
-        &SquelchMode, &CustomCTCSS, &MSKNo, &Spare3, &ExtraFlag, &Spare4, &DTMFMemoryNo,
-        &Spare5, &BusyLockout, &Spare6, &Spare7};
+    // A member table built once: the channel file walks this run for every record it reads.
+    using M = std::int16_t ChannelData::*;
+    static constexpr M run[kIntRun] = {
+        &ChannelData::StepIndex, &ChannelData::TxInhibit, &ChannelData::Reverse, &ChannelData::Bandwidth,
+        &ChannelData::EncDCSInvert, &ChannelData::EncDCSHigh, &ChannelData::Spare1, &ChannelData::Shift,
+        &ChannelData::Power, &ChannelData::TalkAround, &ChannelData::DecDCSInvert, &ChannelData::DecDCSHigh,
+        &ChannelData::Compander, &ChannelData::EncToneType, &ChannelData::DecToneType, &ChannelData::Spare2,
+        &ChannelData::EncCTCSSIndex, &ChannelData::DecCTCSSIndex, &ChannelData::EncDCSCode,
+        &ChannelData::DecDCSCode, &ChannelData::SignalType, &ChannelData::TwoToneNo, &ChannelData::FiveToneNo,
+        &ChannelData::Scrambler, &ChannelData::DTMFPttId, &ChannelData::FiveTonePttId,
+        &ChannelData::SquelchMode, &ChannelData::CustomCTCSS, &ChannelData::MSKNo, &ChannelData::Spare3,
+        &ChannelData::ExtraFlag, &ChannelData::Spare4, &ChannelData::DTMFMemoryNo, &ChannelData::Spare5,
+        &ChannelData::BusyLockout, &ChannelData::Spare6, &ChannelData::Spare7};
     const int i = k - 7;
-    return *run[i >= 0 && i < kIntRun ? i : 0];
+    return this->*run[i >= 0 && i < kIntRun ? i : 0];
 }
 
 std::uint8_t& TwoToneEncodeData::Byte(int i) {

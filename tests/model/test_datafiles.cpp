@@ -1,0 +1,533 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "model/BandText.h"
+#include "model/DataFileCodec.h"
+#include "model/DataFiles.h"
+#include "model/NewData.h"
+#include "model/OldModel.h"
+
+using namespace rp;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadAll(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(f), {});
+}
+
+void WriteAll(const fs::path& p, const Bytes& b) {
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+AppState FreshState() {
+    AppState st;
+    st.NoInitFileFlag = true;
+    st.LangText = [](int n) { return n == 9033 ? std::string("not a data file") : std::string(); };
+    NewData(st);
+    return st;
+}
+
+// Working data with distinct values in places a shifted field would spoil.
+AppState MarkedState(int channels) {
+    AppState st = FreshState();
+    st.CurRadioData.Signal.Option.RadioText = "MARKED-TEXT1";
+    st.CurRadioData.CommBookList[79].Name = "LAST79";
+    st.CurRadioData.TailWord3 = 0x1234;
+    st.CurRadioData.ChannelCount = 0;
+    for (int i = 0; i < channels; ++i) {
+        ChannelData& c = st.ChannelTable[static_cast<std::size_t>(i)];
+        c = ChannelData{};
+        c.ChannelNo = static_cast<std::int16_t>(i < 200 ? 200 - i : i + 1);  // not in table order
+        c.Used = 1;
+        c.RxFreq = "043512500";
+        c.Name = "CH" + std::to_string(i);
+        c.SquelchLevel = static_cast<std::int16_t>(i % 10);
+        c.TwoToneDecodeNo = static_cast<std::int16_t>(i % 16);
+    }
+    st.CurRadioData.ChannelCount = static_cast<std::int16_t>(channels);
+    return st;
+}
+
+// What a refused or failed open must leave exactly as it was.
+struct Snapshot {
+    explicit Snapshot(const AppState& s)
+        : cur(s.CurRadioData), file(s.FileRadioData), table(s.ChannelTable), fileTable(s.FileChannelTable),
+          name(s.DataFileName), isNew(s.IsNewData), model(s.CurModelCode), band(s.CurBandIndex) {}
+    bool operator==(const Snapshot&) const = default;
+    RadioData cur, file;
+    ChannelArray table, fileTable;
+    std::string name;
+    int isNew;
+    std::string model;
+    int band;
+};
+
+class DataFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "rp_datafiles_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string P(const std::string& name) const { return (dir / name).string(); }
+
+    // A saved pair whose main record is then patched by edit.
+    template <class F> std::string SavedWith(const std::string& name, F edit, int channels = 3) {
+        AppState st = MarkedState(channels);
+        EXPECT_TRUE(SaveDataFile(st, P(name)).Ok());
+        RadioData r = st.FileRadioData;
+        edit(r);
+        const auto b = EncodeMainRecord(r);
+        WriteAll(P(name), Bytes(b.begin(), b.end()));
+        return P(name);
+    }
+
+    void ExpectRefusedUnchanged(const std::string& path) {
+        AppState st = MarkedState(5);
+        st.DataFileName = "keep.dat";
+        st.CurRadioData.TailWord1 = 77;  // an unsaved change that must survive
+        const Snapshot before(st);
+        const FileResult r = OpenDataFile(st, path);
+        EXPECT_EQ(r.Status, FileStatus::Refused) << path;
+        EXPECT_EQ(r.LangTextNo, 9033);
+        EXPECT_EQ(r.Message, "not a data file");
+        EXPECT_TRUE(Snapshot(st) == before) << path;
+    }
+
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST(DataFileNames, ChannelFileNameReplacesTheLastThreeCharacters) {
+    const struct { std::string data, fre; } cases[] = {
+        {"/a/b/radio.dat", "/a/b/radio.fre"},
+        {"RADIO.DAT", "RADIO.fre"},
+        {"x.data", "x.dfre"},
+        {"/d/caf\xC3\xA9.d\xC3\xA9t", "/d/caf\xC3\xA9.fre"},  // characters, not bytes
+        {"ab", "fre"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GetFreFileName(c.data), c.fre) << c.data;
+}
+
+TEST(DataFileNames, BandTexts) {
+    EXPECT_EQ(GetBandRangeStr(0), "UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
+    EXPECT_EQ(GetBandRangeStr(7), "UHF(446 - 447 MHz) VHF(144 - 148 MHz)");
+    EXPECT_EQ(GetBandRangeStr(8), "");
+}
+
+TEST_F(DataFiles, SaveThenOpenGivesTheSameRecordsAndTheSameBytes) {
+    AppState st = MarkedState(206);
+    st.CurBandIndex = 3;
+    ASSERT_TRUE(SaveDataFile(st, P("a.dat")).Ok());
+    EXPECT_EQ(st.DataFileName, P("a.dat"));
+    EXPECT_EQ(st.IsNewData, 0);
+    EXPECT_EQ(fs::file_size(P("a.dat")), 12275u);
+    EXPECT_EQ(fs::file_size(P("a.fre")), 206u * 113u);
+
+    AppState back = FreshState();
+    const FileResult r = OpenDataFile(back, P("a.dat"));
+    ASSERT_TRUE(r.Ok()) << r.Message;
+    EXPECT_TRUE(r.Warnings.empty());
+    EXPECT_EQ(back.CurRadioData, st.CurRadioData);
+    EXPECT_EQ(back.FileRadioData, st.FileRadioData);
+    for (int i = 0; i < 206; ++i) ASSERT_EQ(back.ChannelTable[i], st.ChannelTable[i]) << i;
+    EXPECT_EQ(back.CurBandIndex, 3);
+    EXPECT_EQ(back.CurBandText, GetBandRangeStr(3));
+    EXPECT_EQ(back.RxBandLow[0], 430.0);
+    EXPECT_EQ(back.DataFileName, P("a.dat"));
+    EXPECT_EQ(back.IsNewData, 0);
+
+    ASSERT_TRUE(SaveDataFile(back, P("b.dat")).Ok());
+    EXPECT_EQ(ReadAll(P("a.dat")), ReadAll(P("b.dat")));
+    EXPECT_EQ(ReadAll(P("a.fre")), ReadAll(P("b.fre")));
+}
+
+TEST_F(DataFiles, SavingOverALongerFileLeavesExactlyTheNewContent) {
+    WriteAll(P("big.dat"), Bytes(20000, 0xAB));
+    WriteAll(P("big.fre"), Bytes(206 * 113, 0xCD));
+    AppState st = MarkedState(4);
+    ASSERT_TRUE(SaveDataFile(st, P("big.dat")).Ok());
+    EXPECT_EQ(fs::file_size(P("big.dat")), 12275u);
+    EXPECT_EQ(fs::file_size(P("big.fre")), 4u * 113u);
+    // No temporary is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(DataFiles, AFailedSaveReportsAndChangesNothing) {
+    AppState st = MarkedState(4);
+    ASSERT_TRUE(SaveDataFile(st, P("a.dat")).Ok());
+    const Bytes oldMain = ReadAll(P("a.dat"));
+    st.CurRadioData.TailWord1 = 99;
+    st.IsNewData = -1;
+    const Snapshot before(st);
+    // The channel file's place is taken by a folder, so it cannot be replaced.
+    fs::remove(P("a.fre"));
+    fs::create_directory(P("a.fre"));
+    FileResult r = SaveDataFile(st, P("a.dat"));
+    EXPECT_EQ(r.Status, FileStatus::FileError);
+    EXPECT_EQ(r.Message, "file error.");
+    EXPECT_TRUE(Snapshot(st) == before);
+    EXPECT_EQ(ReadAll(P("a.dat")), oldMain);
+
+    st.LanguageIndex = 2;
+    r = SaveDataFile(st, P("no/such/folder/x.dat"));
+    EXPECT_EQ(r.Message, "文件错误。");
+    EXPECT_TRUE(Snapshot(st) == before);
+}
+
+TEST_F(DataFiles, ADataFileNamedLikeItsChannelFileIsNotSaved) {
+    AppState st = MarkedState(2);
+    EXPECT_EQ(SaveDataFile(st, P("odd.fre")).Status, FileStatus::FileError);
+    EXPECT_FALSE(fs::exists(P("odd.fre")));
+}
+
+TEST_F(DataFiles, FilesOfOtherSizesAreRefused) {
+    for (std::size_t n : {0u, 5u, 12274u, 12276u, 11871u, 20000u}) {
+        const std::string p = P("size" + std::to_string(n) + ".dat");
+        WriteAll(p, Bytes(n, 0));
+        ExpectRefusedUnchanged(p);
+    }
+}
+
+TEST_F(DataFiles, RecordsWithBadValuesAreRefused) {
+    ExpectRefusedUnchanged(SavedWith("model.dat", [](RadioData& r) { r.ModelCode = "6173USA"; }));
+    ExpectRefusedUnchanged(SavedWith("count.dat", [](RadioData& r) { r.ChannelCount = 300; }));
+    ExpectRefusedUnchanged(SavedWith("neg.dat", [](RadioData& r) { r.ChannelCount = -1; }));
+    ExpectRefusedUnchanged(SavedWith("band.dat", [](RadioData& r) { r.BandIndex = 9; }));
+}
+
+TEST_F(DataFiles, AMissingFileIsAFileErrorAndChangesNothing) {
+    AppState st = MarkedState(3);
+    const Snapshot before(st);
+    const FileResult r = OpenDataFile(st, P("absent.dat"));
+    EXPECT_EQ(r.Status, FileStatus::FileError);
+    EXPECT_EQ(r.Message, "file error.");
+    EXPECT_TRUE(Snapshot(st) == before);
+    fs::create_directory(P("folder.dat"));
+    EXPECT_EQ(OpenDataFile(st, P("folder.dat")).Status, FileStatus::FileError);
+}
+
+TEST_F(DataFiles, OlderRevisionGetsTailWordsThree) {
+    AppState st = MarkedState(3);
+    ASSERT_TRUE(SaveDataFile(st, P("rev.dat")).Ok());
+    Bytes b = ReadAll(P("rev.dat"));
+    b.resize(12271);
+    WriteAll(P("rev.dat"), b);
+    AppState back = FreshState();
+    ASSERT_TRUE(OpenDataFile(back, P("rev.dat")).Ok());
+    EXPECT_EQ(back.CurRadioData.TailWord2, 3);
+    EXPECT_EQ(back.CurRadioData.TailWord3, 3);
+    EXPECT_EQ(back.CurRadioData.Signal.Option.RadioText.Trimmed(), "MARKED-TEXT1");
+    EXPECT_EQ(back.CurRadioData.ChannelCount, 3);
+}
+
+TEST_F(DataFiles, DataFileWithoutChannelFileAfterAnotherFile) {
+    AppState st = MarkedState(10);
+    ASSERT_TRUE(SaveDataFile(st, P("full.dat")).Ok());
+    ASSERT_TRUE(SaveDataFile(st, P("lone.dat")).Ok());
+    fs::remove(P("lone.fre"));
+
+    AppState back = FreshState();
+    ASSERT_TRUE(OpenDataFile(back, P("full.dat")).Ok());
+    ASSERT_EQ(back.CurRadioData.ChannelCount, 10);
+    const FileResult r = OpenDataFile(back, P("lone.dat"));
+    ASSERT_TRUE(r.Ok());
+    ASSERT_EQ(r.Warnings.size(), 1u);
+    EXPECT_NE(r.Warnings[0].find("0 of 10"), std::string::npos) << r.Warnings[0];
+    EXPECT_EQ(back.CurRadioData.ChannelCount, 0);
+    EXPECT_EQ(back.FileRadioData.ChannelCount, 0);
+    for (int i = 0; i < 206; ++i) {
+        ASSERT_EQ(back.ChannelTable[i], ChannelData{}) << i;
+        ASSERT_EQ(back.FileChannelTable[i], ChannelData{}) << i;
+    }
+}
+
+TEST_F(DataFiles, ShortChannelFileGivesTheRecordsThere) {
+    AppState st = MarkedState(10);
+    ASSERT_TRUE(SaveDataFile(st, P("short.dat")).Ok());
+    Bytes fre = ReadAll(P("short.fre"));
+    fre.resize(4 * 113 + 50);  // four whole records and part of a fifth
+    WriteAll(P("short.fre"), fre);
+    AppState back = FreshState();
+    const FileResult r = OpenDataFile(back, P("short.dat"));
+    ASSERT_TRUE(r.Ok());
+    EXPECT_EQ(r.Warnings.size(), 1u);
+    EXPECT_EQ(back.CurRadioData.ChannelCount, 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(back.ChannelTable[i], st.ChannelTable[i]);
+}
+
+TEST_F(DataFiles, BadAndRepeatedChannelNumbersAreDroppedFirstKept) {
+    AppState st = MarkedState(6);
+    st.ChannelTable[1].ChannelNo = 0;
+    st.ChannelTable[2].ChannelNo = 207;
+    st.ChannelTable[4].ChannelNo = st.ChannelTable[0].ChannelNo;
+    ASSERT_TRUE(SaveDataFile(st, P("dups.dat")).Ok());
+    AppState back = FreshState();
+    const FileResult r = OpenDataFile(back, P("dups.dat"));
+    ASSERT_TRUE(r.Ok());
+    EXPECT_EQ(r.Warnings.size(), 3u);
+    ASSERT_EQ(back.CurRadioData.ChannelCount, 3);
+    EXPECT_EQ(back.ChannelTable[0], st.ChannelTable[0]);
+    EXPECT_EQ(back.ChannelTable[1], st.ChannelTable[3]);
+    EXPECT_EQ(back.ChannelTable[2], st.ChannelTable[5]);
+}
+
+TEST_F(DataFiles, ChannelFileIsFoundWhateverTheCaseOfItsEnding) {
+    AppState st = MarkedState(5);
+    ASSERT_TRUE(SaveDataFile(st, P("UP.DAT")).Ok());
+    fs::rename(P("UP.fre"), P("UP.FRE"));
+    EXPECT_EQ(FindFreFile(P("UP.DAT")), P("UP.FRE"));
+    AppState back = FreshState();
+    const FileResult r = OpenDataFile(back, P("UP.DAT"));
+    ASSERT_TRUE(r.Ok());
+    EXPECT_TRUE(r.Warnings.empty());
+    EXPECT_EQ(back.CurRadioData.ChannelCount, 5);
+    // Saving again writes the file that is there rather than a second spelling beside it.
+    ASSERT_TRUE(SaveDataFile(back, P("UP.DAT")).Ok());
+    EXPECT_FALSE(fs::exists(P("UP.fre")));
+}
+
+namespace {
+
+OldRadioData OldRecord(const char* model, int channels) {
+    OldRadioData old;
+    old.ModelCode = model;
+    old.BandIndex = 2;
+    old.ChannelCount = static_cast<std::int16_t>(channels);
+    old.Signal.Option.Words[21] = 5;
+    old.Signal.Option.RadioText = "OLD-POWER-ON";
+    old.OptionBytesB[0] = 3;
+    old.CommBookList[79].Name = "KEEP79";
+    old.CommBookList[80].Name = "DROP80";
+    old.SWFreq = "7.1";
+    return old;
+}
+
+Bytes OldChannels(int channels) {
+    Bytes b;
+    for (int i = 0; i < channels; ++i) {
+        ChannelData c;
+        c.ChannelNo = static_cast<std::int16_t>(i + 1);
+        c.Used = 1;
+        c.RxFreq = "014652000";
+        c.ExtraFlag = 0;
+        const auto rec = EncodeChannelRecord(c);
+        b.insert(b.end(), rec.begin(), rec.begin() + 109);
+    }
+    return b;
+}
+
+}  // namespace
+
+TEST_F(DataFiles, OlderModelFilesAreConverted) {
+    for (const char* model : {"ZV853C", "ZV853D"}) {
+        const auto main = EncodeOldMainRecord(OldRecord(model, 7));
+        WriteAll(P("old.dat"), Bytes(main.begin(), main.end()));
+        WriteAll(P("old.fre"), OldChannels(7));
+        AppState st = MarkedState(20);
+        st.CurModelCode = "6173USD";
+        const FileResult r = OpenDataFile(st, P("old.dat"));
+        ASSERT_TRUE(r.Ok()) << model;
+        EXPECT_TRUE(r.Warnings.empty());
+        const RadioData& d = st.CurRadioData;
+        EXPECT_EQ(d.ModelCode.Trimmed(), "6173USD");
+        EXPECT_EQ(st.CurModelCode, "6173USD");
+        EXPECT_EQ(st.CurBandIndex, 2);
+        EXPECT_EQ(d.ChannelCount, 7);
+        EXPECT_EQ(d.Signal.Option.TOT, 30);
+        EXPECT_EQ(d.Signal.Option.RadioText.Trimmed(), "OLD-POWER-ON");
+        EXPECT_EQ(d.OptionBytesB[0], std::string(model) == "ZV853C" ? 5 : 3);
+        EXPECT_EQ(d.CommBookList[79].Name.Trimmed(), "KEEP79");
+        EXPECT_EQ(d.SWFreq.Trimmed(), "7.1");
+        EXPECT_EQ(d.BankTable, BankArray{});
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(st.ChannelTable[i].ChannelNo, i + 1);
+            EXPECT_EQ(st.ChannelTable[i].ExtraFlag, 1);
+            EXPECT_EQ(st.ChannelTable[i].SquelchLevel, 3);
+        }
+        // Nothing of the twenty channels that were open before survives.
+        for (int i = 7; i < 206; ++i) ASSERT_EQ(st.ChannelTable[i], ChannelData{}) << i;
+        EXPECT_EQ(st.FileRadioData, st.CurRadioData);
+    }
+}
+
+TEST_F(DataFiles, OlderFilesWithBadValuesAreRefused) {
+    auto write = [&](const OldRadioData& r) {
+        const auto b = EncodeOldMainRecord(r);
+        WriteAll(P("oldbad.dat"), Bytes(b.begin(), b.end()));
+        WriteAll(P("oldbad.fre"), OldChannels(3));
+        return P("oldbad.dat");
+    };
+    ExpectRefusedUnchanged(write(OldRecord("ZV853X", 3)));
+    ExpectRefusedUnchanged(write(OldRecord("6173USD", 3)));
+    ExpectRefusedUnchanged(write(OldRecord("ZV853C", 300)));
+    OldRadioData r = OldRecord("ZV853C", 3);
+    r.BandIndex = 9;
+    ExpectRefusedUnchanged(write(r));
+}
+
+// A valid pair of files as bytes, and the check that any damaged variant of it opens or is
+// refused, and that whatever opens holds a usable table.
+class DataFileDamage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        st = MarkedState(206);
+        RadioData rec = st.CurRadioData;
+        rec.ModelCode = "6173USD";
+        const auto m = EncodeMainRecord(rec);
+        main.assign(m.begin(), m.end());
+        for (int i = 0; i < 206; ++i) {
+            const auto c = EncodeChannelRecord(st.ChannelTable[i]);
+            fre.insert(fre.end(), c.begin(), c.end());
+        }
+    }
+
+    void Check(const Bytes& m, const Bytes& f, const char* what, std::size_t at) {
+        RadioData radio = st.FileRadioData;
+        ChannelArray channels{};
+        const FileResult r = ParseDataFile(st, m, f, true, radio, channels);
+        ASSERT_NE(r.Status, FileStatus::FileError) << what << " " << at;
+        if (!r.Ok()) {
+            ASSERT_EQ(r.LangTextNo, 9033) << what << " " << at;
+            return;
+        }
+        ASSERT_TRUE(radio.ChannelCount >= 0 && radio.ChannelCount <= 206) << what << " " << at;
+        ASSERT_TRUE(radio.BandIndex >= 0 && radio.BandIndex <= 7) << what << " " << at;
+        std::vector<bool> seen(207);
+        for (int i = 0; i < radio.ChannelCount; ++i) {
+            const int no = channels[i].ChannelNo;
+            ASSERT_TRUE(no >= 1 && no <= 206 && !seen[no]) << what << " " << at;
+            seen[no] = true;
+        }
+    }
+
+    static Bytes Flipped(const Bytes& b, std::size_t i, int bit) {
+        Bytes out = b;
+        out[i] ^= static_cast<std::uint8_t>(1u << bit);
+        return out;
+    }
+
+    // Every byte of the fields the open checks, and a spread of the others.
+    static bool Chosen(std::size_t i, std::initializer_list<std::pair<std::size_t, std::size_t>> checked) {
+        for (const auto& [from, to] : checked)
+            if (i >= from && i < to) return true;
+        return i % 11 == 0;
+    }
+
+    AppState st;
+    Bytes main, fre;
+};
+
+TEST_F(DataFileDamage, EveryCutOfTheMainFile) {
+    for (std::size_t n = 0; n <= main.size(); ++n) Check(Bytes(main.begin(), main.begin() + n), fre, "cut", n);
+    Bytes longer = main;
+    longer.push_back(0);
+    Check(longer, fre, "longer", main.size() + 1);
+}
+
+TEST_F(DataFileDamage, FlippedBitsInTheMainFile) {
+    // Band index, channel count, model code.
+    for (std::size_t i = 0; i < main.size(); ++i)
+        if (Chosen(i, {{0, 2}, {7286, 7288}, {11669, 11676}}))
+            for (int bit = 0; bit < 8; bit += (i % 11 == 0 && i > 2 ? 3 : 1)) Check(Flipped(main, i, bit), fre, "flip", i);
+}
+
+TEST_F(DataFileDamage, CutAndFlippedChannelFiles) {
+    for (std::size_t n = 0; n <= fre.size(); ++n)
+        if (n % 113 <= 1 || n % 113 == 112 || n % 29 == 0) Check(main, Bytes(fre.begin(), fre.begin() + n), "cut", n);
+    for (std::size_t i = 0; i < fre.size(); ++i)
+        if (i % 113 < 2 || i % 7 == 0) Check(main, Flipped(fre, i, static_cast<int>(i % 8)), "flip", i);
+}
+
+TEST_F(DataFileDamage, FlippedBitsInAnOlderModelsFile) {
+    const auto o = EncodeOldMainRecord(OldRecord("ZV853C", 30));
+    const Bytes oldMain(o.begin(), o.end());
+    const Bytes oldFre = OldChannels(30);
+    // Band index, option word 21, channel count, model text.
+    for (std::size_t i = 0; i < oldMain.size(); ++i)
+        if (Chosen(i, {{0, 2}, {6738 + 42, 6738 + 44}, {6840, 6842}, {11847, 11853}}))
+            Check(Flipped(oldMain, i, static_cast<int>(i % 8)), oldFre, "old flip", i);
+    for (std::size_t i = 0; i < oldFre.size(); ++i) Check(oldMain, Flipped(oldFre, i, static_cast<int>(i % 8)), "old fre flip", i);
+}
+
+TEST_F(DataFiles, DefaultDataFileBuildsTheDefaultChannelsAnew) {
+    AppState src = MarkedState(30);
+    ASSERT_TRUE(SaveDataFile(src, P("init.dat")).Ok());
+    AppState st = FreshState();
+    st.CurBandIndex = 5;
+    st.CurBandText = GetBandRangeStr(5);
+    ParseFreBandStr(st, st.CurBandText);
+    ASSERT_TRUE(LoadInitDataFile(st, P("init.dat")));
+    EXPECT_EQ(st.CurRadioData.Signal.Option.RadioText.Trimmed(), "MARKED-TEXT1");
+    EXPECT_EQ(st.CurRadioData.BandIndex, 5);
+    ASSERT_EQ(st.CurRadioData.ChannelCount, 8);
+    const int order[] = {1, 2, 201, 202, 203, 204, 205, 206};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(st.ChannelTable[i].ChannelNo, order[i]);
+    EXPECT_EQ(st.FileRadioData, st.CurRadioData);
+}
+
+TEST_F(DataFiles, DefaultDataFileByBandKeepsChannelsOneTwoAndTheFurtherSix) {
+    AppState src = MarkedState(206);  // numbers 200 down to 1, then 201 .. 206
+    ASSERT_TRUE(SaveDataFile(src, P("band.dat")).Ok());
+
+    AppState st = FreshState();
+    ASSERT_TRUE(LoadInitDataFileByBand(st, P("band.dat")));
+    ASSERT_EQ(st.CurRadioData.ChannelCount, 8);
+    const int order[] = {2, 1, 201, 202, 203, 204, 205, 206};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(st.ChannelTable[i].ChannelNo, order[i]);
+    for (int i = 8; i < 206; ++i) ASSERT_EQ(st.ChannelTable[i], ChannelData{});
+
+    AppState factory = FreshState();
+    factory.FactoryFresFlag = 1;
+    ASSERT_TRUE(LoadInitDataFileByBand(factory, P("band.dat")));
+    EXPECT_EQ(factory.CurRadioData.ChannelCount, 206);
+}
+
+TEST_F(DataFiles, MissingDefaultDataFileKeepsTheBuiltInDefaults) {
+    AppState st = FreshState();
+    const RadioData before = st.CurRadioData;
+    EXPECT_FALSE(LoadInitDataFile(st, P("none.dat")));
+    EXPECT_FALSE(LoadInitDataFileByBand(st, P("none.dat")));
+    EXPECT_EQ(st.CurRadioData, before);
+    EXPECT_EQ(st.FileRadioData, st.CurRadioData);
+}
+
+// The default data files laid beside the program by the build.
+TEST(ShippedInitFiles, NewDataLoadsTheFileOfEachBand) {
+    for (int band = 0; band < 8; ++band) {
+        const fs::path file = fs::path(RP_RUNTIME_DIR) / "Init" / ("6173USD_" + std::to_string(band) + ".dat");
+        ASSERT_EQ(fs::file_size(file), 12275u) << file;
+        AppState st;
+        st.ProgramDir = RP_RUNTIME_DIR;
+        st.CurBandIndex = band;
+        st.CurBandText = GetBandRangeStr(band);
+        ParseFreBandStr(st, st.CurBandText);
+        NewData(st);
+        EXPECT_EQ(st.CurRadioData.BandIndex, band);
+        EXPECT_EQ(st.CurRadioData.ChannelCount, 8);
+        EXPECT_EQ(st.CurBandText, GetBandRangeStr(band));
+        EXPECT_EQ(st.FileRadioData, st.CurRadioData);
+
+        AppState builtIn;
+        builtIn.NoInitFileFlag = true;
+        builtIn.CurBandIndex = band;
+        builtIn.CurBandText = st.CurBandText;
+        ParseFreBandStr(builtIn, builtIn.CurBandText);
+        NewData(builtIn);
+        EXPECT_EQ(st.CurRadioData, builtIn.CurRadioData) << band;
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(st.ChannelTable[i], builtIn.ChannelTable[i]) << band;
+    }
+}
