@@ -187,6 +187,7 @@ FileResult SaveDataFile(AppState& st, const std::string& path) {
     rec.BandIndex = static_cast<std::int16_t>(st.CurBandIndex);
     rec.ModelCode = TrimNull(st.CurModelCode);
     const int count = ClampCount(rec.ChannelCount);
+    rec.ChannelCount = static_cast<std::int16_t>(count);  // never write a file this program refuses
 
     const std::string frePath = FindFreFile(path);
     // A data file named like its own channel file would be overwritten by its channels.

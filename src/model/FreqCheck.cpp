@@ -69,7 +69,11 @@ FreqCheckResult CheckFreqPair(const AppState& st, std::string_view offsetText, s
     const std::int64_t tx = shiftDir == 1 ? *rx - *offset : *rx + *offset;
     FreqCheckResult txChecked = CheckTxFreqStr(st, FreqUnitsToText(tx), stepIndex);
     const std::int64_t checkedTx = *FreqTextToUnits(txChecked.Text);
-    const std::int64_t result = shiftDir == 1 ? *rx - checkedTx : checkedTx - *rx;
+    std::int64_t result = shiftDir == 1 ? *rx - checkedTx : checkedTx - *rx;
+    // Snapping the transmit frequency down the raster can carry it past the receive frequency
+    // (a 6.25 kHz point plus less than a step). An offset is never negative and a negative one
+    // has no data text; transmitting on the checked receive frequency is the nearest valid pair.
+    if (result < 0) result = 0;
     FreqCheckResult r;
     r.Text = FreqUnitsToText(result);
     r.Changed = result != *offset;

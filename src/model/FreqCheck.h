@@ -24,8 +24,9 @@ FreqCheckResult CheckTxFreqStr(const AppState& st, std::string_view text, int st
 FreqCheckResult CheckFreqStr(const AppState& st, std::string_view text, int stepIndex, bool isRx);
 
 // The offset that results once the transmit frequency (RX + offset, or RX - offset for shift
-// direction 1) has been checked: TX - RX, or RX - TX for direction 1, as "000.00000". A
-// non-numeric offset or receive frequency gives "000.00000".
+// direction 1) has been checked: TX - RX, or RX - TX for direction 1, as "000.00000", and
+// "000.00000" where that would be negative. A non-numeric offset or receive frequency gives
+// "000.00000".
 FreqCheckResult CheckFreqPair(const AppState& st, std::string_view offsetText, std::string_view rxText,
                               int shiftDir, int stepIndex = 0);
 

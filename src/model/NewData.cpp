@@ -15,6 +15,13 @@ namespace rp {
 
 static const std::string kNul(1, '\0');
 
+static bool IsChannelNoUsedIn(const ChannelArray& table, int count, int number) {
+    const int n = std::min<int>(std::max<int>(count, 0), kMaxChannels);
+    for (int i = 0; i < n; ++i)
+        if (table[i].ChannelNo == number) return true;
+    return false;
+}
+
 void InitDTMFData(RadioData& r) {
     DTMFData& d = r.Signal.DTMF;
     d.AniMode = 0;
@@ -75,7 +82,8 @@ void Init5ToneData(RadioData& r) {
     EmptyFiveToneCode(f.PTTIDBegin);
     EmptyFiveToneCode(f.PTTIDEnd);
     for (auto& row : f.CodeRows) EmptyFiveToneCode(row);
-    f.UserToneSet.fill(0);
+    // 288.5 Hz is the lowest tone the user tone set editor keeps.
+    f.UserToneSet.fill(2885);
 }
 
 void SetBlockVersionFields(RadioData& r) {
@@ -93,6 +101,10 @@ void InitSpecialData(RadioData& r) {
     }
     for (auto& e : r.Signal.TwoTone.Decode) {
         e = TwoToneDecodeEntry{};
+        // The 2-Tone editor stores any shown tone as at least 288.0 Hz; an unused entry holding
+        // that already survives an unchanged OK as it was.
+        e.FirstTone = 288.0;
+        e.SecondTone = 288.0;
         e.Name = kNul;
     }
     SetBlockVersionFields(r);
@@ -207,6 +219,8 @@ bool AddDefaultChannel(AppState& st, int number, std::string_view mhzText) {
     RadioData& r = st.CurRadioData;
     if (number < 1 || number > kMaxChannels) return false;
     if (r.ChannelCount < 0 || r.ChannelCount >= kMaxChannels) return false;
+    for (int i = 0; i < r.ChannelCount; ++i)
+        if (st.ChannelTable[i].ChannelNo == number) return false;
     // "000.0000": the frequency lands on a whole 100 Hz.
     auto tenThousandths = ParseScaled(TrimNull(mhzText), 4, RoundMode::HalfAwayFromZero);
     const std::string rx = tenThousandths ? GetFreDataStr(FormatScaled(*tenThousandths, 4)) : std::string();
@@ -235,9 +249,18 @@ std::string BandMiddleText(const AppState& st, int band) {
 }
 
 void InitDefaultChannels(AppState& st) {
+    static constexpr int kNumbers[] = {1, 2, 201, 202, 203, 204, 205, 206};
+    // The table is rebuilt here while a default data file's bank table may stay: the file's
+    // other channels are gone and must neither linger in the banks nor fill the places the
+    // default channels join. The default channels keep the banks the file gave them.
+    RadioData& r = st.CurRadioData;
+    for (auto& bank : r.BankTable)
+        for (auto& e : bank) {
+            if (IsFreeBankPlace(e) || IsChannelNoUsedIn(st.ChannelTable, r.ChannelCount, e)) continue;
+            if (std::find(std::begin(kNumbers), std::end(kNumbers), e) == std::end(kNumbers)) e = 0;
+        }
     const std::string first = BandMiddleText(st, 0), second = BandMiddleText(st, 1);
-    for (int number : {1, 2, 201, 202, 203, 204, 205, 206})
-        AddDefaultChannel(st, number, (number % 2 == 1) ? first : second);
+    for (int number : kNumbers) AddDefaultChannel(st, number, (number % 2 == 1) ? first : second);
 }
 
 // The working data become the file copies: what New builds counts as unchanged.

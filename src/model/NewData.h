@@ -32,9 +32,11 @@ void InitRadioInfo(AppState& st, std::string_view date = {});
 void SetBlockVersionFields(RadioData& r);
 
 // Appends a channel with the New defaults at the frequency (MHz text), entered in its default
-// bank. False, with nothing changed, when the table is full or the number is not a channel.
+// bank. False, with nothing changed, when the table is full, the number is not a channel or
+// the table already holds it.
 bool AddDefaultChannel(AppState& st, int number, std::string_view mhzText);
 // Channels 1, 201, 203, 205 at the middle of the first band, 2, 202, 204, 206 of the second.
+// Bank entries of other channels that are not in the table are freed first.
 void InitDefaultChannels(AppState& st);
 // The middle of band b as "000.0000".
 std::string BandMiddleText(const AppState& st, int band);

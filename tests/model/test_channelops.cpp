@@ -63,6 +63,12 @@ TEST(FreqCheck, OffsetPairFollowsTheCheckedTransmitFrequency) {
     EXPECT_EQ(clamped.Text, "028.50000");
     EXPECT_TRUE(clamped.OutOfBand);
     EXPECT_EQ(CheckFreqPair(st, "abc", "145.5", 2).Text, "000.00000");
+    // A transmit frequency snapped below a receive frequency on the 6.25 kHz raster would give a
+    // negative offset, which has no data text: simplex is the nearest valid pair.
+    const FreqCheckResult below = CheckFreqPair(st, "0.0001", "145.00625", 2);
+    EXPECT_EQ(below.Text, "000.00000");
+    EXPECT_TRUE(below.Changed);
+    EXPECT_EQ(CheckFreqPair(st, "0.0001", "145.00625", 0).Text, "000.00000");
 }
 
 TEST(ChannelOps, LookupsAndCounts) {

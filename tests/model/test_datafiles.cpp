@@ -531,3 +531,26 @@ TEST(ShippedInitFiles, NewDataLoadsTheFileOfEachBand) {
         for (int i = 0; i < 8; ++i) EXPECT_EQ(st.ChannelTable[i], builtIn.ChannelTable[i]) << band;
     }
 }
+
+TEST_F(DataFiles, TestDataTravelsOnlyWithFilesThatWentThrough) {
+    std::vector<std::string> calls;
+    auto plug = [&](AppState& s) {
+        s.TestDataMode = true;
+        s.SaveTedBesideDataFile = [&](AppState&, const std::string& n) { calls.push_back("save " + n); };
+        s.LoadTedBesideDataFile = [&](AppState& a, const std::string& n) {
+            calls.push_back("load " + n);
+            a.FileTestData.fill(0x5A);
+        };
+    };
+    AppState st = MarkedState(2);
+    plug(st);
+    st.TestData.fill(0x11);
+    ASSERT_TRUE(SaveDataFile(st, P("t.dat")).Ok());
+    EXPECT_EQ(st.FileTestData[0], 0x11);
+    WriteAll(P("bad.dat"), Bytes(5, 0));
+    EXPECT_FALSE(OpenDataFile(st, P("bad.dat")).Ok());
+    EXPECT_EQ(st.TestData[0], 0x11);
+    ASSERT_TRUE(OpenDataFile(st, P("t.dat")).Ok());
+    EXPECT_EQ(st.TestData[0], 0x5A);
+    EXPECT_EQ(calls, (std::vector<std::string>{"save " + P("t.dat"), "load " + P("t.dat")}));
+}

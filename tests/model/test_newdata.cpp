@@ -5,7 +5,9 @@
 #include "model/AppState.h"
 #include "model/BandText.h"
 #include "model/Banks.h"
+#include "model/ChannelOps.h"
 #include "model/DataChanged.h"
+#include "model/DataFiles.h"
 #include "model/NewData.h"
 
 using namespace rp;
@@ -117,6 +119,12 @@ TEST(NewData, ResetsNamesFlagsAndRecords) {
     EXPECT_EQ(r.Signal.FiveTone.SystemTonePeriod, 70);
     EXPECT_EQ(r.Signal.TwoTone.List[0].EmptyFlag, 1);
     EXPECT_EQ(r.Signal.TwoTone.Decode[15].Valid, 0);
+    // Values with no given default are the lowest their editors store, so opening an editor on
+    // new data and pressing OK changes nothing: decode tones 288.0 Hz, user tones 288.5 Hz.
+    EXPECT_EQ(r.Signal.TwoTone.Decode[0].FirstTone, 288.0);
+    EXPECT_EQ(r.Signal.TwoTone.Decode[15].SecondTone, 288.0);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[0], 2885);
+    EXPECT_EQ(r.Signal.FiveTone.UserToneSet[15], 2885);
 }
 
 TEST(NewData, ABandOf400To470GivesTheMiddle435) {
@@ -138,6 +146,37 @@ TEST(NewData, AddDefaultChannelRefusesA207thBeforeTouchingBanks) {
     EXPECT_TRUE(AddDefaultChannel(st, 7, "145.01256"));
     EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014501260");  // whole 100 Hz
     EXPECT_EQ(GetChBankStr(st, 7), "1");
+}
+
+TEST(NewData, AddDefaultChannelNeverEntersANumberTwice) {
+    AppState st = FreshState();
+    ASSERT_TRUE(AddDefaultChannel(st, 7, "145.0"));
+    EXPECT_FALSE(AddDefaultChannel(st, 7, "146.0"));
+    EXPECT_EQ(st.CurRadioData.ChannelCount, 1);
+    EXPECT_EQ(st.ChannelTable[0].RxFreq.Str(), "014500000");
+}
+
+TEST(NewData, DefaultChannelsRebuiltOverAFileBankTableLeaveNoStrayBankEntries) {
+    // A default data file for another band keeps its banks while its channels are replaced by
+    // the default ones: the channels it had must leave the banks.
+    AppState st = FreshState();
+    AddChToBank(st, 37, 2);
+    AddChToBank(st, 1, 5);
+    AddChToBank(st, 2, 1);
+    st.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(st);
+    EXPECT_EQ(GetChBankStr(st, 37), "");
+    EXPECT_EQ(GetChBankStr(st, 1), "15");
+    EXPECT_EQ(GetChBankStr(st, 2), "1");
+    EXPECT_EQ(GetChBankPos(st, 2, 1), 1);  // not entered a second time
+
+    // A bank the file filled with its own channels still takes channel 1.
+    AppState full = FreshState();
+    for (int ch = 3; ch < 3 + kBankPlaces; ++ch) AddChToBank(full, ch, 1);
+    full.CurRadioData.ChannelCount = 0;
+    InitDefaultChannels(full);
+    EXPECT_EQ(GetChBankPos(full, 1, 1), 1);
+    EXPECT_EQ(GetChBankPos(full, 2, 1), 2);
 }
 
 TEST(NewData, KeepDefaultBandChannelsDropsOthersFromTheirBanksToo) {
@@ -166,4 +205,49 @@ TEST(NewData, InitFileNameFollowsModelAndBand) {
     st.CurModelCode = "6173USD";
     st.CurBandIndex = 6;
     EXPECT_EQ(ModelInitFilePath(st), "/opt/prog/Init/6173USD_6.dat");
+}
+
+TEST(NewData, ChannelsADefaultDataFileDropsLeaveItsBanks) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "rp_newdata_init_banks";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Init");
+
+    // A default data file whose banks hold channels beyond the ones New keeps.
+    AppState maker = FreshState();
+    maker.NoInitFileFlag = true;
+    NewData(maker);
+    ASSERT_TRUE(SetChannelFreq(maker, 40, "145").Added);
+    ASSERT_TRUE(SetChannelFreq(maker, 150, "145").Added);
+    AddChToBank(maker, 150, 1);
+    AddChToBank(maker, 1, 9);
+    ASSERT_EQ(GetChBankStr(maker, 40), "2");
+    ASSERT_EQ(GetChBankStr(maker, 150), "18");
+
+    struct Case { const char* file; int band; };
+    const Case cases[] = {
+        {"6173USD_0.dat", 3},  // no file for band 3: the band 0 file stands in, channels rebuilt
+        {"6173USD_3.dat", 3},  // the band's own file: only channels 1, 2 and 201..206 stay
+    };
+    for (const auto& c : cases) {
+        fs::remove(dir / "Init" / "6173USD_0.dat");
+        fs::remove(dir / "Init" / "6173USD_0.fre");
+        fs::remove(dir / "Init" / "6173USD_3.dat");
+        fs::remove(dir / "Init" / "6173USD_3.fre");
+        AppState src = maker;
+        ASSERT_TRUE(SaveDataFile(src, (dir / "Init" / c.file).string()).Ok()) << c.file;
+
+        AppState st = FreshState();
+        st.ProgramDir = dir.string();
+        st.CurBandIndex = c.band;
+        st.CurBandText = GetBandRangeStr(c.band);
+        ASSERT_TRUE(ParseFreBandStr(st));
+        NewData(st);
+        EXPECT_FALSE(IsChannelNoUsed(st, 40)) << c.file;
+        EXPECT_EQ(GetChBankStr(st, 40), "") << c.file;
+        EXPECT_EQ(GetChBankStr(st, 150), "") << c.file;
+        EXPECT_EQ(GetChBankStr(st, 1), "19") << c.file;  // the file's own bank choice stays
+        EXPECT_FALSE(IsDataChanged(st)) << c.file;
+    }
+    fs::remove_all(dir);
 }
