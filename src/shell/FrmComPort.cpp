@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSerialPortInfo>
 
 #include "shell/ShellText.h"
 
@@ -17,13 +16,6 @@ QStringList PortChoices(const QStringList& systemPorts, const QString& current) 
     if (!cur.isEmpty() && !systemPorts.contains(cur)) out << cur;
     for (const auto& p : systemPorts)
         if (!p.isEmpty() && !out.contains(p)) out << p;
-    return out;
-}
-
-QStringList SystemSerialPorts() {
-    QStringList out;
-    for (const auto& info : QSerialPortInfo::availablePorts()) out << info.systemLocation();
-    out.sort();
     return out;
 }
 

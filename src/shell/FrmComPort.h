@@ -15,8 +15,6 @@ namespace rp {
 // The entries offered: the current choice first when the system does not list it, then the
 // system's ports in their order, each once.
 QStringList PortChoices(const QStringList& systemPorts, const QString& current);
-// The system's serial ports by device path.
-QStringList SystemSerialPorts();
 
 class FrmComPort : public QDialog {
     Q_OBJECT
