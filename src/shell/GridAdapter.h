@@ -1,0 +1,67 @@
+#pragma once
+// A QTableWidget addressed the way the window's procedures address their grids: row 0 is the
+// fixed header row and column 0 the fixed label column, so cell (r, c) of the procedures is
+// cell (r - 1, c - 1) of the table, (0, c) a column header, (r, 0) a row header and (0, 0) the
+// corner. Sizes are kept in twips so the layout numbers read as the window's own.
+#include <QRect>
+#include <QString>
+#include <QTableWidget>
+#include <vector>
+
+namespace rp {
+
+// Twips are 1/1440 inch; a 96 dpi screen has 15 twips per pixel.
+int TwipsToPixels(int twips, int dpi);
+int PixelsToTwips(int pixels, int dpi);
+
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    // Counts include the fixed row and column.
+    int Rows() const { return rowCount() + 1; }
+    int Cols() const { return columnCount() + 1; }
+    void SetRows(int n);
+    void SetCols(int n);
+
+    QString TextMatrix(int r, int c) const;
+    void SetTextMatrix(int r, int c, const QString& text);
+
+    // The current cell; 0 when none is current.
+    int Row() const;
+    int Col() const;
+    void SetRow(int r);
+    void SetCol(int c);
+    void SetCell(int r, int c);
+
+    int ColWidth(int c) const;  // twips
+    void SetColWidth(int c, int twips);
+    void SetHeaderHeight(int twips);
+    int Dpi() const;
+    // Twips to pixels for this grid's font; the header row keeps its height in any face.
+    double PixelsPerTwip() const;
+    int TwipsToPx(int twips) const;
+
+    // The cell's rectangle in the coordinates of the viewport, where the editors live.
+    QRect CellRect(int r, int c) const;
+
+signals:
+    // Emitted for a double click on a data cell (row and column >= 1).
+    void CellDoubleClicked(int row, int col);
+    // A key press on the grid itself (not on an editor over it); the handler may accept it.
+    void GridKeyPress(QKeyEvent* e);
+    // The current cell changed to (row, col), both >= 1.
+    void EnterCell(int row, int col);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QTableWidgetItem* ItemAt(int r, int c) const;
+    QString corner_;
+    std::vector<int> colTwips_;  // as set; 0 = never set
+    int headerHeightTwips_ = 0;
+};
+
+}  // namespace rp

@@ -1,0 +1,402 @@
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "shell/GridAdapter.h"
+#include "shell/MainGridText.h"
+#include "shell/WindowPlace.h"
+#include "shell/frmMain.h"
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+struct MainWindowTest : ::testing::Test {
+    AppState st;
+    TempSettings settings;
+    std::unique_ptr<frmMain> w;
+
+    void SetUp() override { UseLanguage(st, 1); }
+    frmMain& Open() {
+        w = std::make_unique<frmMain>(st, settings.Make());
+        return *w;
+    }
+    FlexGrid& Grid(int i) { return *w->MSFlexGrid1[i]; }
+    QString Cell(int r, int c) { return Grid(0).TextMatrix(r, c); }
+    std::string Lang(int id) { return st.LangText(id); }
+    QStringList TreeKeys() {
+        QStringList keys;
+        std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* it) {
+            keys << it->data(0, Qt::UserRole).toString();
+            for (int i = 0; i < it->childCount(); ++i) walk(it->child(i));
+        };
+        for (int i = 0; i < w->tvTreeView->topLevelItemCount(); ++i) walk(w->tvTreeView->topLevelItem(i));
+        return keys;
+    }
+};
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+TEST_F(MainWindowTest, ChannelGridHeadersAndWidths) {
+    Open();
+    auto& g = Grid(0);
+    EXPECT_EQ(g.Rows(), 207);
+    EXPECT_EQ(g.Cols(), 13);
+    EXPECT_EQ(Grid(1).Rows(), 130);
+    EXPECT_EQ(Grid(1).Cols(), 3);
+    for (int i : {2, 3}) {
+        EXPECT_EQ(Grid(i).Rows(), 102);
+        EXPECT_EQ(Grid(i).Cols(), 2);
+        EXPECT_EQ(Grid(i).TextMatrix(0, 0), "ID");
+        EXPECT_EQ(Grid(i).TextMatrix(0, 1), Q(Lang(1101)));
+    }
+    const int ids[] = {3006, 1101, 1140, 1103, 1104, 1106};
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(g.TextMatrix(0, c), Q(Lang(ids[c]))) << c;
+    EXPECT_EQ(g.TextMatrix(0, 6), "Bank");
+    EXPECT_EQ(g.TextMatrix(0, 7), Q(Lang(1109)));
+    EXPECT_EQ(g.TextMatrix(0, 8), Q(Lang(1107) + "\r\n" + Lang(1112)));
+    EXPECT_EQ(g.TextMatrix(0, 9), Q(Lang(1107) + "\r\n" + Lang(1113)));
+    EXPECT_EQ(g.TextMatrix(0, 10), Q(Lang(1110)));
+    EXPECT_EQ(g.TextMatrix(0, 11), Q(Lang(1117)));
+    EXPECT_FALSE(Lang(3006).empty());
+
+    const std::pair<int, int> widths[] = {{5, 1500}, {6, 1500}, {7, 1200}, {8, 1400}, {9, 1400}, {10, 1400}};
+    for (auto [c, twips] : widths) {
+        EXPECT_EQ(g.columnWidth(c - 1), g.TwipsToPx(twips)) << c;
+        EXPECT_GE(g.TwipsToPx(twips), TwipsToPixels(twips, g.Dpi())) << c;
+        EXPECT_EQ(g.ColWidth(c), twips) << c;
+    }
+    EXPECT_EQ(g.verticalHeader()->width(), g.TwipsToPx(600));
+    EXPECT_EQ(g.horizontalHeader()->height(), g.TwipsToPx(500));
+    EXPECT_EQ(g.TextMatrix(1, 0), "0");
+    EXPECT_EQ(g.TextMatrix(200, 0), "199");
+    EXPECT_EQ(g.TextMatrix(201, 0), "PL1");
+    EXPECT_EQ(g.TextMatrix(206, 0), "VFO2");
+    EXPECT_EQ(g.horizontalHeaderItem(5)->foreground().color(), QColor(192, 0, 0));
+    EXPECT_EQ(g.horizontalHeaderItem(4)->foreground().color(), QColor(0, 0, 155));
+}
+
+TEST_F(MainWindowTest, EditorListsFollowModelAndLanguage) {
+    Open();
+    EXPECT_EQ(w->ComboOptSig->count(), 5);
+    EXPECT_EQ(w->ComboOptSig->itemText(4), "MSK{DN}");
+    EXPECT_EQ(w->ComboStep->count(), 9);
+    EXPECT_EQ(w->ComboStep->itemText(2), "6.25K");
+    EXPECT_EQ(w->ComboWN->itemText(1), "12.5KHz");
+    ASSERT_EQ(w->ComboDe_CDCSS->count(), 1024);
+    EXPECT_EQ(w->ComboDe_CDCSS->itemText(19), "D023N");
+    EXPECT_EQ(w->ComboDe_CDCSS->itemText(1023), "D777I");
+    EXPECT_EQ(w->ComboDCS->itemText(511), "777N");
+    ASSERT_EQ(w->ComboCTCSS->count(), 52);
+    EXPECT_EQ(w->ComboCTCSS->itemText(0), "62.5");
+    EXPECT_EQ(w->ComboCTCSS->itemText(50), "254.1");
+    EXPECT_EQ(w->ComboCTCSS->itemText(51), Q(Lang(4031)));
+
+    st.CurModelCode = "6173USA";
+    w->LoadShowByModel();
+    EXPECT_EQ(w->ComboOptSig->count(), 4);
+    EXPECT_EQ(w->ComboOptSig->itemText(3), "5Tone");
+}
+
+TEST_F(MainWindowTest, MenusAndToolbar) {
+    st.TestDataMode = false;
+    Open();
+    EXPECT_FALSE(w->MenuAction("mnuFilePrint")->isVisible());
+    EXPECT_FALSE(w->MenuAction("MnuHelpContent")->isVisible());
+    EXPECT_FALSE(w->MenuAction("mnuTestData")->isVisible());
+    EXPECT_FALSE(w->MenuAction("MnuViewScan")->isEnabled());
+    EXPECT_TRUE(w->MenuAction("MnuViewAM")->isVisible());
+    EXPECT_TRUE(w->MenuAction("MnuViewMSK")->isVisible());
+    EXPECT_EQ(w->MenuAction("mnuFileNew")->text(), Q(Lang(1001)));
+    EXPECT_EQ(w->MenuAction("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(w->MenuAction("mnuFileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(w->MenuAction("mnuFile")->text(), Q(Lang(1000)));
+
+    QStringList keys;
+    int separators = 0;
+    for (auto* a : w->tbToolBar->actions()) {
+        if (a->isSeparator()) ++separators;
+        else keys << a->objectName();
+    }
+    EXPECT_EQ(keys, QStringList({"TNewFile", "TOpenFile", "TSaveFile", "TCommRead", "TCommPort",
+                                 "TCommWrite", "TAbout"}));
+    EXPECT_EQ(separators, 2);
+    EXPECT_EQ(w->ToolButton("TCommRead")->toolTip(), Q(Lang(1041)));
+    EXPECT_TRUE(w->ToolButton("TCommPort")->toolTip().isEmpty());
+
+    st.CurModelCode = "6173USC";
+    w->LoadShowByModel();
+    EXPECT_FALSE(w->MenuAction("MnuViewAM")->isVisible());
+    EXPECT_FALSE(w->MenuAction("MnuViewMSK")->isVisible());
+    EXPECT_TRUE(w->MenuAction("MnuView2Tone")->isVisible());
+}
+
+TEST_F(MainWindowTest, TestDataItemOnlyInTestMode) {
+    st.TestDataMode = true;
+    Open();
+    EXPECT_TRUE(w->MenuAction("mnuTestData")->isVisible());
+}
+
+TEST_F(MainWindowTest, ToolbarAndStatusBarCanBeHidden) {
+    Open();
+    w->show();
+    w->MenuAction("MnuViewToolBar")->trigger();
+    EXPECT_FALSE(w->tbToolBar->isVisible());
+    EXPECT_FALSE(w->MenuAction("MnuViewToolBar")->isChecked());
+    w->MnuViewToolBar_Click();
+    EXPECT_TRUE(w->tbToolBar->isVisible());
+    w->MenuAction("MnuViewStatusBar")->trigger();
+    EXPECT_FALSE(w->sbStatusBar->isVisible());
+    EXPECT_FALSE(w->MenuAction("MnuViewStatusBar")->isChecked());
+}
+
+TEST_F(MainWindowTest, TreeFollowsModelAndSwitchesGrids) {
+    Open();
+    const QStringList full = TreeKeys();
+    for (const char* k : {"N0", "CH", "N1", "Radio", "N3", "N4", "N5", "N6", "N7", "N8", "N9",
+                          "N10", "N11", "N12", "N13", "N14", "N15", "N16", "N17"})
+        EXPECT_TRUE(full.contains(k)) << k;
+    EXPECT_FALSE(full.contains("N2"));
+
+    w->tvTreeView_NodeClick("N3");
+    EXPECT_FALSE(Grid(2).isHidden());
+    EXPECT_TRUE(Grid(0).isHidden());
+    w->tvTreeView_NodeClick("N16");
+    EXPECT_FALSE(Grid(3).isHidden());
+    EXPECT_TRUE(Grid(2).isHidden());
+    w->tvTreeView_NodeClick("N1");
+    EXPECT_FALSE(Grid(0).isHidden());
+    w->ShowGridType(7);  // no such grid: nothing changes
+    EXPECT_FALSE(Grid(0).isHidden());
+    EXPECT_TRUE(Grid(1).isHidden());
+
+    w->tvTreeView_NodeClick("N16");
+    st.CurModelCode = "6173USA";
+    w->LoadShowByModel();
+    const QStringList other = TreeKeys();
+    EXPECT_FALSE(other.contains("N16"));
+    EXPECT_FALSE(other.contains("N17"));
+    EXPECT_TRUE(other.contains("N6"));
+    // The AM grid must not stay up once its way in is gone.
+    EXPECT_TRUE(Grid(3).isHidden());
+    EXPECT_FALSE(Grid(0).isHidden());
+}
+
+TEST_F(MainWindowTest, LanguageSwitchRecaptionsEverything) {
+    Open();
+    const QString enPower = w->ComboPower->itemText(0);
+    UseLanguage(st, 2);
+    w->Form_ReLoad();
+    EXPECT_NE(w->ComboPower->itemText(0), enPower);
+    EXPECT_EQ(w->ComboPower->itemText(0), Q(Lang(1204)));
+    EXPECT_EQ(w->ComboPower->itemText(1), Q(Lang(1205)));
+    EXPECT_EQ(w->ComboDe_CTC_Type->itemText(0), Q(Lang(1206)));
+    EXPECT_EQ(w->ComboEn_CTC_Type->itemText(0), Q(Lang(1206)));
+    EXPECT_EQ(w->ComboOptSig->itemText(0), Q(Lang(1206)));
+    EXPECT_EQ(w->ComboCTCSS->itemText(51), Q(Lang(4031)));
+    EXPECT_EQ(w->ComboDe_CTCSS->itemText(51), Q(Lang(4031)));
+    EXPECT_EQ(Cell(0, 1), Q(Lang(1101)));
+    EXPECT_EQ(Cell(0, 0), Q(Lang(3006)));
+    EXPECT_EQ(Grid(2).TextMatrix(0, 1), Q(Lang(1101)));
+    EXPECT_EQ(w->MenuAction("mnuFileNew")->text(), Q(Lang(1001)));
+    EXPECT_EQ(w->MenuAction("mnuFile")->text(), Q(Lang(1000)));
+    EXPECT_EQ(w->ToolButton("TAbout")->toolTip(), Q(Lang(1052)));
+    EXPECT_TRUE(w->ToolButton("TCommPort")->toolTip().isEmpty());
+    EXPECT_TRUE(w->windowTitle().startsWith(Q(Lang(8900))));
+    // Tree captions come from the same texts.
+    auto* root = w->tvTreeView->topLevelItem(0);
+    QString ch;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (root->child(i)->data(0, Qt::UserRole) == "CH") ch = root->child(i)->text(0);
+    EXPECT_EQ(ch, Q(Lang(1070)));
+    EXPECT_FALSE(ch.isEmpty());
+}
+
+// ---- Row redraw ------------------------------------------------------------------------------
+
+struct RowCase {
+    const char* what;
+    std::function<void(ChannelData&)> edit;
+    int col;
+    std::string expect;  // "#1204" means language text 1204
+};
+
+TEST_F(MainWindowTest, ChannelRowRedraw) {
+    Open();
+    const RowCase cases[] = {
+        {"rx", [](ChannelData&) {}, 1, "145.50000"},
+        {"simplex tx", [](ChannelData& c) { c.OffsetFreq = "000500000"; }, 2, "145.50000"},
+        {"shift minus", [](ChannelData& c) { c.Shift = 1; c.OffsetFreq = "000500000"; }, 2, "140.50000"},
+        {"shift plus", [](ChannelData& c) { c.Shift = 2; c.OffsetFreq = "000500000"; }, 2, "150.50000"},
+        {"odd shift", [](ChannelData& c) { c.Shift = 3; c.OffsetFreq = "000500000"; }, 2, "145.50000"},
+        {"exact tx", [](ChannelData& c) { c.RxFreq = Fre("145.9375"); c.Shift = 2; c.OffsetFreq = "000001250"; }, 2, "145.95000"},
+        {"empty rx, shift", [](ChannelData& c) { c.RxFreq = "FFFFFFFFF"; c.Shift = 2; c.OffsetFreq = "000500000"; }, 2, ""},
+        {"empty rx", [](ChannelData& c) { c.RxFreq = "FFFFFFFFF"; }, 1, ""},
+        {"name", [](ChannelData& c) { c.Name.SetNulTerminated("ABC"); }, 3, "ABC"},
+        {"step", [](ChannelData& c) { c.StepIndex = 2; }, 4, "6.25K"},
+        {"step out of range", [](ChannelData& c) { c.StepIndex = 9; }, 4, ""},
+        {"wide", [](ChannelData&) {}, 5, "25K"},
+        {"narrow", [](ChannelData& c) { c.Bandwidth = 1; }, 5, "12.5K"},
+        {"power high", [](ChannelData&) {}, 7, "#1204"},
+        {"power low", [](ChannelData& c) { c.Power = 1; }, 7, "#1205"},
+        {"power above", [](ChannelData& c) { c.Power = 5; }, 7, "#1204"},
+        {"power negative", [](ChannelData& c) { c.Power = -1; }, 7, ""},
+        {"tone off", [](ChannelData&) {}, 8, "#1206"},
+        {"ctcss", [](ChannelData& c) { c.DecToneType = 1; c.DecCTCSSIndex = 13; }, 8, "100.0"},
+        {"custom ctcss", [](ChannelData& c) { c.DecToneType = 1; c.DecCTCSSIndex = 51; }, 8, "#4031"},
+        {"ctcss too large", [](ChannelData& c) { c.DecToneType = 1; c.DecCTCSSIndex = 52; }, 8, ""},
+        {"ctcss negative", [](ChannelData& c) { c.DecToneType = 1; c.DecCTCSSIndex = -3; }, 8, ""},
+        {"dcs", [](ChannelData& c) { c.DecToneType = 2; c.DecDCSCode = 19; }, 8, "D023N"},
+        {"dcs inverted", [](ChannelData& c) { c.DecToneType = 2; c.DecDCSCode = 19; c.DecDCSInvert = 1; }, 8, "D023I"},
+        {"dcs too large", [](ChannelData& c) { c.DecToneType = 2; c.DecDCSCode = 512; }, 8, ""},
+        {"dcs negative", [](ChannelData& c) { c.DecToneType = 2; c.DecDCSCode = -1; }, 8, ""},
+        {"encode dcs", [](ChannelData& c) { c.EncToneType = 2; c.EncDCSCode = 511; c.EncDCSInvert = 1; }, 9, "D777I"},
+        {"encode ctcss", [](ChannelData& c) { c.EncToneType = 1; c.EncCTCSSIndex = 0; }, 9, "62.5"},
+        {"no signalling", [](ChannelData&) {}, 10, "#1206"},
+        {"dtmf", [](ChannelData& c) { c.SignalType = 1; c.DTMFMemoryNo = 15; }, 10, "DTMF M16"},
+        {"2tone", [](ChannelData& c) { c.SignalType = 2; c.TwoToneNo = 7; }, 10, "2tone{DN} 7"},
+        {"5tone", [](ChannelData& c) { c.SignalType = 3; c.FiveToneNo = 99; }, 10, "5tone 99"},
+        {"msk", [](ChannelData& c) { c.SignalType = 4; c.MSKNo = 3; }, 10, "MSK{DN} 3"},
+        {"unknown signalling", [](ChannelData& c) { c.SignalType = 9; }, 10, "#1206"},
+    };
+    for (const auto& tc : cases) {
+        ChannelData c = MakeChannel(5, "145.5");
+        tc.edit(c);
+        st.ChannelTable[0] = c;
+        st.CurRadioData.ChannelCount = 1;
+        w->ReShowGrid(0, 5, 0);
+        const std::string want = tc.expect.rfind('#', 0) == 0 ? Lang(std::stoi(tc.expect.substr(1))) : tc.expect;
+        EXPECT_EQ(Cell(5, tc.col).toStdString(), want) << tc.what;
+    }
+
+    // MSK is only a signalling kind of the one model.
+    st.CurModelCode = "6173USA";
+    w->ReShowGrid(0, 5, 0);
+    EXPECT_EQ(Cell(5, 10), Q(Lang(1206)));
+}
+
+TEST_F(MainWindowTest, MissingChannelEmptiesItsRow) {
+    st.ChannelTable[0] = MakeChannel(3, "145.5");
+    st.CurRadioData.ChannelCount = 1;
+    Open();
+    EXPECT_EQ(Cell(3, 1), "145.50000");
+    st.ChannelTable[0].ChannelNo = 4;  // the channel moved to another number
+    w->ReShowGrid(0, 3, 0);
+    for (int c = 1; c <= 10; ++c) EXPECT_TRUE(Cell(3, c).isEmpty()) << c;
+    EXPECT_EQ(Cell(3, 0), "2");
+    // A record past ChannelCount is not a channel.
+    st.ChannelTable[1] = MakeChannel(7, "146");
+    w->ReShowGrid(0, 7, 0);
+    EXPECT_TRUE(Cell(7, 1).isEmpty());
+    w->ReShowGrid(1, 7, 0);  // no such redraw
+    w->ReShowGrid(0, 0, 0);
+    w->ReShowGrid(0, 207, 0);
+}
+
+TEST_F(MainWindowTest, ReShowListByDataDrawsEveryRow) {
+    FillAllChannels(st);
+    st.DataFileName = "/tmp/some/radio.dat";
+    Open();
+    EXPECT_TRUE(w->windowTitle().endsWith("radio.dat"));
+    for (int r = 1; r <= kMaxChannels; ++r) EXPECT_FALSE(Cell(r, 1).isEmpty()) << r;
+    EXPECT_EQ(Cell(206, 3), "CH206");
+    // Only what the table holds is shown.
+    st.CurRadioData.ChannelCount = 10;
+    w->ReShowListByData();
+    EXPECT_FALSE(Cell(10, 1).isEmpty());
+    EXPECT_TRUE(Cell(11, 1).isEmpty());
+}
+
+TEST_F(MainWindowTest, BroadcastAndAmGrids) {
+    auto& fm = st.CurRadioData.FMRadioList;
+    for (auto& e : fm) e.Frequency = "FFFFFFFF";
+    fm[0].Frequency = "00876000";
+    fm[0].Valid = 1;
+    fm[100].Frequency = "01080000";
+    st.CurRadioData.Signal.Option.RadioChannel = 0;
+    st.CurRadioData.AMList[2] = "120.5";
+    st.CurRadioData.AMList[3] = "junk";
+    st.CurRadioData.OptionBytesA[3] = 250;  // points nowhere
+    Open();
+    EXPECT_EQ(Grid(2).TextMatrix(1, 1), "87.6000");
+    EXPECT_EQ(Grid(2).TextMatrix(2, 1), "");
+    EXPECT_EQ(Grid(2).TextMatrix(101, 1), "108.0000");
+    EXPECT_EQ(Grid(2).TextMatrix(1, 0), ">>1");
+    EXPECT_EQ(Grid(2).TextMatrix(2, 0), "2");
+    EXPECT_EQ(Grid(2).TextMatrix(101, 0), "VFO");
+    EXPECT_EQ(Grid(3).TextMatrix(3, 1), "120.5000");
+    EXPECT_EQ(Grid(3).TextMatrix(4, 1), "");
+    for (int r = 1; r <= 101; ++r) EXPECT_FALSE(Grid(3).TextMatrix(r, 0).startsWith(">>")) << r;
+
+    st.CurRadioData.Signal.Option.RadioChannel = -4;
+    w->ReShowRadioListByData();
+    EXPECT_EQ(Grid(2).TextMatrix(1, 0), "1");
+    w->ReShowGrid(2, 0, 1);
+    w->ReShowGrid(2, 102, 1);
+    w->ReShowGrid(3, 102, 1);
+}
+
+// ---- Window place ----------------------------------------------------------------------------
+
+TEST(WindowPlace, KeptWhenVisibleMovedWhenNot) {
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QRect fallback(80, 60, 1100, 720);
+    EXPECT_EQ(PlaceOnScreen(QRect(100, 100, 800, 600), screens, fallback), QRect(100, 100, 800, 600));
+    EXPECT_EQ(PlaceOnScreen(QRect(2000, 50, 800, 600), screens, fallback), QRect(2000, 50, 800, 600));
+    // Left on a screen that is gone.
+    const QRect moved = PlaceOnScreen(QRect(5000, 3000, 800, 600), screens, fallback);
+    EXPECT_TRUE(screens[0].contains(moved));
+    EXPECT_EQ(moved.size(), QSize(800, 600));
+    // Title strip above the top edge.
+    EXPECT_TRUE(screens[0].contains(PlaceOnScreen(QRect(100, -500, 800, 600), screens, fallback)));
+    // Larger than any screen.
+    const QRect big = PlaceOnScreen(QRect(-9000, 0, 4000, 3000), screens, fallback);
+    EXPECT_TRUE(screens[0].contains(big));
+    EXPECT_EQ(PlaceOnScreen(QRect(), screens, fallback), fallback);
+    EXPECT_EQ(PlaceOnScreen(QRect(10, 10, 0, 0), screens, fallback), fallback);
+}
+
+TEST_F(MainWindowTest, PlaceKeptBetweenRuns) {
+    Open();
+    w->show();
+    w->resize(900, 650);
+    w->move(120, 90);
+    w->close();
+    QSettings s(settings.Path(), QSettings::IniFormat);
+    s.beginGroup("Settings");
+    EXPECT_EQ(s.value("MainWidth").toInt(), 900);
+    EXPECT_EQ(s.value("MainHeight").toInt(), 650);
+    EXPECT_EQ(s.value("MainLeft").toInt(), w->pos().x());
+    s.endGroup();
+
+    frmMain again(st, settings.Make());
+    EXPECT_EQ(again.size(), QSize(900, 650));
+}
+
+TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {
+    {
+        QSettings s(settings.Path(), QSettings::IniFormat);
+        s.beginGroup("Settings");
+        s.setValue("MainLeft", 50);
+        s.setValue("MainTop", 40);
+        s.setValue("MainWidth", 700);
+        s.setValue("MainHeight", 500);
+    }
+    Open();
+    w->showMinimized();
+    w->setWindowState(Qt::WindowMinimized);
+    w->resize(300, 200);
+    w->close();
+    QSettings s(settings.Path(), QSettings::IniFormat);
+    EXPECT_EQ(s.value("Settings/MainWidth").toInt(), 700);
+}
+
+}  // namespace
