@@ -460,3 +460,24 @@ TEST(ProtocolExchange, ProgressMovesOnlyWhenTheWholePercentChanges) {
     x.comm.ShowCommProgress();  // 76 / 300 = 25.3 %, shown as 25 again: no move
     EXPECT_EQ(x.user.Percents, (std::vector<int>{12, 25}));
 }
+
+// An acknowledgement that comes after the time-out, followed by the acknowledgement of the
+// frame sent again, must not shift every later answer by one: a refusal further on would then be
+// taken for the wrong frame and a block would be lost.
+TEST(ProtocolExchange, LateWriteAcknowledgementCannotShiftTheAnswers) {
+    Exchange x;
+    MakeData(x.st);
+    x.radio.Faults.DelayReply = 6;  // the answer to the third frame
+    x.radio.Faults.DelayMs = 450;
+    x.radio.Faults.RefuseWriteAt = 0x0180;
+    ASSERT_TRUE(x.comm.WriteRadio());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2005"});
+    EXPECT_EQ(x.radio.RefusedCount, 1);
+    for (int a : x.radio.WriteAddresses)
+        for (int i = 0; i < 16; ++i) ASSERT_EQ(x.radio.Memory[a + i], x.st.CommImage[a + i]) << std::hex << a + i;
+    for (int a = 0x0100; a <= 0x3FF0; a += 16) {
+        if (InSkipRange(x.st, a)) continue;
+        EXPECT_GE(Count(x.radio.WriteAddresses, a), 1) << std::hex << a;
+    }
+}
