@@ -148,6 +148,45 @@ TEST(OldImage, ConversionMovesBookNamesAndRewritesOptionBytes) {
     EXPECT_EQ(d.CommImage[0x0232], 4);
 }
 
+TEST(InfoCodec, BandCodeAndPasswordFromTheirBytesFirmwareVersionKept) {
+    AppState s;
+    InitCommImage(s);
+    s.CurRadioInfo.FirmwareVersion = "V1.00";
+    s.CommImage[0x0017] = 0xC3;
+    const char password[4] = {'7', 'x', 'Q', '2'};
+    for (int i = 0; i < 4; ++i) s.CommImage[static_cast<std::size_t>(0x004C + i)] = static_cast<std::uint8_t>(password[i]);
+    s.CommImage[0x0018] = 'V';  // what the radio holds next to the band byte is not the version
+    s.CommImage[0x0019] = '9';
+    GetCommDataByInfo(s);
+    EXPECT_EQ(s.CurRadioInfo.BandCode, 0xC3);
+    EXPECT_EQ(s.CurRadioInfo.UserCode.Str(), "7xQ2");
+    EXPECT_EQ(s.CurRadioInfo.FirmwareVersion, "V1.00");
+}
+
+TEST(OldImage, ModeAndTailBytesByModelTestTheOriginalValue) {
+    struct Case {
+        const char* model;
+        int mode, modeAfter;
+        bool tailByteWritten;
+    };
+    const Case cases[] = {
+        {"ZV853C", 5, 3, true}, {"ZV853C", 3, 0, true},  {"ZV853C", 4, 4, true},   {"ZV853C", 0, 0, true},
+        {"ZV853D", 5, 0, false}, {"ZV853D", 3, 3, false}, {"6173USD", 5, 5, false}, {"6173USD", 3, 3, false},
+    };
+    for (const Case& c : cases) {
+        AppState s;
+        InitCommImage(s);
+        s.CurRadioData.TailByte = 1;
+        s.CommImage[0x022F] = static_cast<std::uint8_t>(c.mode);
+        s.CommImage[0x0233] = 0x07;
+        s.CommImage[0x0140] = 0x12;
+        ConvertImageToOld(s, c.model);
+        EXPECT_EQ(s.CommImage[0x022F], c.modeAfter) << c.model << " " << c.mode;
+        EXPECT_EQ(s.CommImage[0x0233], c.tailByteWritten ? 1 : 7) << c.model;
+        EXPECT_EQ(s.CommImage[0x0260], std::string(c.model) == "ZV853C" ? 0x12 : 0xFF) << c.model;
+    }
+}
+
 TEST(ApplyRadioIdent, TakesTheBandTheRadioReported) {
     AppState s;
     s.RadioBandIndex = 5;
