@@ -101,6 +101,38 @@ TEST(OptionCodec, TextBytesAndRepairsByRadioModel) {
     }
 }
 
+TEST(OptionCodec, TailAndBookBytesRepairedAndPlacedByRadioModel) {
+    struct Case {
+        const char* radio;
+        int at233, at23C, at23D, at23E;
+        int tailByte, bookByte3, bookByte4, bookByte5;
+    };
+    // The tail byte starts at 9 and book byte 3 at 8, so a byte the decoder leaves shows.
+    const Case cases[] = {
+        {"6173USD", 1, 0x10, 99, 15, 1, 1, 99, 15},  {"6173USD", 2, 0x00, 100, 16, 0, 0, 0, 0},
+        {"6173USD", 1, 0xE0, 5, 3, 0, 1, 5, 3},      {"ZV853D", 1, 0x10, 7, 7, 1, 1, 7, 7},
+        {"ZV853C", 1, 0x00, 7, 7, 1, 8, 7, 7},       {"ZV853C", 0, 0x10, 7, 7, 0, 8, 7, 7},
+        {"ZV853C", 3, 0x10, 7, 7, 0, 8, 7, 7},
+    };
+    for (const Case& c : cases) {
+        AppState s;
+        InitCommImage(s);
+        s.RadioModelCode = c.radio;
+        s.CurRadioData.TailByte = 9;
+        s.CurRadioData.OptionBytesA[2] = 8;
+        s.CommImage[0x0233] = static_cast<std::uint8_t>(c.at233);
+        s.CommImage[0x023C] = static_cast<std::uint8_t>(c.at23C);
+        s.CommImage[0x023D] = static_cast<std::uint8_t>(c.at23D);
+        s.CommImage[0x023E] = static_cast<std::uint8_t>(c.at23E);
+        GetCommDataByOption(s);
+        const RadioData& r = s.CurRadioData;
+        EXPECT_EQ(r.TailByte, c.tailByte) << c.radio << " " << c.at233 << " " << c.at23C;
+        EXPECT_EQ(r.OptionBytesA[2], c.bookByte3) << c.radio << " " << c.at233;
+        EXPECT_EQ(r.OptionBytesA[3], c.bookByte4) << c.at23D;
+        EXPECT_EQ(r.OptionBytesA[4], c.bookByte5) << c.at23E;
+    }
+}
+
 TEST(OldImage, ChannelRecordRulesTestTheOriginalByte) {
     struct Case {
         const char* model;

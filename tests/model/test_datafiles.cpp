@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -218,6 +219,19 @@ TEST_F(DataFiles, AMissingFileIsAFileErrorAndChangesNothing) {
     EXPECT_TRUE(Snapshot(st) == before);
     fs::create_directory(P("folder.dat"));
     EXPECT_EQ(OpenDataFile(st, P("folder.dat")).Status, FileStatus::FileError);
+}
+
+// A pipe or device where a file should be must not stall the program waiting for a writer.
+TEST_F(DataFiles, AChannelFileThatIsAPipeIsAFileErrorNotAHang) {
+    AppState src = MarkedState(3);
+    ASSERT_TRUE(SaveDataFile(src, P("pipe.dat")).Ok());
+    fs::remove(P("pipe.fre"));
+    ASSERT_EQ(::mkfifo(P("pipe.fre").c_str(), 0600), 0);
+    AppState st = MarkedState(5);
+    const Snapshot before(st);
+    EXPECT_EQ(OpenDataFile(st, P("pipe.dat")).Status, FileStatus::FileError);
+    EXPECT_TRUE(Snapshot(st) == before);
+    EXPECT_FALSE(LoadInitDataFile(st, P("pipe.fre")));
 }
 
 TEST_F(DataFiles, OlderRevisionGetsTailWordsThree) {
