@@ -162,6 +162,9 @@ void MainCommandHost::SetProgress(int percent) {
 }
 
 void MainCommandHost::CloseProgress() {
+    // Every end of an exchange passes here just before the operation word is reset: offer the
+    // commands again as soon as it is, rather than at the watch's next look.
+    QTimer::singleShot(0, this, &MainCommandHost::UpdateCommActions);
     if (!progress_) return;
     FrmProgress* p = progress_;
     progress_ = nullptr;

@@ -184,6 +184,28 @@ TEST_F(WindowOnRadio, WriteRefusedByAnEncoderClosesThePortAndSaysWhy) {
     EXPECT_TRUE(w.ToolButton("TCommRead")->isEnabled());
 }
 
+TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData) {
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    st.ChannelTable[0].Name = "MINE";
+    st.FileChannelTable[0].Name = "MINE";
+    const AppState before = st;
+    frmMain w(st, settings.Make());
+    ScopedMsgBoxScript answers(vbOK);
+    w.mnuProRead_Click();
+    ASSERT_EQ(st.CommMode, 1);
+    ASSERT_NE(MainCommandHost::Of(w).Progress(), nullptr);
+    MainCommandHost::Of(w).Progress()->close();  // the user's close box
+    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
+    ASSERT_FALSE(answers.Messages().empty());
+    EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2006));
+    EXPECT_TRUE(st.ChannelTable == before.ChannelTable);
+    EXPECT_EQ(st.DataFileName, before.DataFileName);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.MenuAction("mnuProRead")->isEnabled());
+}
+
 TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     frmMain w(st, settings.Make());
