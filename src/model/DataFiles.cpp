@@ -55,6 +55,15 @@ std::string BadNumberWarning(int lang, int record, int number) {
            std::to_string(number) + " and was left out.";
 }
 
+std::string FurtherDropsWarning(int lang, int further) {
+    if (Chinese(lang))
+        return "另有 " + std::to_string(further) + " 条信道记录的信道号无效或重复，已忽略。";
+    return std::to_string(further) + " further channel records with an invalid or repeated channel number were left out.";
+}
+
+// Each warning is a message box of its own: a damaged channel file must not bring up hundreds.
+constexpr int kListedDrops = 5;
+
 std::string DuplicateWarning(int lang, int record, int number) {
     if (Chinese(lang))
         return "信道文件第 " + std::to_string(record) + " 条记录的信道号 " + std::to_string(number) +
@@ -222,21 +231,22 @@ ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFo
     const int toRead = std::min(count, available);
     if (toRead < count) out.Warnings.push_back(ShortFreWarning(languageIndex, toRead, count));
     std::bitset<kMaxChannels + 1> seen;
+    int dropped = 0;
     for (int i = 0; i < toRead; ++i) {
         auto rec = DecodeChannelRecord(bytes.subspan(static_cast<std::size_t>(i) * recordSize, recordSize));
         if (!rec) continue;
         const int no = rec->ChannelNo;
-        if (no < 1 || no > kMaxChannels) {
-            out.Warnings.push_back(BadNumberWarning(languageIndex, i + 1, no));
-            continue;
-        }
-        if (seen[static_cast<std::size_t>(no)]) {
-            out.Warnings.push_back(DuplicateWarning(languageIndex, i + 1, no));
+        const bool bad = no < 1 || no > kMaxChannels;
+        if (bad || seen[static_cast<std::size_t>(no)]) {
+            if (++dropped <= kListedDrops)
+                out.Warnings.push_back(bad ? BadNumberWarning(languageIndex, i + 1, no)
+                                           : DuplicateWarning(languageIndex, i + 1, no));
             continue;
         }
         seen[static_cast<std::size_t>(no)] = true;
         table[static_cast<std::size_t>(out.Count++)] = *rec;
     }
+    if (dropped > kListedDrops) out.Warnings.push_back(FurtherDropsWarning(languageIndex, dropped - kListedDrops));
     return out;
 }
 

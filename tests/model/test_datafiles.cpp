@@ -299,6 +299,21 @@ TEST_F(DataFiles, BadAndRepeatedChannelNumbersAreDroppedFirstKept) {
     EXPECT_EQ(back.ChannelTable[2], st.ChannelTable[5]);
 }
 
+TEST_F(DataFiles, AChannelFileFullOfBadRecordsGivesAFewWarningsNotOnePerRecord) {
+    AppState st = MarkedState(206);
+    for (int i = 0; i < 206; ++i) st.ChannelTable[i].ChannelNo = static_cast<std::int16_t>(i < 100 ? 0 : 7);
+    ASSERT_TRUE(SaveDataFile(st, P("junk.dat")).Ok());
+    for (int lang : {1, 2}) {
+        AppState back = FreshState();
+        back.LanguageIndex = lang;
+        const FileResult r = OpenDataFile(back, P("junk.dat"));
+        ASSERT_TRUE(r.Ok());
+        EXPECT_EQ(back.CurRadioData.ChannelCount, 1);  // the first channel 7
+        ASSERT_EQ(r.Warnings.size(), 6u);
+        EXPECT_NE(r.Warnings.back().find("200"), std::string::npos) << r.Warnings.back();
+    }
+}
+
 TEST_F(DataFiles, ChannelFileIsFoundWhateverTheCaseOfItsEnding) {
     AppState st = MarkedState(5);
     ASSERT_TRUE(SaveDataFile(st, P("UP.DAT")).Ok());
