@@ -110,8 +110,10 @@ bool CurrentRecordUsable(const RadioData& r) {
            r.BandIndex <= kBandIndexMax;
 }
 
-// Reads a default data file's records; the band and model become the current ones.
-bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& radio, ChannelArray& channels) {
+// Reads a default data file's records; the band and model become the current ones. complete
+// says whether every channel the record counts was read.
+bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& radio, ChannelArray& channels,
+                     bool* complete = nullptr) {
     FileBytes main = ReadFileBytes(path, kMainRecordSize + 1);
     if (main.Status != ReadStatus::Ok) return false;
     auto rec = DecodeMainRecord(main.Bytes);
@@ -120,6 +122,7 @@ bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& rad
     rec->ModelCode = TrimNull(st.CurModelCode);
     if (!CurrentRecordUsable(*rec)) return false;
     ChannelLoad load = LoadFreFile(path, rec->ChannelCount, channels, st.LanguageIndex);
+    if (complete) *complete = load.Warnings.empty();
     rec->ChannelCount = static_cast<std::int16_t>(load.Count);
     radio = *rec;
     return true;
@@ -344,7 +347,10 @@ bool LoadInitDataFile(AppState& st, const std::string& path) {
 bool LoadInitDataFileByBand(AppState& st, const std::string& path) {
     RadioData radio;
     ChannelArray channels{};
-    if (!ReadInitRecords(st, path, radio, channels)) {
+    bool complete = false;
+    // This file supplies the channels New keeps: without all of them New would start with a
+    // damaged or empty table, so the built-in defaults stay instead.
+    if (!ReadInitRecords(st, path, radio, channels, &complete) || !complete) {
         CopyDataToFileRec(st);
         return false;
     }

@@ -525,6 +525,26 @@ TEST_F(DataFiles, DefaultDataFileByBandKeepsChannelsOneTwoAndTheFurtherSix) {
     EXPECT_EQ(factory.CurRadioData.ChannelCount, 206);
 }
 
+// The band's default file supplies the channels New keeps; without its channel file it would
+// leave New with none at all.
+TEST_F(DataFiles, DefaultDataFileByBandWithoutItsChannelsKeepsTheBuiltInDefaults) {
+    AppState src = MarkedState(206);
+    ASSERT_TRUE(SaveDataFile(src, P("band.dat")).Ok());
+    Bytes fre = ReadAll(P("band.fre"));
+    for (const std::size_t size : {std::size_t{0}, std::size_t{113 * 150}}) {
+        if (size == 0) fs::remove(P("band.fre"));
+        else WriteAll(P("band.fre"), Bytes(fre.begin(), fre.begin() + static_cast<std::ptrdiff_t>(size)));
+        AppState st = FreshState();
+        const RadioData before = st.CurRadioData;
+        const ChannelArray table = st.ChannelTable;
+        EXPECT_FALSE(LoadInitDataFileByBand(st, P("band.dat"))) << size;
+        EXPECT_TRUE(st.CurRadioData == before) << size;
+        EXPECT_TRUE(st.ChannelTable == table) << size;
+        EXPECT_EQ(st.CurRadioData.ChannelCount, 8);
+        EXPECT_TRUE(st.FileRadioData == st.CurRadioData);
+    }
+}
+
 TEST_F(DataFiles, MissingDefaultDataFileKeepsTheBuiltInDefaults) {
     AppState st = FreshState();
     const RadioData before = st.CurRadioData;
