@@ -85,8 +85,13 @@ bool MainCommandHost::IsDataChanged() { return rp::IsDataChanged(s_); }
 
 bool MainCommandHost::SaveDataFile() {
     const FileResult r = rp::SaveDataFile(s_);
-    if (!r.Ok()) MsgBox(QString::fromStdString(r.Message), 0);
-    return r.Ok();
+    if (!r.Ok()) {
+        MsgBox(QString::fromStdString(r.Message), 0);
+        return false;
+    }
+    // The title and status bar name the file; after Save As that is a new one.
+    w_.ReShowListByData();
+    return true;
 }
 
 bool MainCommandHost::OpenDataFile() {
