@@ -583,3 +583,16 @@ TEST(ProtocolExchange, ReadAfterTheRadioChangedCoversItsWholeMemory) {
     EXPECT_EQ(x.radio.ReadAddresses.back(), 0x3FF0);
     ExpectReadMatchesRadio(x);
 }
+
+// An information read that runs out of resends ends without the Retry prompt.
+TEST(ProtocolExchange, SilentRadioEndsAnInformationReadWithoutAPrompt) {
+    Exchange x;
+    LoadRadioFromData(x);
+    x.radio.Faults.SilentAfterBlock = 0x0040;
+    ASSERT_TRUE(x.comm.ReadRadioInfo());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2008"});
+    EXPECT_EQ(Count(x.radio.ReadAddresses, 0x0010), 4);
+    EXPECT_EQ(x.user.InfoShown, 0);
+    EXPECT_FALSE(x.port.IsOpen());
+}
