@@ -175,7 +175,8 @@ void CopyFileRecToData(AppState& st) {
     if (st.TestDataMode) st.TestData = st.FileTestData;
     st.CurRadioData = st.FileRadioData;
     const std::string model = st.FileRadioData.ModelCode.Trimmed();
-    if (model == kCurrentModelCode) st.CurModelCode = model;
+    // Data the model dialog put under another model of the family come back under that model.
+    if (IsDataModelCode(model)) st.CurModelCode = model;
     st.CurBandIndex = st.FileRadioData.BandIndex;
     st.CurBandText = GetBandRangeStr(st.CurBandIndex);
     ParseFreBandStr(st, st.CurBandText);
@@ -271,7 +272,7 @@ FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainB
     const std::size_t size = mainBytes.size();
     if (size == kMainRecordSize || size == kMainRecordSizeOld) {
         auto rec = DecodeMainRecord(mainBytes);
-        if (!rec || rec->ModelCode.Trimmed() != kCurrentModelCode || !CurrentRecordUsable(*rec))
+        if (!rec || !IsDataModelCode(rec->ModelCode.Trimmed()) || !CurrentRecordUsable(*rec))
             return Refused(st);
         ChannelLoad load = ParseChannelRecords(freBytes, freFound, rec->ChannelCount, kChannelRecordSize,
                                                channels, st.LanguageIndex);

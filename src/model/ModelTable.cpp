@@ -48,6 +48,12 @@ std::string NormalizeModelCode(std::string_view code) {
     return std::string(code);
 }
 
+bool IsDataModelCode(std::string_view code) {
+    for (const auto c : kDataModelCodes)
+        if (code == c) return true;
+    return false;
+}
+
 bool IsOldModelCode(std::string_view code) {
     const std::string c = TrimNull(code);
     return c == kOldModelCodeC || c == kOldModelCodeD;

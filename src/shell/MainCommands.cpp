@@ -72,13 +72,19 @@ bool MainCommands::OfferSave(const std::string& text) {
     }
 }
 
+std::string MainCommands::SaveFirstQuestion() {
+    std::string text = host_.SaveFirstText();
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) text = Bilingual(s_, s_.SaveChangesText);
+    return text;
+}
+
 void MainCommands::EndExchange() {
     host_.Abandon();
     s_.CommMode = 0;
 }
 
 bool MainCommands::FileNew() {
-    if (!OfferSave(host_.SaveFirstText())) return false;
+    if (!OfferSave(SaveFirstQuestion())) return false;
     if (!s_.ForceFactoryFres && host_.Message(Bilingual(s_, s_.ClearAllText), Style::OkCancelExclamation) != Answer::OK)
         return false;
     host_.NewDataFile();
@@ -128,7 +134,7 @@ bool MainCommands::FileSaveAs() {
 
 bool MainCommands::ProRead() {
     if (ExchangeRunning()) return false;
-    if (!OfferSave(host_.SaveFirstText())) return false;
+    if (!OfferSave(SaveFirstQuestion())) return false;
     s_.CommMode = 1;
     if (!host_.StartComm()) {
         s_.CommMode = 0;

@@ -88,6 +88,9 @@ public:
 private:
     // The save question of New and Read: false when the user stops the command there.
     bool OfferSave(const std::string& text);
+    // Key 9001 of the language file, or the built-in question when the file lacks it: a
+    // Yes/No/Cancel box without its question cannot be answered.
+    std::string SaveFirstQuestion();
     void EndExchange();
 
     AppState& s_;

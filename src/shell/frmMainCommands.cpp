@@ -21,11 +21,6 @@
 
 namespace rp {
 
-namespace {
-// The model codes the data of this family carry.
-constexpr const char* kModelCodes[] = {"6173USD", "6173USA", "6173USC", "6173UVD"};
-}  // namespace
-
 void frmMain::mnuFileNew_Click() { MainCommandHost::Of(*this).Commands().FileNew(); }
 void frmMain::mnuFileOpen_Click() { MainCommandHost::Of(*this).Commands().FileOpen(); }
 void frmMain::mnuFileSave_Click() { MainCommandHost::Of(*this).Commands().FileSave(); }
@@ -36,7 +31,7 @@ void frmMain::mnuFileExit_Click() { close(); }
 void frmMain::MnuModelInfo_Click() {
     AppState& s = State();
     QStringList models;
-    for (const char* code : kModelCodes) models << QString::fromStdString(GetModelName(s, code));
+    for (const auto code : kDataModelCodes) models << QString::fromStdString(GetModelName(s, code));
     QStringList bands;
     for (int b = 0; b < kBandVariants; ++b) bands << QString::fromStdString(GetBandRangeStr(b));
     FrmModel dlg(s, models, QString::fromStdString(GetModelName(s, s.CurModelCode)), bands, s.CurBandIndex, this);

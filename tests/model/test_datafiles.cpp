@@ -11,6 +11,7 @@
 #include "model/BandText.h"
 #include "model/DataFileCodec.h"
 #include "model/DataFiles.h"
+#include "model/ModelTable.h"
 #include "model/NewData.h"
 #include "model/OldModel.h"
 
@@ -204,10 +205,28 @@ TEST_F(DataFiles, FilesOfOtherSizesAreRefused) {
 }
 
 TEST_F(DataFiles, RecordsWithBadValuesAreRefused) {
-    ExpectRefusedUnchanged(SavedWith("model.dat", [](RadioData& r) { r.ModelCode = "6173USA"; }));
+    ExpectRefusedUnchanged(SavedWith("model.dat", [](RadioData& r) { r.ModelCode = "6173XYZ"; }));
+    ExpectRefusedUnchanged(SavedWith("old.dat", [](RadioData& r) { r.ModelCode = "ZV853C"; }));
     ExpectRefusedUnchanged(SavedWith("count.dat", [](RadioData& r) { r.ChannelCount = 300; }));
     ExpectRefusedUnchanged(SavedWith("neg.dat", [](RadioData& r) { r.ChannelCount = -1; }));
     ExpectRefusedUnchanged(SavedWith("band.dat", [](RadioData& r) { r.BandIndex = 9; }));
+}
+
+// The model dialog can put the data under any model of the family; what is saved then must open.
+TEST_F(DataFiles, DataSavedUnderEachModelOpenAgainUnderThatModel) {
+    for (const auto code : kDataModelCodes) {
+        AppState saved = MarkedState(4);
+        saved.CurModelCode = std::string(code);
+        const std::string path = P(std::string(code) + ".dat");
+        ASSERT_TRUE(SaveDataFile(saved, path).Ok()) << code;
+
+        AppState st = MarkedState(1);
+        const FileResult r = OpenDataFile(st, path);
+        ASSERT_TRUE(r.Ok()) << code << ": " << r.Message;
+        EXPECT_EQ(st.CurModelCode, code);
+        EXPECT_EQ(st.CurRadioData.ChannelCount, 4) << code;
+        EXPECT_EQ(st.ChannelTable[3].Name.Str(), saved.ChannelTable[3].Name.Str()) << code;
+    }
 }
 
 TEST_F(DataFiles, AMissingFileIsAFileErrorAndChangesNothing) {

@@ -87,8 +87,9 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
         if (w.MSFlexGrid1[0]->TextMatrix(r, 1).contains("145.525")) shown = true;
     EXPECT_TRUE(shown) << "the channel grid shows the channel read";
     // RP_E2E_SHOT=file.png keeps a picture of the window after the read, for a look by eye.
-    if (const QString shot = qEnvironmentVariable("RP_E2E_SHOT"); !shot.isEmpty())
+    if (const QString shot = qEnvironmentVariable("RP_E2E_SHOT"); !shot.isEmpty()) {
         EXPECT_TRUE(w.grab().save(shot)) << shot.toStdString();
+    }
 
     // Save: data from the radio were never saved, so Save asks for a name; ".dat" is added.
     const QString saveName = dir.filePath("fromradio");

@@ -34,7 +34,8 @@ public:
         if (!answers.empty()) answers.pop_front();
         return a;
     }
-    std::string SaveFirstText() override { return "save first?"; }
+    std::string saveFirst = "save first?";
+    std::string SaveFirstText() override { return saveFirst; }
     std::optional<std::string> AskOpenFileName() override { return NextName("open"); }
     std::optional<std::string> AskSaveFileName(const std::string& current) override {
         suggested = current;
@@ -362,6 +363,24 @@ TEST_F(Fixture, ExitWithUnsavedChanges) {
     host.answers = {Answer::Yes, Answer::OK};
     EXPECT_TRUE(cmd.CanExit());
     EXPECT_EQ(host.log.back(), "save:new.dat");
+}
+
+TEST_F(Fixture, SaveQuestionOfNewAndReadIsNeverBlank) {
+    host.changed = true;
+    for (const char* missing : {"", "  "}) {
+        host.saveFirst = missing;
+        host.messages.clear();
+        host.answers = {Answer::Cancel};
+        cmd.FileNew();
+        host.answers = {Answer::Cancel};
+        cmd.ProRead();
+        EXPECT_EQ(host.messages, (std::vector<std::string>(2, "File has been modify,save it now?")));
+    }
+    host.saveFirst = "save first?";
+    host.messages.clear();
+    host.answers = {Answer::Cancel};
+    cmd.FileNew();
+    EXPECT_EQ(host.messages, std::vector<std::string>{"save first?"});
 }
 
 TEST_F(Fixture, QuestionsFollowTheLanguage) {
