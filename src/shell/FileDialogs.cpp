@@ -26,16 +26,26 @@ std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& req
         g_script->answers_.pop_front();
         return answer;
     }
-    QFileDialog dlg(parent, request.Caption);
+    QFileDialog dlg(parent);
+    PrepareFileDialog(dlg, request);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().front();
+}
+
+void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request) {
+    dlg.setWindowTitle(request.Caption);
     dlg.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setNameFilter(request.Filter);
     dlg.setDefaultSuffix(request.DefaultSuffix);
     // The dialog's own overwrite confirmation stays on: choosing an existing file by a slip of
     // the mouse must not replace it unasked.
-    if (!request.FileName.isEmpty()) dlg.selectFile(request.FileName);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-    return dlg.selectedFiles().front();
+    if (request.FileName.isEmpty()) return;
+    // Selecting a folder as a file would open its parent with the folder marked as the choice.
+    if (request.Save)
+        dlg.selectFile(request.FileName);
+    else
+        dlg.setDirectory(request.FileName);
 }
 
 }  // namespace rp

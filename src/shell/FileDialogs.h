@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace rp {
@@ -18,6 +19,9 @@ struct FileDialogRequest {
 
 // Nothing when the user cancels.
 std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request);
+
+// Sets up a dialog for the request (the real dialog, before it is shown).
+void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request);
 
 // For tests: while it lives, dialogs are not shown; each request takes the next answer
 // (nothing = Cancel) and is recorded.

@@ -1,5 +1,9 @@
 // The shell's small windows, driven by object name.
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +127,36 @@ TEST(EditorPlaceholders, NamedAfterTheirFormAndChangeNothing) {
     dlg.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_TRUE(s.CurRadioData == before.CurRadioData);
+}
+
+std::string Canonical(const QString& path) { return QFileInfo(path).canonicalFilePath().toStdString(); }
+
+TEST(FileDialogSetup, OpenStartsInTheFolderSaveOffersTheName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    const QString sub = QDir(dir.path()).filePath("sub");
+    {
+        QFileDialog dlg;
+        dlg.setOption(QFileDialog::DontUseNativeDialog);
+        FileDialogRequest r;
+        r.FileName = sub;
+        r.DefaultSuffix = "dat";
+        PrepareFileDialog(dlg, r);
+        EXPECT_EQ(Canonical(dlg.directory().absolutePath()), Canonical(sub));
+        EXPECT_EQ(dlg.fileMode(), QFileDialog::ExistingFile);
+    }
+    {
+        QFileDialog dlg;
+        dlg.setOption(QFileDialog::DontUseNativeDialog);
+        FileDialogRequest r;
+        r.Save = true;
+        r.DefaultSuffix = "dat";
+        r.FileName = QDir(sub).filePath("a.dat");
+        PrepareFileDialog(dlg, r);
+        EXPECT_EQ(Canonical(dlg.directory().absolutePath()), Canonical(sub));
+        EXPECT_EQ(dlg.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dlg.defaultSuffix(), "dat");
+    }
 }
 
 TEST(FileDialogScript, AnswersInOrderAndRecordsRequests) {
