@@ -23,7 +23,7 @@
 #include "shell/GridAdapter.h"
 #include "shell/Language.h"
 #include "shell/MainGridText.h"
-#include "shell/ModelShim.h"
+#include "model/ToneLists.h"
 #include "shell/WindowPlace.h"
 
 namespace rp {
@@ -504,18 +504,24 @@ void frmMain::LoadShowList() {
     ComboEn_CTC_Type->setItemText(0, Lang(1206));
 
     QStringList tones;
-    for (const auto& t : shim::CtcssTexts()) tones << Q(t);
+    for (const auto& t : CTCSSToneTexts()) tones << QString::fromLatin1(t.data(), static_cast<int>(t.size()));
     tones << Lang(4031);  // the channel's own CTCSS frequency
     for (auto* c : {ComboCTCSS, ComboDe_CTCSS, ComboEn_CTCSS}) {
         c->clear();
         c->addItems(tones);
     }
+    // The code list reads "023N"; the editors' lists carry the "D" and both inversion letters.
     QStringList dcs, dcsWithLetter;
-    for (const auto& d : shim::DcsTexts()) dcs << Q(d);
+    rowLists_.Dcs.clear();
+    for (const auto& d : DCSCodeList()) {
+        dcsWithLetter << Q(d);
+        if (dcsWithLetter.size() <= kDCSCodeCount) {
+            dcs << Q(d.substr(1));
+            rowLists_.Dcs.push_back(d.substr(1));
+        }
+    }
     ComboDCS->clear();
     ComboDCS->addItems(dcs);
-    for (const auto& d : dcs) dcsWithLetter << "D" + d;
-    for (const auto& d : dcs) dcsWithLetter << "D" + d.left(d.size() - 1) + "I";
     for (auto* c : {ComboDe_CDCSS, ComboEn_CDCSS}) {
         c->clear();
         c->addItems(dcsWithLetter);
@@ -526,7 +532,6 @@ void frmMain::LoadShowList() {
     for (int i = 0; i < Combo1->count(); ++i) rowLists_.Steps.push_back(Combo1->itemText(i).toStdString());
     rowLists_.Ctcss.clear();
     for (const auto& t : tones) rowLists_.Ctcss.push_back(t.toStdString());
-    rowLists_.Dcs = shim::DcsTexts();
     rowLists_.PowerHigh = Lang(1204).toStdString();
     rowLists_.PowerLow = Lang(1205).toStdString();
     rowLists_.Off = Lang(1206).toStdString();
