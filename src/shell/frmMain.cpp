@@ -85,6 +85,7 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     setCentralWidget(imgSplitter);
 
     BuildEditors();
+    WireEditors();
 
     // The window's load.
     ApplyLanguageTexts();
@@ -618,7 +619,7 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         auto* g = MSFlexGrid1[3];
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.AMList.size())) return;
         g->SetTextMatrix(rRow, 1, Q(AMShowText(st_.CurRadioData.AMList[rRow - 1].View())));
-        if (Text3->isVisible()) Text3->setText(g->TextMatrix(rRow, 1));
+        if (!Text3->isHidden() && rRow == AMEditRow) Text3->setText(g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex == 2) {
@@ -626,7 +627,7 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.FMRadioList.size())) return;
         g->SetTextMatrix(rRow, 1,
                          Q(RadioShowText(st_.CurRadioData.FMRadioList[rRow - 1].Frequency.View())));
-        if (Text2->isVisible()) Text2->setText(g->TextMatrix(rRow, 1));
+        if (!Text2->isHidden() && rRow == RadioEditRow) Text2->setText(g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex != 0) return;
