@@ -1,6 +1,5 @@
 #include "comm/ModComm.h"
 
-#include <cmath>
 #include <filesystem>
 
 #include "comm/CommImage.h"
@@ -9,6 +8,8 @@
 #include "comm/SkipRanges.h"
 #include "model/BandText.h"
 #include "model/FixedText.h"
+#include "model/ModelTable.h"
+#include "model/Values.h"
 
 namespace rp {
 
@@ -37,13 +38,7 @@ std::string ModComm::Bilingual(const char* english, const char* chinese) const {
     return st_.LanguageIndex == 2 ? chinese : english;
 }
 
-std::string ModComm::ModelName(const std::string& code) const {
-    const std::string c = TrimNull(code);
-    if (c == "6173USD") return Text(8901);
-    if (c == "ZV853C") return "ZV853UV-C";
-    if (c == "ZV853D") return "ZV853UV-D";
-    return c;
-}
+std::string ModComm::ModelName(const std::string& code) const { return GetModelName(st_, code); }
 
 void ModComm::StopAllTimers() {
     for (int i = 0; i < kCommTimerCount; ++i) timers_.Stop(static_cast<CommTimerId>(i));
@@ -186,6 +181,7 @@ void ModComm::SendProgramWord() {
         }
     }
     step_ = CommStep::EntryWord;
+    writeTimedOut_ = false;
     st_.FactorySession = false;
     lastPercent_ = 0;
     SendFrame(MakeProgramWord(), kProgramAckLength, Expect::ProgramAck);
@@ -305,8 +301,9 @@ void ModComm::NextCommStep(int step) {
 
 void ModComm::ShowCommProgress() {
     ++st_.ProgressCount;
+    // The original's integer conversion: halves go to the even neighbour.
     const int percent = static_cast<int>(
-        std::lround(static_cast<double>(st_.ProgressCount) * 100.0 / (st_.ProgressTotal + 1)));
+        RoundHalfEven(static_cast<double>(st_.ProgressCount) * 100.0 / (st_.ProgressTotal + 1)));
     if (percent != lastPercent_) {
         lastPercent_ = percent;
         user_.SetProgress(percent);
@@ -453,6 +450,14 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
             expect_ = Expect::None;
             ShowCommProgress();
             InitBlockRetries();
+            if (writeTimedOut_) {
+                // The first frame's acknowledgement may only have been late: then a second one is
+                // still on its way, and an acknowledgement carries no address. Let it come and go
+                // before the next frame, so it cannot be taken for that frame's answer.
+                writeTimedOut_ = false;
+                timers_.Start(CommTimerId::ReadyTimer, kSettleMs);
+                return;
+            }
             NextCommStep(-1);
         } else if (IsNak(buffer, Echo())) {
             // A refusal uses up the block's retries like a time-out does.
@@ -508,6 +513,7 @@ void ModComm::OnTimeout(CommTimerId id) {
     switch (id) {
     case CommTimerId::WaitTimer:
         if (expect_ == Expect::None) return;
+        if (expect_ == Expect::WriteAck) writeTimedOut_ = true;
         RetryOrGiveUp();
         return;
     case CommTimerId::ReadyTimer:

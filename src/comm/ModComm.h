@@ -27,8 +27,7 @@ namespace rp {
 
 // Steps of the exchange. 0 idle.
 namespace CommStep {
-constexpr int Idle = 0, EntryWord = 1, Ident = 2, PassWord = 3, Block = 4, TestBlockWrite = 31,
-              Restart = 45, End = 69;
+constexpr int Idle = 0, EntryWord = 1, Ident = 2, PassWord = 3, Block = 4, Restart = 45, End = 69;
 }
 
 // Interval of each timer in milliseconds.
@@ -37,6 +36,8 @@ constexpr int kCommandTimerMs = 100;
 constexpr int kReadyTimerMs = 200;
 constexpr int kEndTimerMs = 200;
 constexpr int kRetriesPerStep = 3;
+// Pause before the next write frame once a resent frame has been acknowledged.
+constexpr int kSettleMs = 50;
 
 // Looks for the factory test-data marker TestData.ini beside the program and sets TestDataMode.
 void CheckTestDataMarker(AppState& st);
@@ -126,7 +127,8 @@ private:
     int blockAddress_ = 0;
     int retryCount_ = kRetriesPerStep;
     int lastPercent_ = 0;
-    bool transferStarted_ = false;  // a restart resumes at the current block
+    bool transferStarted_ = false;
+    bool writeTimedOut_ = false;    // a write frame was sent again after a time-out  // a restart resumes at the current block
     std::size_t Echo() const { return static_cast<std::size_t>(st_.EchoLength); }
     int modal_ = 0;                 // a dialog is open: the exchange waits
     // The encoded image of this write, kept so that an older radio's conversion always starts

@@ -122,9 +122,9 @@ std::string FormatScaled(std::int64_t scaled, int decimals) {
     std::uint64_t u = neg ? static_cast<std::uint64_t>(-(scaled + 1)) + 1 : static_cast<std::uint64_t>(scaled);
     std::string digits = std::to_string(u);
     if (decimals > 0) {
-        if (digits.size() <= static_cast<std::size_t>(decimals))
-            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - decimals, ".");
+        const std::size_t d = static_cast<std::size_t>(decimals);
+        if (digits.size() <= d) digits = std::string(d + 1 - digits.size(), '0') + digits;
+        digits = digits.substr(0, digits.size() - d) + "." + digits.substr(digits.size() - d);
     }
     return neg && u != 0 ? "-" + digits : digits;
 }

@@ -22,6 +22,7 @@
 #include "model/Records.h"
 #include "shell/GridAdapter.h"
 #include "shell/Language.h"
+#include "shell/MainCommandHost.h"
 #include "shell/MainGridText.h"
 #include "model/ToneLists.h"
 #include "shell/WindowPlace.h"
@@ -99,6 +100,8 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     LoadShowByModel();
     ShowListByData();
     ShowGridType(0);
+    // The close question and the exchange's user side are in place before the window shows.
+    MainCommandHost::Of(*this);
     IsFormLoaded = true;
 }
 

@@ -1,47 +1,103 @@
-// The main window's menu commands. Those that open files, the radio or other windows are
-// filled in as those parts of the program arrive.
+// The main window's menu and toolbar commands. The order of questions lives in MainCommands;
+// here each command finds its dialog or hands over to the window's command host.
 #include <QAction>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "model/BandText.h"
+#include "model/IniFile.h"
+#include "model/ModelTable.h"
+#include "qtcomm/FrmPassWord.h"
+#include "qtcomm/QtCommLink.h"
+#include "shell/EditorDialogs.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmComPort.h"
+#include "shell/FrmLanguage.h"
+#include "shell/FrmModel.h"
+#include "shell/MainCommandHost.h"
+#include "shell/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {
 
-void frmMain::mnuFileNew_Click() {}
-void frmMain::mnuFileOpen_Click() {}
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileSaveAs_Click() {}
+namespace {
+// The model codes the data of this family carry.
+constexpr const char* kModelCodes[] = {"6173USD", "6173USA", "6173USC", "6173UVD"};
+}  // namespace
+
+void frmMain::mnuFileNew_Click() { MainCommandHost::Of(*this).Commands().FileNew(); }
+void frmMain::mnuFileOpen_Click() { MainCommandHost::Of(*this).Commands().FileOpen(); }
+void frmMain::mnuFileSave_Click() { MainCommandHost::Of(*this).Commands().FileSave(); }
+void frmMain::mnuFileSaveAs_Click() { MainCommandHost::Of(*this).Commands().FileSaveAs(); }
 void frmMain::mnuFilePrint_Click() {}
 void frmMain::mnuFileExit_Click() { close(); }
-void frmMain::MnuModelInfo_Click() {}
+
+void frmMain::MnuModelInfo_Click() {
+    AppState& s = State();
+    QStringList models;
+    for (const char* code : kModelCodes) models << QString::fromStdString(GetModelName(s, code));
+    QStringList bands;
+    for (int b = 0; b < kBandVariants; ++b) bands << QString::fromStdString(GetBandRangeStr(b));
+    FrmModel dlg(s, models, QString::fromStdString(GetModelName(s, s.CurModelCode)), bands, s.CurBandIndex, this);
+    dlg.Message = [](const QString& text, int style, const QString& title) { return MsgBox(text, style, title); };
+    if (dlg.exec() != QDialog::Accepted) return;
+    const std::string name = dlg.ChosenModelName().toStdString();
+    const std::string code = GetModelCode(s, name);
+    const bool bandChanged = ApplyModelAndBand(s, code, GetModelName(s, code), dlg.ChosenBandIndex());
+    LoadShowByModel();
+    if (bandChanged) ReShowListByData();
+    ShowGridType(0);
+}
+
 void frmMain::mnuEditCH_Click() {
     ShowGridType(0);
     MSFlexGrid1_DblClick(0);
 }
-void frmMain::MnuViewSetMode_Click() {}
-void frmMain::MnuViewBankChannel_Click() {}
+void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
+void frmMain::MnuViewBankChannel_Click() {
+    ShowEditorDialog(State(), EditorKind::Bank, this);
+    ReShowListByData();
+}
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
-void frmMain::MnuViewMSK_Click() {}
-void frmMain::MnuViewDTMF_Click() {}
-void frmMain::MnuView2Tone_Click() {}
-void frmMain::MnuView5Tone_Click() {}
-void frmMain::MnuViewScan_Click() {}
-void frmMain::MnuViewAlert_Click() {}
-void frmMain::MnuCommBook_Click() {}
-void frmMain::MnuEMg_Click() {}
-void frmMain::mnuTestData_Click() {}
-void frmMain::MnuCHBatch_Click() {}
-void frmMain::MnuSetCom_Click() {}
-void frmMain::MnuSetLanguage_Click() {}
-void frmMain::MnuSetInit_Click() {}
-void frmMain::mnuProRead_Click() {}
-void frmMain::MnuProWrite_Click() {}
-void frmMain::MnuProPassWord_Click() {}
+void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
+void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
+void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
+void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
+void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
+void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
+void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
+void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
+void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
+void frmMain::MnuCHBatch_Click() { ShowEditorDialog(State(), EditorKind::Batch, this); }
+
+void frmMain::MnuSetCom_Click() {
+    AppState& s = State();
+    if (s.CommMode != 0) return;
+    QStringList ports;
+    for (const auto& p : ListSerialPorts()) ports << QString::fromStdString(p);
+    FrmComPort dlg(s, ports, QString::fromStdString(s.ComPortName), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    s.ComPortName = dlg.ChosenPort().toStdString();
+    if (!s.SetupIniPath.empty() && !WriteProfileString(s.SetupIniPath, "language", "comPort", s.ComPortName))
+        MsgBox(QString::fromStdString(Bilingual(s, s.FileErrorText)), 48);
+}
+
+void frmMain::MnuSetLanguage_Click() {
+    FrmLanguage dlg(State(), [this] { Form_ReLoad(); }, this);
+    dlg.exec();
+}
+
+void frmMain::MnuSetInit_Click() { MainCommandHost::Of(*this).Commands().SetInit(); }
+void frmMain::mnuProRead_Click() { MainCommandHost::Of(*this).Commands().ProRead(); }
+void frmMain::MnuProWrite_Click() { MainCommandHost::Of(*this).Commands().ProWrite(); }
+void frmMain::MnuProPassWord_Click() { AskPassWord(State(), State().TypedPassWord, this); }
 void frmMain::MnuHelpContent_Click() {}
-void frmMain::MnuHelpAbout_Click() {}
+void frmMain::MnuHelpAbout_Click() {
+    FrmAbout dlg(State(), this);
+    dlg.exec();
+}
 
 void frmMain::MnuViewToolBar_Click() {
     auto* a = MenuAction("MnuViewToolBar");

@@ -75,7 +75,8 @@ TEST(ProtocolExchange, ReadTakesTheRadiosDataAndSkipsFreeRanges) {
     ExpectReadMatchesRadio(x);
     // Every block outside the skipped ranges was read once.
     for (int a = 0x0010; a <= 0x3FF0; a += 16) {
-        if (!InSkipRange(x.st, a)) EXPECT_EQ(Count(x.radio.ReadAddresses, a), a == 0x0040 ? 2 : 1) << std::hex << a;
+        if (InSkipRange(x.st, a)) continue;
+        EXPECT_EQ(Count(x.radio.ReadAddresses, a), a == 0x0040 ? 2 : 1) << std::hex << a;
     }
 
     AppState expected;
@@ -320,9 +321,13 @@ TEST(ProtocolExchange, PassWordChecks) {
         EXPECT_EQ(x.user.Texts(), c.texts) << c.what;
         EXPECT_EQ(x.radio.EntryCount, c.entries) << c.what;
         EXPECT_EQ(static_cast<int>(x.user.Offered.size()), c.dialogs) << c.what;
-        if (c.dialogs > 0) EXPECT_EQ(x.user.Offered[0], c.typedBefore) << c.what;
+        if (c.dialogs > 0) {
+            EXPECT_EQ(x.user.Offered[0], c.typedBefore) << c.what;
+        }
         EXPECT_EQ(x.st.TypedPassWord, c.typedAfter) << c.what;
-        if (c.texts.back() == "T2006") EXPECT_EQ(x.radio.ReadAddresses, std::vector<int>{0x0040}) << c.what;
+        if (c.texts.back() == "T2006") {
+            EXPECT_EQ(x.radio.ReadAddresses, std::vector<int>{0x0040}) << c.what;
+        }
     }
 }
 
@@ -443,4 +448,36 @@ TEST(ProtocolExchange, TestDataModeReadsBlockZeroFirst) {
     EXPECT_EQ(x.radio.ReadAddresses[2], 0x0010);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(x.st.TestData[i], x.radio.Memory[i]);
     EXPECT_EQ(x.user.Percents.back(), 100);
+}
+
+TEST(ProtocolExchange, ProgressMovesOnlyWhenTheWholePercentChanges) {
+    Exchange x;
+    x.st.ProgressTotal = 7;  // one block of eight is 12.5 %
+    x.comm.ShowCommProgress();
+    x.comm.ShowCommProgress();  // 25 %
+    x.st.ProgressTotal = 299;
+    x.st.ProgressCount = 75;
+    x.comm.ShowCommProgress();  // 76 / 300 = 25.3 %, shown as 25 again: no move
+    EXPECT_EQ(x.user.Percents, (std::vector<int>{12, 25}));
+}
+
+// An acknowledgement that comes after the time-out, followed by the acknowledgement of the
+// frame sent again, must not shift every later answer by one: a refusal further on would then be
+// taken for the wrong frame and a block would be lost.
+TEST(ProtocolExchange, LateWriteAcknowledgementCannotShiftTheAnswers) {
+    Exchange x;
+    MakeData(x.st);
+    x.radio.Faults.DelayReply = 6;  // the answer to the third frame
+    x.radio.Faults.DelayMs = 450;
+    x.radio.Faults.RefuseWriteAt = 0x0180;
+    ASSERT_TRUE(x.comm.WriteRadio());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2005"});
+    EXPECT_EQ(x.radio.RefusedCount, 1);
+    for (int a : x.radio.WriteAddresses)
+        for (int i = 0; i < 16; ++i) ASSERT_EQ(x.radio.Memory[a + i], x.st.CommImage[a + i]) << std::hex << a + i;
+    for (int a = 0x0100; a <= 0x3FF0; a += 16) {
+        if (InSkipRange(x.st, a)) continue;
+        EXPECT_GE(Count(x.radio.WriteAddresses, a), 1) << std::hex << a;
+    }
 }

@@ -10,6 +10,7 @@
 
 #include "MainFixture.h"
 #include "shell/GridAdapter.h"
+#include "shell/MsgBox.h"
 #include "shell/MainGridText.h"
 #include "shell/WindowPlace.h"
 #include "shell/frmMain.h"
@@ -369,6 +370,7 @@ TEST_F(MainWindowTest, PlaceKeptBetweenRuns) {
     w->show();
     w->resize(900, 650);
     w->move(120, 90);
+    ScopedMsgBoxScript dropUnsaved(vbNo);  // the data were never saved: leave without saving
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     s.beginGroup("Settings");
@@ -394,6 +396,7 @@ TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {
     w->showMinimized();
     w->setWindowState(Qt::WindowMinimized);
     w->resize(300, 200);
+    ScopedMsgBoxScript dropUnsaved(vbNo);
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     EXPECT_EQ(s.value("Settings/MainWidth").toInt(), 700);

@@ -123,6 +123,10 @@ void SimRadio::Parse(std::vector<SimReply>& out) {
             const int address = frame[1] * 256 + frame[2];
             const int length = frame[3];
             bool refuse = !IsCheckSumOK(frame, 1) || frame.back() != kAck;
+            if (!refuse && address == Faults.RefuseWriteAt) {
+                refuse = true;
+                Faults.RefuseWriteAt = -1;
+            }
             if (!refuse && Faults.RefuseWrites != 0) {
                 refuse = true;
                 if (Faults.RefuseWrites > 0) --Faults.RefuseWrites;

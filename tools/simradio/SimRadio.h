@@ -32,6 +32,7 @@ struct SimFaults {
     int DelayReply = 0;       // this reply comes DelayMs late
     int DelayMs = 0;
     int RefuseWrites = 0;     // the next N write frames are answered 0x0A; -1 for ever
+    int RefuseWriteAt = -1;   // the first frame for this address is answered 0x0A
     int SilentAfterBlock = -1;  // once the block at this address was answered...
     int SilentFor = -1;         // ...this many requests get no answer (-1: none ever again)
 };

@@ -181,9 +181,11 @@ int main(int argc, char** argv) {
             // The radio hears the request only once all its bits have crossed the line.
             std::int64_t t = firstByteAt + (paced ? kByteNanos * static_cast<std::int64_t>(reply.RequestLength) : 0);
             t += std::int64_t{reply.DelayMs} * 1'000'000;
-            if (t > NowNanos()) SleepUntil(t);
+            const std::int64_t now = NowNanos();
+            if (t > now) SleepUntil(t);
             if (paced) {
-                std::int64_t next = NowNanos();
+                // The reply starts when the request has been heard, not when this process woke.
+                std::int64_t next = t > now ? t : now;
                 for (std::uint8_t byte : reply.Bytes) {
                     next += kByteNanos;
                     SleepUntil(next);

@@ -1,0 +1,200 @@
+// The whole round as a user makes it, through the real window and the real serial port: read
+// the simulated radio, save the data, change a channel, write it back into the radio.
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "PtyHarness.h"
+#include "comm/CommImage.h"
+#include "model/DataChanged.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/FileDialogs.h"
+#include "shell/GridAdapter.h"
+#include "shell/MainCommandHost.h"
+#include "shell/MsgBox.h"
+#include "qtcomm/QtCommLink.h"
+#include <QDialog>
+#include <QTimer>
+#include <QElapsedTimer>
+#include <QAction>
+#include "shell/frmMain.h"
+
+namespace rp {
+namespace {
+
+// The radio's memory as the encoders make it from data with one extra channel.
+std::vector<std::uint8_t> RadioImageWithChannel(int number, const char* mhz, const char* name) {
+    AppState s;
+    s.ProgramDir = RP_RUNTIME_DIR;
+    NewData(s);
+    ChannelData c = test::MakeChannel(number, mhz);
+    c.Name = name;
+    s.ChannelTable[s.CurRadioData.ChannelCount++] = c;
+    InitCommImage(s);
+    std::string label;
+    EXPECT_TRUE(SetCommData(s, label)) << label;
+    return {s.CommImage.begin(), s.CommImage.end()};
+}
+
+int SlotOf(const AppState& s, int number) {
+    for (int i = 0; i < s.CurRadioData.ChannelCount; ++i)
+        if (s.ChannelTable[i].ChannelNo == number) return i;
+    return -1;
+}
+
+TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string imagePath = dir.filePath("radio.img").toStdString();
+    const std::string dumpPath = dir.filePath("dump.img").toStdString();
+    const auto image = RadioImageWithChannel(5, "145.5250", "E2E");
+    std::ofstream(imagePath, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
+
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio",
+                               {"--image", QString::fromStdString(imagePath), "--dump", QString::fromStdString(dumpPath)});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+
+    AppState st;
+    st.ProgramDir = RP_RUNTIME_DIR;
+    SetLanguage(st, 1);
+    InitMsgString(st);
+    InitFunLangText(st);
+    NewData(st);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    w.show();
+
+    // Read: unchanged data ask nothing but the read prompt; the end says the data were read.
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+        ASSERT_GE(answers.Messages().size(), 2u);
+        EXPECT_EQ(answers.Messages().front().Style, 33);
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
+    }
+    const int slot = SlotOf(st, 5);
+    ASSERT_GE(slot, 0);
+    EXPECT_EQ(TrimNull(st.ChannelTable[slot].Name.Str()), "E2E");
+    EXPECT_EQ(st.DataFileName, "new.dat");
+    bool shown = false;
+    for (int r = 1; r < w.MSFlexGrid1[0]->Rows(); ++r)
+        if (w.MSFlexGrid1[0]->TextMatrix(r, 1).contains("145.525")) shown = true;
+    EXPECT_TRUE(shown) << "the channel grid shows the channel read";
+
+    // Save: data from the radio were never saved, so Save asks for a name; ".dat" is added.
+    const QString saveName = dir.filePath("fromradio");
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        ScopedFileDialogScript names({saveName});
+        w.mnuFileSave_Click();
+        EXPECT_EQ(names.Pending(), 0u);
+    }
+    EXPECT_EQ(QFile(saveName + ".dat").size(), 12275);
+    EXPECT_EQ(QFile(saveName + ".fre").size(), 113 * st.CurRadioData.ChannelCount);
+    EXPECT_FALSE(IsDataChanged(st));
+
+    // Edit and write: the changed frequency lands in the radio's memory.
+    st.ChannelTable[slot].RxFreq = test::Fre("146.0000");
+    w.ReShowListByData();
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+    }
+    radio.Stop();
+    std::ifstream dump(dumpPath, std::ios::binary);
+    std::vector<std::uint8_t> memory((std::istreambuf_iterator<char>(dump)), {});
+    ASSERT_EQ(memory.size(), 0x4000u);
+    AppState back;
+    back.ProgramDir = RP_RUNTIME_DIR;
+    NewData(back);
+    std::copy(memory.begin(), memory.end(), back.CommImage.begin());
+    back.RadioModelCode = "6173USD";
+    GetCommData(back);
+    const int backSlot = SlotOf(back, 5);
+    ASSERT_GE(backSlot, 0);
+    EXPECT_EQ(back.ChannelTable[backSlot].RxFreq.Str(), test::Fre("146.0000"));
+
+    // Leaving with nothing unsaved but the edit asks the save question; No ends the program.
+    {
+        ScopedMsgBoxScript answers(vbNo);
+        EXPECT_TRUE(w.close());
+        ASSERT_EQ(answers.Messages().size(), 1u);
+        EXPECT_EQ(answers.Messages()[0].Style, 51);
+    }
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+struct WindowOnRadio : ::testing::Test {
+    WindowOnRadio() : radio(QString(RP_RUNTIME_DIR) + "/simradio", {}) {
+        st.ProgramDir = RP_RUNTIME_DIR;
+        SetLanguage(st, 1);
+        InitMsgString(st);
+        NewData(st);
+        st.ComPortName = radio.Device();
+    }
+    sim::PtyRadioProcess radio;
+    AppState st;
+    test::TempSettings settings;
+};
+
+TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    frmMain w(st, settings.Make());
+    ScopedMsgBoxScript answers(vbCancel);
+    w.mnuProRead_Click();
+    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    w.MnuProWrite_Click();
+    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    ASSERT_EQ(answers.Messages().size(), 2u);
+    EXPECT_EQ(answers.Messages()[1].Text.toStdString(), st.WritePromptText[1]);
+}
+
+TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    frmMain w(st, settings.Make());
+    ScopedMsgBoxScript answers(vbOK);
+    int viewerShown = 0;
+    // The viewer is modal: close it as soon as it shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (auto* top : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(top); d && d->isVisible() && d->parent() == &w) {
+                ++viewerShown;
+                d->reject();
+            }
+    });
+    closer.start(20);
+    w.MnuEMg_Click();
+    EXPECT_EQ(st.CommMode, 3);
+    EXPECT_FALSE(w.MenuAction("mnuProRead")->isEnabled());
+    EXPECT_FALSE(w.ToolButton("TCommWrite")->isEnabled());
+    EXPECT_FALSE(w.MenuAction("MnuSetCom")->isEnabled());
+    w.mnuProRead_Click();  // ignored while the exchange runs
+    EXPECT_EQ(st.CommMode, 3);
+    ASSERT_TRUE(sim::RunExchange(st, 20000));
+    QElapsedTimer t;
+    t.start();
+    while (!w.MenuAction("mnuProRead")->isEnabled() && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_TRUE(w.MenuAction("mnuProRead")->isEnabled());
+    EXPECT_TRUE(w.ToolButton("TCommWrite")->isEnabled());
+    EXPECT_EQ(viewerShown, 1);
+}
+
+}  // namespace
+}  // namespace rp
