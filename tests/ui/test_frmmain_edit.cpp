@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
 #include "shell/GridAdapter.h"
+#include "shell/FileDialogs.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
 
@@ -508,23 +511,36 @@ TEST_F(EditTest, CtrlWithShiftIsNotAClipboardKey) {
 }
 
 TEST_F(EditTest, CommandsCommitTheOpenEditor) {
+    QTemporaryDir dir;
+    st.ProgramDir = RP_RUNTIME_DIR;
     Open();
     DblClick(5, 1);
     w->TextFreRx->setText("147.25");
-    w->MenuAction("mnuFileSave")->trigger();
+    {
+        // New data: Save asks for a name first.
+        ScopedFileDialogScript names({dir.filePath("typed.dat")});
+        w->MenuAction("mnuFileSave")->trigger();
+    }
     EXPECT_EQ(Ch(5)->RxFreq.Str(), "014725000");
     EXPECT_TRUE(w->TextFreRx->isHidden());
+    ASSERT_TRUE(QFile::exists(dir.filePath("typed.dat")));
+    const int saved = [&] {
+        for (int i = 0; i < st.FileRadioData.ChannelCount; ++i)
+            if (st.FileChannelTable[i].ChannelNo == 5) return i;
+        return -1;
+    }();
+    ASSERT_GE(saved, 0);
+    EXPECT_EQ(st.FileChannelTable[saved].RxFreq.Str(), "014725000");
 
     w->ShowGridType(2);
     Grid(2).SetCell(3, 1);
     w->Text2->setText("99.9");
-    w->ToolButton("TCommWrite")->trigger();
+    w->MenuAction("mnuEditCH")->trigger();
     EXPECT_EQ(st.CurRadioData.FMRadioList[2].Frequency.Str(), "00999000");
 
-    w->ShowGridType(0);
     DblClick(5, 3);
     w->TextName->setText("ABC");
-    w->tvTreeView_NodeClick("N5");
+    w->MenuAction("MnuViewToolBar")->trigger();
     EXPECT_EQ(Ch(5)->Name.Trimmed(), "ABC");
 }
 
