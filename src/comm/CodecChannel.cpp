@@ -201,12 +201,18 @@ void GetCommDataByFrequency(AppState& s) {
             c.SquelchLevel = 3;
             c.TwoToneDecodeNo = 0;
         }
-        // A zero frequency is what a never-written record holds (the pre-fill), not a channel.
         const std::string rx = c.RxFreq.Trimmed();
-        if (rx.empty() || rx == "FFFFFFFFF" || rx == "000000000") continue;
+        if (rx.empty() || rx == "FFFFFFFFF") continue;
+        // The VFO records have no bitmap bit; all zeros there is the pre-fill of a record no read
+        // or write has filled, not a VFO. A channel the bitmap marks in use is kept whatever its
+        // frequency, so a read loses nothing the radio holds.
+        if (k >= 204 && rx == "000000000") continue;
         s.ChannelTable[static_cast<std::size_t>(count++)] = c;
     }
     r.ChannelCount = static_cast<std::int16_t>(count);
+    // The table is rebuilt, not overlaid: no channel of the data before the read stays behind the
+    // count, where a later save or copy would find it.
+    for (int i = count; i < kMaxChannels; ++i) s.ChannelTable[static_cast<std::size_t>(i)] = ChannelData{};
 
     const int bitmap = RadioListBitmapForRadio(s);
     for (int i = 0; i <= kRadioListEntries; ++i) {

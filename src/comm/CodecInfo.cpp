@@ -9,10 +9,11 @@ namespace {
 constexpr int kTestDataBlock = 0x0000;
 
 // Radio-information area, 0x0010-0x00FF. The band code byte and the password (user code) sit
-// where the radio keeps them; the other fields fill the rest of the area.
+// where the radio keeps them; the other fields fill the rest of the area. The firmware version
+// is not among them: the viewer shows the version the program set at start-up, so 0x0018-0x001B
+// are never read.
 constexpr int kInfoModelCode = 0x0010, kInfoModelWidth = 7;
 constexpr int kBandCode = 0x0017;
-constexpr int kFirmwareVersion = 0x0018, kFirmwareWidth = 4;
 constexpr int kAreaCode = 0x001C, kAreaWidth = 8;
 constexpr int kManufactureCode = 0x0024;
 constexpr int kSerialNumber = 0x002C;
@@ -40,7 +41,6 @@ bool SetCommDataByInfo(AppState& s, Messages& m) {
     const RadioInfo& i = s.CurRadioInfo;
     w.Text(kInfoModelCode, kInfoModelWidth, i.InfoModelCode, 0x00);
     w.Byte(kBandCode, i.BandCode);
-    w.Text(kFirmwareVersion, kFirmwareWidth, i.FirmwareVersion, 0x00);
     w.Text(kAreaCode, kAreaWidth, i.AreaCode, 0x00);
     w.RawText(kManufactureCode, i.ManufactureCode);
     w.RawText(kSerialNumber, i.SerialNumber);
@@ -60,7 +60,6 @@ void GetCommDataByInfo(AppState& s) {
     RadioInfo& i = s.CurRadioInfo;
     i.InfoModelCode = GetText(img, kInfoModelCode, kInfoModelWidth);
     i.BandCode = GetImageByte(img, kBandCode);
-    i.FirmwareVersion = GetText(img, kFirmwareVersion, kFirmwareWidth);
     i.AreaCode = GetText(img, kAreaCode, kAreaWidth);
     GetRawText(img, kManufactureCode, i.ManufactureCode);
     GetRawText(img, kSerialNumber, i.SerialNumber);

@@ -5,6 +5,7 @@
 
 #include "comm/Codecs.h"
 #include "model/BandText.h"
+#include "model/ModelTable.h"
 #include "model/Values.h"
 
 namespace rp {
@@ -24,14 +25,6 @@ constexpr PreFill kPreFill[] = {
     {0x0260, 0x026F, 0xFF}, {0x0270, 0x037F, 0x00}, {0x0380, 0x039F, 0xFF},
     {0x03A0, 0x3FFF, 0x00},
 };
-
-std::string ModelNameOf(const AppState& s, const std::string& code) {
-    const std::string c = TrimNull(code);
-    if (c == "6173USD") return s.LangText(8901);
-    if (c == "ZV853C") return "ZV853UV-C";
-    if (c == "ZV853D") return "ZV853UV-D";
-    return c;
-}
 
 }  // namespace
 
@@ -81,7 +74,7 @@ void GetCommData(AppState& s) {
 }
 
 void ApplyRadioIdent(AppState& s) {
-    s.CurModelName = ModelNameOf(s, s.CurModelCode);
+    s.CurModelName = GetModelName(s, s.CurModelCode);
     s.CurBandText = s.RadioBandText;
     s.CurBandIndex = s.RadioBandIndex;
     ParseFreBandStr(s);

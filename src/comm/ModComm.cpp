@@ -153,7 +153,8 @@ bool ModComm::ReadRadioInfo() {
 
 void ModComm::InitBlockRetries() { retryCount_ = kRetriesPerStep; }
 
-bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect) {
+bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect,
+                        int failTextId) {
     // Each reply is read after the echo of its request, when the line echoes.
     st_.EchoLength = st_.NoEchoFlag ? 0 : static_cast<int>(frame.size());
     expect_ = expect;
@@ -162,6 +163,7 @@ bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect
     port_.ClearBuffers();
     if (!port_.Write(frame)) {
         // Nothing would ever answer: end now rather than leave the user waiting.
+        if (failTextId != 0) Message(Text(failTextId), MsgStyle::OkOnly);
         FinishComm(false);
         return false;
     }
@@ -184,7 +186,7 @@ void ModComm::SendProgramWord() {
     writeTimedOut_ = false;
     st_.FactorySession = false;
     lastPercent_ = 0;
-    SendFrame(MakeProgramWord(), kProgramAckLength, Expect::ProgramAck);
+    SendFrame(MakeProgramWord(), kProgramAckLength, Expect::ProgramAck, 2002);
 }
 
 void ModComm::SendIdentRequest() { SendFrame(MakeIdentRequest(), kIdentReplyLength, Expect::Ident); }
@@ -211,7 +213,11 @@ void ModComm::ResendWriteBlock() { SendWriteBlockAt(blockAddress_); }
 
 void ModComm::SendNextReadRequest() {
     long address = blockAddress_ + kReadBlockSize;
-    if (st_.CommMode == 1 && address == 0x03A0) PrepareRead(st_, true);
+    if (st_.CommMode == 1 && address == 0x03A0) {
+        PrepareRead(st_, true);
+        // The bar reaches its end where this radio's memory ends.
+        st_.ProgressTotal = CountTransferBlocks(st_, 0x03A0, st_.CommEndAddress);
+    }
     address = GetNextTransferAddress(st_, address);
     if (address > st_.CommEndAddress) {
         EndTransfer();
@@ -250,6 +256,7 @@ void ModComm::StartTransfer() {
         return;
     }
     transferStarted_ = true;
+    transferModel_ = NormalizeModelCode(TrimNull(st_.RadioModelCode));
     switch (st_.CommMode) {
     case 1:
         if (st_.TestDataMode) {
@@ -336,9 +343,9 @@ bool ModComm::CheckRadioModel() {
             Message(Bilingual("Frequencys is wrong!", "频段类型错误！"), MsgStyle::Exclamation);
             ok = false;
         }
-    } else if (ok && st_.RadioBandText.empty()) {
+    } else if (ok && st_.CommMode == 1 && st_.RadioBandText.empty()) {
         // A band byte outside 0..7 names no band variant: such a radio is refused rather than
-        // read into data without a band.
+        // read into data without a band. Showing its information needs no band.
         Message(Bilingual("The radio reports an unknown frequency band.", "对讲机报告的频段类型未知。"),
                 MsgStyle::Exclamation);
         ok = false;
@@ -352,20 +359,33 @@ bool ModComm::CheckRadioModel() {
             ok = false;
         }
     }
-    if (ok && older) {
-        if (write) {
-            // Converted once per exchange and always from the encoded image: a restarted
-            // handshake must not convert an already converted image again.
-            if (!encodedImage_) encodedImage_ = st_.CommImage;
-            if (convertedFor_ != radio) {
-                st_.CommImage = *encodedImage_;
-                ConvertImageToOld(st_, radio);
-                convertedFor_ = radio;
-            }
-        }
-        st_.CommEndAddress = kOldRadioEndAddress;
+    if (!ok) return false;
+
+    // The cable may have been re-seated on another radio while the Retry prompt stood: the
+    // layout and the end of the transfer follow the radio that answered this handshake, never
+    // an earlier one.
+    if (transferStarted_ && radio != transferModel_) {
+        // Blocks moved so far belong to the other radio: the transfer starts over.
+        transferStarted_ = false;
+        if (st_.CommMode == 1) PrepareRead(st_, false);
+        else st_.ProgressCount = 0;
     }
-    return ok;
+    if (write) {
+        // Converted at most once and always from the encoded image: a repeated handshake must
+        // not convert an already converted image again.
+        const std::string layout = older ? radio : std::string();
+        if (layout != convertedFor_) {
+            if (!encodedImage_) encodedImage_ = st_.CommImage;
+            st_.CommImage = *encodedImage_;
+            if (older) ConvertImageToOld(st_, radio);
+            convertedFor_ = layout;
+        }
+    }
+    if (st_.CommMode == 3) st_.CommEndAddress = kInfoEndAddress;
+    else st_.CommEndAddress = older ? kOldRadioEndAddress : kLastBlockAddress;
+    // The bar reaches its end where this radio's memory ends.
+    if (write) st_.ProgressTotal = CountTransferBlocks(st_, kWriteStartAddress, st_.CommEndAddress);
+    return true;
 }
 
 void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {

@@ -103,7 +103,9 @@ public:
 private:
     enum class Expect { None, ProgramAck, Ident, PassWord, ReadBlock, WriteAck };
 
-    bool SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect);
+    // failTextId: the text shown before the exchange ends when the port refuses the frame.
+    bool SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect expect,
+                   int failTextId = 0);
     void SendReadRequestAt(int address);
     void SendWriteBlockAt(int address);
     void StartTransfer();
@@ -128,7 +130,8 @@ private:
     int retryCount_ = kRetriesPerStep;
     int lastPercent_ = 0;
     bool transferStarted_ = false;
-    bool writeTimedOut_ = false;    // a write frame was sent again after a time-out  // a restart resumes at the current block
+    std::string transferModel_;     // the radio the blocks moved so far belong to
+    bool writeTimedOut_ = false;    // a write frame was sent again after a time-out
     std::size_t Echo() const { return static_cast<std::size_t>(st_.EchoLength); }
     int modal_ = 0;                 // a dialog is open: the exchange waits
     // The encoded image of this write, kept so that an older radio's conversion always starts

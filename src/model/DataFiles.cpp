@@ -55,6 +55,15 @@ std::string BadNumberWarning(int lang, int record, int number) {
            std::to_string(number) + " and was left out.";
 }
 
+std::string FurtherDropsWarning(int lang, int further) {
+    if (Chinese(lang))
+        return "另有 " + std::to_string(further) + " 条信道记录的信道号无效或重复，已忽略。";
+    return std::to_string(further) + " further channel records with an invalid or repeated channel number were left out.";
+}
+
+// Each warning is a message box of its own: a damaged channel file must not bring up hundreds.
+constexpr int kListedDrops = 5;
+
 std::string DuplicateWarning(int lang, int record, int number) {
     if (Chinese(lang))
         return "信道文件第 " + std::to_string(record) + " 条记录的信道号 " + std::to_string(number) +
@@ -101,8 +110,10 @@ bool CurrentRecordUsable(const RadioData& r) {
            r.BandIndex <= kBandIndexMax;
 }
 
-// Reads a default data file's records; the band and model become the current ones.
-bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& radio, ChannelArray& channels) {
+// Reads a default data file's records; the band and model become the current ones. complete
+// says whether every channel the record counts was read.
+bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& radio, ChannelArray& channels,
+                     bool* complete = nullptr) {
     FileBytes main = ReadFileBytes(path, kMainRecordSize + 1);
     if (main.Status != ReadStatus::Ok) return false;
     auto rec = DecodeMainRecord(main.Bytes);
@@ -111,6 +122,7 @@ bool ReadInitRecords(const AppState& st, const std::string& path, RadioData& rad
     rec->ModelCode = TrimNull(st.CurModelCode);
     if (!CurrentRecordUsable(*rec)) return false;
     ChannelLoad load = LoadFreFile(path, rec->ChannelCount, channels, st.LanguageIndex);
+    if (complete) *complete = load.Warnings.empty();
     rec->ChannelCount = static_cast<std::int16_t>(load.Count);
     radio = *rec;
     return true;
@@ -222,21 +234,22 @@ ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFo
     const int toRead = std::min(count, available);
     if (toRead < count) out.Warnings.push_back(ShortFreWarning(languageIndex, toRead, count));
     std::bitset<kMaxChannels + 1> seen;
+    int dropped = 0;
     for (int i = 0; i < toRead; ++i) {
         auto rec = DecodeChannelRecord(bytes.subspan(static_cast<std::size_t>(i) * recordSize, recordSize));
         if (!rec) continue;
         const int no = rec->ChannelNo;
-        if (no < 1 || no > kMaxChannels) {
-            out.Warnings.push_back(BadNumberWarning(languageIndex, i + 1, no));
-            continue;
-        }
-        if (seen[static_cast<std::size_t>(no)]) {
-            out.Warnings.push_back(DuplicateWarning(languageIndex, i + 1, no));
+        const bool bad = no < 1 || no > kMaxChannels;
+        if (bad || seen[static_cast<std::size_t>(no)]) {
+            if (++dropped <= kListedDrops)
+                out.Warnings.push_back(bad ? BadNumberWarning(languageIndex, i + 1, no)
+                                           : DuplicateWarning(languageIndex, i + 1, no));
             continue;
         }
         seen[static_cast<std::size_t>(no)] = true;
         table[static_cast<std::size_t>(out.Count++)] = *rec;
     }
+    if (dropped > kListedDrops) out.Warnings.push_back(FurtherDropsWarning(languageIndex, dropped - kListedDrops));
     return out;
 }
 
@@ -334,7 +347,10 @@ bool LoadInitDataFile(AppState& st, const std::string& path) {
 bool LoadInitDataFileByBand(AppState& st, const std::string& path) {
     RadioData radio;
     ChannelArray channels{};
-    if (!ReadInitRecords(st, path, radio, channels)) {
+    bool complete = false;
+    // This file supplies the channels New keeps: without all of them New would start with a
+    // damaged or empty table, so the built-in defaults stay instead.
+    if (!ReadInitRecords(st, path, radio, channels, &complete) || !complete) {
         CopyDataToFileRec(st);
         return false;
     }

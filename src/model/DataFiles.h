@@ -59,6 +59,7 @@ void NewDataFile(AppState& st);
 // The default data files that New loads. False when the file could not be used; the built-in
 // defaults then stay and count as unchanged. Never a message.
 bool LoadInitDataFile(AppState& st, const std::string& path);
+// The band's own file gives the channels New keeps: it is used only when all of them are read.
 bool LoadInitDataFileByBand(AppState& st, const std::string& path);
 
 // The channel file alone. Save writes exactly count records of table through a temporary file.

@@ -50,7 +50,9 @@ mode_t NewFileMode(const std::string& target) {
 
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     FileBytes out;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a pipe standing where a file should be blocks the open until some
+    // other program writes to it; a file that is not regular is refused below anyway.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         out.Status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Error;
         return out;

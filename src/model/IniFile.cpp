@@ -46,6 +46,14 @@ std::optional<std::string_view> SectionName(std::string_view content) {
 
 bool IsBlank(std::string_view content) { return Trim(content).empty(); }
 
+// A value written inside a pair of matching quotes reads without them, so a value can keep
+// blanks at its ends; a quote anywhere else is text.
+std::string_view Unquote(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view text) {
@@ -101,7 +109,7 @@ void IniFile::Reindex() {
         std::size_t eq = t.find('=');
         if (eq == std::string_view::npos) continue;
         std::string key = current + '\n' + Lower(Trim(t.substr(0, eq)));
-        index_.emplace(std::move(key), Entry{i, std::string(Trim(t.substr(eq + 1)))});
+        index_.emplace(std::move(key), Entry{i, std::string(Unquote(Trim(t.substr(eq + 1))))});
     }
 }
 

@@ -6,7 +6,8 @@
 // - A value is the text after the first "=", with blanks and tabs trimmed on both sides.
 // - A missing key reads as "" (Has() tells it apart from a key that is present and empty).
 // - Only the first section of a name counts, and in it the first line of a key.
-// - Lines beginning with ";" are comments. Commas, backslashes and quotes in a value are text.
+// - A value enclosed in a pair of matching quotes (" or ') reads without them.
+// - Lines beginning with ";" are comments. Commas, backslashes and other quotes are text.
 // - A UTF-8 byte-order mark is skipped and kept; CRLF or LF line ends are kept as found.
 #include <cstddef>
 #include <optional>

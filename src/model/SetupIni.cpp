@@ -81,9 +81,18 @@ SetupIniResult ReadSetupIni(AppState& state, const std::vector<std::string>& por
         return IntValue(file.Get(kSection, key)).value_or(fallback);
     };
 
+    // A flag is any number, true unless it is zero ("2" and "0.5" are true as well).
+    auto flagKey = [&](std::string_view key) {
+        if (!file.Has(kSection, key)) {
+            setKey(key, "0");
+            return false;
+        }
+        const auto v = ParseNumber(file.Get(kSection, key));
+        return v && *v != 0;
+    };
+
     // Read in the order the keys are listed; "Skin" is read and not used.
-    const int firstRun = intKey("IsFirstRun", 0);
-    state.IsFirstRun = firstRun != 0;
+    state.IsFirstRun = flagKey("IsFirstRun");
     (void)file.Get(kSection, "Skin");
     const bool hadPort = file.Has(kSection, "comPort");
     const std::string configuredPort = file.Get(kSection, "comPort");

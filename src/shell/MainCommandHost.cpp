@@ -85,8 +85,13 @@ bool MainCommandHost::IsDataChanged() { return rp::IsDataChanged(s_); }
 
 bool MainCommandHost::SaveDataFile() {
     const FileResult r = rp::SaveDataFile(s_);
-    if (!r.Ok()) MsgBox(QString::fromStdString(r.Message), 0);
-    return r.Ok();
+    if (!r.Ok()) {
+        MsgBox(QString::fromStdString(r.Message), 0);
+        return false;
+    }
+    // The title and status bar name the file; after Save As that is a new one.
+    w_.ReShowListByData();
+    return true;
 }
 
 bool MainCommandHost::OpenDataFile() {
@@ -157,6 +162,9 @@ void MainCommandHost::SetProgress(int percent) {
 }
 
 void MainCommandHost::CloseProgress() {
+    // Every end of an exchange passes here just before the operation word is reset: offer the
+    // commands again as soon as it is, rather than at the watch's next look.
+    QTimer::singleShot(0, this, &MainCommandHost::UpdateCommActions);
     if (!progress_) return;
     FrmProgress* p = progress_;
     progress_ = nullptr;

@@ -5,11 +5,12 @@
 #include <QLocale>
 #include <QSerialPortInfo>
 #include <clocale>
-#include <filesystem>
 
 #include "channels/BatchFun.h"
+#include "comm/ModComm.h"
 #include "model/BandText.h"
 #include "model/LangText.h"
+#include "model/ModelTable.h"
 #include "model/NewData.h"
 #include "model/SetupIni.h"
 #include "print/PrintText.h"
@@ -18,15 +19,6 @@
 #include "shell/MsgBox.h"
 
 namespace rp {
-namespace {
-
-// The factory test-data marker: TestData.ini beside the program.
-void LoadTestDataMarker(AppState& state) {
-    std::error_code ec;
-    state.TestDataMode = std::filesystem::is_regular_file(std::filesystem::path(state.ProgramDir) / "TestData.ini", ec);
-}
-
-}  // namespace
 
 StartupEnvironment SystemStartupEnvironment() {
     StartupEnvironment env;
@@ -79,6 +71,7 @@ void Main(AppState& state, const StartupEnvironment& env) {
 
     state.RadioModelCode = "6173USD";
     state.CurModelCode = "6173USD";
+    state.CurModelName = GetModelName(state, state.CurModelCode);
     state.CurBandText = "UHF(400 - 480 MHz) VHF(136 - 174 MHz)";
     state.CurBandIndex = 0;
     state.RadioVersion = "V100";
@@ -100,7 +93,7 @@ void Main(AppState& state, const StartupEnvironment& env) {
     InitMsgString(state);
     InitFunLangText(state);
     InitPrintText(state);
-    LoadTestDataMarker(state);
+    CheckTestDataMarker(state);
     LoadBatchFun(state);
 }
 

@@ -44,9 +44,10 @@ void frmMain::MnuModelInfo_Click() {
     if (dlg.exec() != QDialog::Accepted) return;
     const std::string name = dlg.ChosenModelName().toStdString();
     const std::string code = GetModelCode(s, name);
-    const bool bandChanged = ApplyModelAndBand(s, code, GetModelName(s, code), dlg.ChosenBandIndex());
+    ApplyModelAndBand(s, code, GetModelName(s, code), dlg.ChosenBandIndex());
     LoadShowByModel();
-    if (bandChanged) ReShowListByData();
+    // The signalling column reads differently by model, so the rows are redrawn either way.
+    ReShowListByData();
     ShowGridType(0);
 }
 

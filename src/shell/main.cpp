@@ -1,24 +1,19 @@
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QSettings>
 
 #include "model/AppState.h"
-#include "shell/Language.h"
 #include "shell/Startup.h"
+#include "shell/frmMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Names the user's configuration folder, where the settings go when the program's own
-    // folder cannot be written.
+    // folder cannot be written, and where the main window keeps its place.
     QCoreApplication::setApplicationName("radioprog");
     rp::AppState state;
     rp::Main(state, rp::SystemStartupEnvironment());
 
-    QMainWindow w;
-    w.setObjectName("frmMain");
-    w.setWindowTitle(rp::LangStr(state, 8900));
-    w.setCentralWidget(new QLabel(rp::LangStr(state, 8900), &w));
-    w.resize(900, 600);
+    rp::frmMain w(state);
     w.show();
     return app.exec();
 }

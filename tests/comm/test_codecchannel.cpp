@@ -246,3 +246,22 @@ TEST(ChannelCodec, BroadcastListBitmapSitsByModel) {
         EXPECT_EQ(list[100].Frequency.Trimmed(), "09000000");
     }
 }
+
+TEST(ChannelCodec, ZeroFrequencyDropsOnlyAnUnwrittenVfoRecord) {
+    struct Case {
+        int number;
+        bool kept;
+    };
+    for (const Case k : {Case{7, true}, Case{203, true}, Case{205, false}, Case{206, false}}) {
+        Fixture f;
+        ChannelData c = Channel(k.number);
+        c.RxFreq = "000000000";
+        f.Add(c);
+        ASSERT_TRUE(SetCommDataByFrequency(f.s, f.m));
+        GetCommDataByFrequency(f.s);
+        ASSERT_EQ(f.s.CurRadioData.ChannelCount, k.kept ? 1 : 0) << k.number;
+        if (k.kept) {
+            EXPECT_EQ(f.s.ChannelTable[0].ChannelNo, k.number);
+        }
+    }
+}

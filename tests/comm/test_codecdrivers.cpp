@@ -101,6 +101,38 @@ TEST(OptionCodec, TextBytesAndRepairsByRadioModel) {
     }
 }
 
+TEST(OptionCodec, TailAndBookBytesRepairedAndPlacedByRadioModel) {
+    struct Case {
+        const char* radio;
+        int at233, at23C, at23D, at23E;
+        int tailByte, bookByte3, bookByte4, bookByte5;
+    };
+    // The tail byte starts at 9 and book byte 3 at 8, so a byte the decoder leaves shows.
+    const Case cases[] = {
+        {"6173USD", 1, 0x10, 99, 15, 1, 1, 99, 15},  {"6173USD", 2, 0x00, 100, 16, 0, 0, 0, 0},
+        {"6173USD", 1, 0xE0, 5, 3, 0, 1, 5, 3},      {"ZV853D", 1, 0x10, 7, 7, 1, 1, 7, 7},
+        {"ZV853C", 1, 0x00, 7, 7, 1, 8, 7, 7},       {"ZV853C", 0, 0x10, 7, 7, 0, 8, 7, 7},
+        {"ZV853C", 3, 0x10, 7, 7, 0, 8, 7, 7},
+    };
+    for (const Case& c : cases) {
+        AppState s;
+        InitCommImage(s);
+        s.RadioModelCode = c.radio;
+        s.CurRadioData.TailByte = 9;
+        s.CurRadioData.OptionBytesA[2] = 8;
+        s.CommImage[0x0233] = static_cast<std::uint8_t>(c.at233);
+        s.CommImage[0x023C] = static_cast<std::uint8_t>(c.at23C);
+        s.CommImage[0x023D] = static_cast<std::uint8_t>(c.at23D);
+        s.CommImage[0x023E] = static_cast<std::uint8_t>(c.at23E);
+        GetCommDataByOption(s);
+        const RadioData& r = s.CurRadioData;
+        EXPECT_EQ(r.TailByte, c.tailByte) << c.radio << " " << c.at233 << " " << c.at23C;
+        EXPECT_EQ(r.OptionBytesA[2], c.bookByte3) << c.radio << " " << c.at233;
+        EXPECT_EQ(r.OptionBytesA[3], c.bookByte4) << c.at23D;
+        EXPECT_EQ(r.OptionBytesA[4], c.bookByte5) << c.at23E;
+    }
+}
+
 TEST(OldImage, ChannelRecordRulesTestTheOriginalByte) {
     struct Case {
         const char* model;
@@ -146,6 +178,45 @@ TEST(OldImage, ConversionMovesBookNamesAndRewritesOptionBytes) {
     ConvertImageToOld(d, "ZV853D");
     EXPECT_EQ(d.CommImage[0x022F], 0);
     EXPECT_EQ(d.CommImage[0x0232], 4);
+}
+
+TEST(InfoCodec, BandCodeAndPasswordFromTheirBytesFirmwareVersionKept) {
+    AppState s;
+    InitCommImage(s);
+    s.CurRadioInfo.FirmwareVersion = "V1.00";
+    s.CommImage[0x0017] = 0xC3;
+    const char password[4] = {'7', 'x', 'Q', '2'};
+    for (int i = 0; i < 4; ++i) s.CommImage[static_cast<std::size_t>(0x004C + i)] = static_cast<std::uint8_t>(password[i]);
+    s.CommImage[0x0018] = 'V';  // what the radio holds next to the band byte is not the version
+    s.CommImage[0x0019] = '9';
+    GetCommDataByInfo(s);
+    EXPECT_EQ(s.CurRadioInfo.BandCode, 0xC3);
+    EXPECT_EQ(s.CurRadioInfo.UserCode.Str(), "7xQ2");
+    EXPECT_EQ(s.CurRadioInfo.FirmwareVersion, "V1.00");
+}
+
+TEST(OldImage, ModeAndTailBytesByModelTestTheOriginalValue) {
+    struct Case {
+        const char* model;
+        int mode, modeAfter;
+        bool tailByteWritten;
+    };
+    const Case cases[] = {
+        {"ZV853C", 5, 3, true}, {"ZV853C", 3, 0, true},  {"ZV853C", 4, 4, true},   {"ZV853C", 0, 0, true},
+        {"ZV853D", 5, 0, false}, {"ZV853D", 3, 3, false}, {"6173USD", 5, 5, false}, {"6173USD", 3, 3, false},
+    };
+    for (const Case& c : cases) {
+        AppState s;
+        InitCommImage(s);
+        s.CurRadioData.TailByte = 1;
+        s.CommImage[0x022F] = static_cast<std::uint8_t>(c.mode);
+        s.CommImage[0x0233] = 0x07;
+        s.CommImage[0x0140] = 0x12;
+        ConvertImageToOld(s, c.model);
+        EXPECT_EQ(s.CommImage[0x022F], c.modeAfter) << c.model << " " << c.mode;
+        EXPECT_EQ(s.CommImage[0x0233], c.tailByteWritten ? 1 : 7) << c.model;
+        EXPECT_EQ(s.CommImage[0x0260], std::string(c.model) == "ZV853C" ? 0x12 : 0xFF) << c.model;
+    }
 }
 
 TEST(ApplyRadioIdent, TakesTheBandTheRadioReported) {

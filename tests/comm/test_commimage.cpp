@@ -22,11 +22,14 @@ TEST(CommImage, PreFilledImageDecodesToNoChannelsNoEntriesEmptyBanks) {
     AppState s;
     s.RadioModelCode = "6173USD";
     s.CurRadioData.ChannelCount = 3;
+    s.ChannelTable[0].ChannelNo = 4;
+    s.ChannelTable[0].RxFreq = "043500000";
     s.CurRadioData.BankTable[0][0] = 5;
     InitCommImage(s);
     GetCommData(s);
     const RadioData& r = s.CurRadioData;
     EXPECT_EQ(r.ChannelCount, 0);
+    EXPECT_TRUE(s.ChannelTable[0] == ChannelData{}) << "no channel of the earlier data is left behind";
     EXPECT_EQ(r.BankTable[0][0], 0);
     for (int i = 0; i < 100; ++i) EXPECT_EQ(r.FMRadioList[static_cast<std::size_t>(i)].Valid, 0);
     for (const auto& e : r.Signal.TwoTone.List) EXPECT_EQ(e.EmptyFlag, 1);

@@ -42,6 +42,7 @@ void CopyFieldsOutsideTheImage(const AppState& from, AppState& to) {
     }
     to.CurRadioData.BandIndex = from.CurRadioData.BandIndex;
     to.CurRadioData.ModelCode = from.CurRadioData.ModelCode;
+    to.CurRadioInfo.FirmwareVersion = from.CurRadioInfo.FirmwareVersion;
 }
 
 std::vector<std::uint8_t> ReadGolden() {

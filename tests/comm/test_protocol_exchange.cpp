@@ -291,6 +291,7 @@ TEST(ProtocolExchange, OlderModelReadEndsAt3D00) {
     ASSERT_TRUE(x.Run());
     EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2004"});
     EXPECT_EQ(*std::max_element(x.radio.ReadAddresses.begin(), x.radio.ReadAddresses.end()), 0x3D00);
+    EXPECT_EQ(x.user.Percents.back(), 100);
     EXPECT_EQ(x.st.RadioModelCode, "ZV853D");
 }
 
@@ -352,6 +353,7 @@ TEST(ProtocolExchange, OlderRadioWriteConvertsTheImageOnce) {
     EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2003", "T2005"}));
     EXPECT_EQ(x.radio.EntryCount, 3);
     EXPECT_EQ(x.radio.WriteAddresses.back(), 0x3D00);
+    EXPECT_EQ(x.user.Percents.back(), 100);
     for (int a : x.radio.WriteAddresses)
         for (int i = 0; i < 16; ++i) ASSERT_EQ(x.radio.Memory[a + i], expected.CommImage[a + i]) << std::hex << a + i;
 }
@@ -480,4 +482,117 @@ TEST(ProtocolExchange, LateWriteAcknowledgementCannotShiftTheAnswers) {
         if (InSkipRange(x.st, a)) continue;
         EXPECT_GE(Count(x.radio.WriteAddresses, a), 1) << std::hex << a;
     }
+}
+
+// The information read covers the information area only, whatever model answers: an older radio
+// must not turn it into a read of the whole memory.
+TEST(ProtocolExchange, InformationReadStaysInTheInformationArea) {
+    struct Case { const char* model; std::uint8_t band; };
+    const Case cases[] = {{"ZV853C", 0}, {"ZV853D", 5}, {"6173USD", 0x30}};
+    for (const Case& c : cases) {
+        Exchange x;
+        LoadRadioFromData(x);
+        x.radio.Config.Model = c.model;
+        x.radio.Config.Band = c.band;  // the band plays no part in showing the information
+        ASSERT_TRUE(x.comm.ReadRadioInfo());
+        ASSERT_TRUE(x.Run()) << c.model;
+        EXPECT_TRUE(x.user.Messages.empty()) << c.model;
+        EXPECT_EQ(x.user.InfoShown, 1) << c.model;
+        std::vector<int> expected{0x0040};
+        for (int a = 0x0010; a <= 0x00F0; a += 16) expected.push_back(a);
+        EXPECT_EQ(x.radio.ReadAddresses, expected) << c.model;
+    }
+}
+
+// The entry word that cannot be sent says the port failed, then ends the exchange.
+TEST(ProtocolExchange, EntryWordThatCannotBeSentReportsThePort) {
+    for (int mode : {1, 2, 3}) {
+        Exchange x;
+        MakeData(x.st);
+        x.port.FailWriteAt = 1;
+        ASSERT_TRUE(mode == 1 ? x.comm.ReadRadio() : mode == 2 ? x.comm.WriteRadio() : x.comm.ReadRadioInfo());
+        ASSERT_TRUE(x.Run());
+        const std::string failed = mode == 1 ? "T2006" : mode == 2 ? "T2007" : "T2008";
+        EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2002", failed})) << mode;
+        EXPECT_FALSE(x.port.IsOpen());
+        for (int i = 0; i < kCommTimerCount; ++i) EXPECT_FALSE(x.timers.Running(static_cast<CommTimerId>(i)));
+    }
+}
+
+// The cable is re-seated during the Retry prompt and another radio answers the new handshake:
+// the image and the end of the transfer follow the radio that answered last, and the blocks
+// already sent in the other layout are sent again.
+TEST(ProtocolExchange, RadioChangedDuringThePromptGetsItsOwnLayout) {
+    struct Case { const char* first; const char* second; };
+    const Case cases[] = {{"ZV853C", "6173USD"}, {"6173USD", "ZV853D"}, {"ZV853C", "ZV853D"}};
+    for (const Case& c : cases) {
+        Exchange x;
+        MakeData(x.st);
+        x.radio.Config.Model = c.first;
+        x.radio.Faults.SilentAfterBlock = 0x0200;
+        x.radio.Faults.SilentFor = 4;
+        x.user.Buttons = {MsgButton::Retry};
+        x.user.WhileModal = [&x, &c] {
+            if (x.user.Messages.back().second != MsgStyle::RetryCancel) return;
+            x.radio.Config.Model = c.second;
+            x.radio.WriteAddresses.clear();
+        };
+        ASSERT_TRUE(x.comm.WriteRadio());
+        AppState expected;
+        MakeData(expected);
+        InitCommImage(expected);
+        std::string label;
+        ASSERT_TRUE(SetCommData(expected, label));
+        int end = 0x3FF0;
+        if (IsOlderModelCode(c.second)) {
+            ConvertImageToOld(expected, c.second);
+            end = 0x3D00;
+        }
+        ASSERT_TRUE(x.Run()) << c.first;
+        EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2003", "T2005"})) << c.first;
+        ASSERT_FALSE(x.radio.WriteAddresses.empty());
+        EXPECT_EQ(x.radio.WriteAddresses.front(), 0x0100) << c.first;
+        EXPECT_EQ(x.radio.WriteAddresses.back(), end) << c.first;
+        for (int a : x.radio.WriteAddresses)
+            for (int i = 0; i < 16; ++i)
+                ASSERT_EQ(x.radio.Memory[a + i], expected.CommImage[a + i]) << c.first << " " << std::hex << a + i;
+        EXPECT_EQ(x.user.Percents.back(), 100) << c.first;
+    }
+}
+
+// The same for a read: an older radio that first answered leaves no shortened end behind, and
+// the data come from one radio only.
+TEST(ProtocolExchange, ReadAfterTheRadioChangedCoversItsWholeMemory) {
+    Exchange x;
+    LoadRadioFromData(x);
+    x.radio.Config.Model = "ZV853D";
+    x.radio.Faults.SilentAfterBlock = 0x0200;
+    x.radio.Faults.SilentFor = 4;
+    x.user.Buttons = {MsgButton::Retry};
+    x.user.WhileModal = [&x] {
+        if (x.user.Messages.back().second != MsgStyle::RetryCancel) return;
+        x.radio.Config.Model = "6173USD";
+        x.radio.ReadAddresses.clear();
+    };
+    ASSERT_TRUE(x.comm.ReadRadio());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2003", "T2004"}));
+    EXPECT_EQ(x.st.RadioModelCode, "6173USD");
+    ASSERT_GE(x.radio.ReadAddresses.size(), 2u);
+    EXPECT_EQ(x.radio.ReadAddresses[1], 0x0010);
+    EXPECT_EQ(x.radio.ReadAddresses.back(), 0x3FF0);
+    ExpectReadMatchesRadio(x);
+}
+
+// An information read that runs out of resends ends without the Retry prompt.
+TEST(ProtocolExchange, SilentRadioEndsAnInformationReadWithoutAPrompt) {
+    Exchange x;
+    LoadRadioFromData(x);
+    x.radio.Faults.SilentAfterBlock = 0x0040;
+    ASSERT_TRUE(x.comm.ReadRadioInfo());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2008"});
+    EXPECT_EQ(Count(x.radio.ReadAddresses, 0x0010), 4);
+    EXPECT_EQ(x.user.InfoShown, 0);
+    EXPECT_FALSE(x.port.IsOpen());
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -220,6 +221,19 @@ TEST_F(DataFiles, AMissingFileIsAFileErrorAndChangesNothing) {
     EXPECT_EQ(OpenDataFile(st, P("folder.dat")).Status, FileStatus::FileError);
 }
 
+// A pipe or device where a file should be must not stall the program waiting for a writer.
+TEST_F(DataFiles, AChannelFileThatIsAPipeIsAFileErrorNotAHang) {
+    AppState src = MarkedState(3);
+    ASSERT_TRUE(SaveDataFile(src, P("pipe.dat")).Ok());
+    fs::remove(P("pipe.fre"));
+    ASSERT_EQ(::mkfifo(P("pipe.fre").c_str(), 0600), 0);
+    AppState st = MarkedState(5);
+    const Snapshot before(st);
+    EXPECT_EQ(OpenDataFile(st, P("pipe.dat")).Status, FileStatus::FileError);
+    EXPECT_TRUE(Snapshot(st) == before);
+    EXPECT_FALSE(LoadInitDataFile(st, P("pipe.fre")));
+}
+
 TEST_F(DataFiles, OlderRevisionGetsTailWordsThree) {
     AppState st = MarkedState(3);
     ASSERT_TRUE(SaveDataFile(st, P("rev.dat")).Ok());
@@ -283,6 +297,21 @@ TEST_F(DataFiles, BadAndRepeatedChannelNumbersAreDroppedFirstKept) {
     EXPECT_EQ(back.ChannelTable[0], st.ChannelTable[0]);
     EXPECT_EQ(back.ChannelTable[1], st.ChannelTable[3]);
     EXPECT_EQ(back.ChannelTable[2], st.ChannelTable[5]);
+}
+
+TEST_F(DataFiles, AChannelFileFullOfBadRecordsGivesAFewWarningsNotOnePerRecord) {
+    AppState st = MarkedState(206);
+    for (int i = 0; i < 206; ++i) st.ChannelTable[i].ChannelNo = static_cast<std::int16_t>(i < 100 ? 0 : 7);
+    ASSERT_TRUE(SaveDataFile(st, P("junk.dat")).Ok());
+    for (int lang : {1, 2}) {
+        AppState back = FreshState();
+        back.LanguageIndex = lang;
+        const FileResult r = OpenDataFile(back, P("junk.dat"));
+        ASSERT_TRUE(r.Ok());
+        EXPECT_EQ(back.CurRadioData.ChannelCount, 1);  // the first channel 7
+        ASSERT_EQ(r.Warnings.size(), 6u);
+        EXPECT_NE(r.Warnings.back().find("200"), std::string::npos) << r.Warnings.back();
+    }
 }
 
 TEST_F(DataFiles, ChannelFileIsFoundWhateverTheCaseOfItsEnding) {
@@ -494,6 +523,26 @@ TEST_F(DataFiles, DefaultDataFileByBandKeepsChannelsOneTwoAndTheFurtherSix) {
     factory.FactoryFresFlag = 1;
     ASSERT_TRUE(LoadInitDataFileByBand(factory, P("band.dat")));
     EXPECT_EQ(factory.CurRadioData.ChannelCount, 206);
+}
+
+// The band's default file supplies the channels New keeps; without its channel file it would
+// leave New with none at all.
+TEST_F(DataFiles, DefaultDataFileByBandWithoutItsChannelsKeepsTheBuiltInDefaults) {
+    AppState src = MarkedState(206);
+    ASSERT_TRUE(SaveDataFile(src, P("band.dat")).Ok());
+    Bytes fre = ReadAll(P("band.fre"));
+    for (const std::size_t size : {std::size_t{0}, std::size_t{113 * 150}}) {
+        if (size == 0) fs::remove(P("band.fre"));
+        else WriteAll(P("band.fre"), Bytes(fre.begin(), fre.begin() + static_cast<std::ptrdiff_t>(size)));
+        AppState st = FreshState();
+        const RadioData before = st.CurRadioData;
+        const ChannelArray table = st.ChannelTable;
+        EXPECT_FALSE(LoadInitDataFileByBand(st, P("band.dat"))) << size;
+        EXPECT_TRUE(st.CurRadioData == before) << size;
+        EXPECT_TRUE(st.ChannelTable == table) << size;
+        EXPECT_EQ(st.CurRadioData.ChannelCount, 8);
+        EXPECT_TRUE(st.FileRadioData == st.CurRadioData);
+    }
 }
 
 TEST_F(DataFiles, MissingDefaultDataFileKeepsTheBuiltInDefaults) {

@@ -43,6 +43,12 @@ TEST(IniFile, ReadRules) {
         "102=\n"
         "103=a, b, c\\d \"q\"\n"
         "MixedCase=yes\n"
+        "106=\"  kept blanks  \"\n"
+        "107='single'\n"
+        "108=\"open only\n"
+        "109=\"mixed'\n"
+        "110=\"\n"
+        "111=\"a\" and \"b\"\n"
         "104=first\n"
         "104=second\n"
         "[other]\n"
@@ -61,6 +67,12 @@ TEST(IniFile, ReadRules) {
         {"OTHER", "999", "", false},                  // missing reads as ""
         {"OTHER", "103", "a, b, c\\d \"q\"", true},   // commas, backslashes, quotes are text
         {"OTHER", "mixedcase", "yes", true},          // key without regard to case
+        {"OTHER", "106", "  kept blanks  ", true},    // a pair of enclosing quotes is dropped
+        {"OTHER", "107", "single", true},
+        {"OTHER", "108", "\"open only", true},        // unmatched quotes are text
+        {"OTHER", "109", "\"mixed'", true},
+        {"OTHER", "110", "\"", true},
+        {"OTHER", "111", "a\" and \"b", true},        // the ends decide, as the profile calls do
         {"OTHER", "104", "first", true},              // the first line of a key counts
         {"OTHER", "105", "", false},                  // only the first section of a name
         {"LANGUAGE", "COMPORT", "/dev/ttyUSB0", true},

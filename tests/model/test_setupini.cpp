@@ -12,6 +12,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string Trimmed(std::string s) {
+    while (!s.empty() && s.front() == ' ') s.erase(s.begin());
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
 TEST(SetupIni, LanguageFromLocaleName) {
     const std::pair<const char*, int> cases[] = {
         {"zh_CN", 2}, {"zh_CN.UTF-8", 2}, {"zh-CN", 2}, {"zh_CN.GB18030@x", 2}, {"zh_Hans_CN", 2},
@@ -114,6 +120,22 @@ TEST_F(SetupIniFile, ValuesThatAreNotNumbersTakeDefaults) {
     EXPECT_EQ(state_.StopBitValue, 1);
     EXPECT_EQ(state_.FactoryFresFlag, 2);  // halves round to even
     EXPECT_EQ(IniFile::Parse(Read()).Get("language", "comPort"), "/dev/ttyS0");
+}
+
+TEST_F(SetupIniFile, FirstRunFlagIsAnyNonZeroNumber) {
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true}, {"-1", true}, {"2", true}, {"0.4", true}, {"70000", true}, {" 1 ", true},
+        {"0", false}, {"0.0", false}, {"", false}, {"yes", false},
+    };
+    for (const auto& [value, firstRun] : cases) {
+        SCOPED_TRACE(value);
+        Write(std::string("[language]\nIsFirstRun=") + value + "\ncomPort=/dev/ttyS0\nHandshaking=0\nStopBit=1\n"
+              "FactoryFres=0\n");
+        Run();
+        EXPECT_EQ(state_.IsFirstRun, firstRun);
+        // A first run is recorded; any other value is left as found.
+        EXPECT_EQ(IniFile::Parse(Read()).Get("language", "IsFirstRun"), firstRun ? "0" : Trimmed(value));
+    }
 }
 
 TEST_F(SetupIniFile, NoSerialPortKeepsTheConfiguredPort) {

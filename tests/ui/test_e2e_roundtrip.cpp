@@ -86,6 +86,9 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
     for (int r = 1; r < w.MSFlexGrid1[0]->Rows(); ++r)
         if (w.MSFlexGrid1[0]->TextMatrix(r, 1).contains("145.525")) shown = true;
     EXPECT_TRUE(shown) << "the channel grid shows the channel read";
+    // RP_E2E_SHOT=file.png keeps a picture of the window after the read, for a look by eye.
+    if (const QString shot = qEnvironmentVariable("RP_E2E_SHOT"); !shot.isEmpty())
+        EXPECT_TRUE(w.grab().save(shot)) << shot.toStdString();
 
     // Save: data from the radio were never saved, so Save asks for a name; ".dat" is added.
     const QString saveName = dir.filePath("fromradio");
@@ -162,6 +165,45 @@ TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[1].Text.toStdString(), st.WritePromptText[1]);
+}
+
+TEST_F(WindowOnRadio, WriteRefusedByAnEncoderClosesThePortAndSaysWhy) {
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    st.ChannelTable[0].Shift = 3;  // no such offset direction: the channel encoder refuses it
+    frmMain w(st, settings.Make());
+    ScopedMsgBoxScript answers(vbOK);
+    w.ToolButton("TCommWrite")->trigger();
+    ASSERT_EQ(answers.Messages().size(), 2u);
+    EXPECT_EQ(answers.Messages()[0].Text.toStdString(), st.WritePromptText[1]);
+    EXPECT_EQ(answers.Messages()[1].Text, "SetCommDataByFrequencyError");
+    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_FALSE(st.WriteAllowed);
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
+    EXPECT_TRUE(w.MenuAction("MnuProWrite")->isEnabled());
+    EXPECT_TRUE(w.ToolButton("TCommRead")->isEnabled());
+}
+
+TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData) {
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    st.ChannelTable[0].Name = "MINE";
+    st.FileChannelTable[0].Name = "MINE";
+    const AppState before = st;
+    frmMain w(st, settings.Make());
+    ScopedMsgBoxScript answers(vbOK);
+    w.mnuProRead_Click();
+    ASSERT_EQ(st.CommMode, 1);
+    ASSERT_NE(MainCommandHost::Of(w).Progress(), nullptr);
+    MainCommandHost::Of(w).Progress()->close();  // the user's close box
+    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
+    ASSERT_FALSE(answers.Messages().empty());
+    EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2006));
+    EXPECT_TRUE(st.ChannelTable == before.ChannelTable);
+    EXPECT_EQ(st.DataFileName, before.DataFileName);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.MenuAction("mnuProRead")->isEnabled());
 }
 
 TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {

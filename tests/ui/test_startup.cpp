@@ -83,6 +83,7 @@ TEST_F(StartupDir, SetsTheModelDefaultsAndRunsTheInitialisers) {
     WriteSetup("[language]\nIsFirstRun=1\nSkin=\ncomPort=/dev/ttyUSB0\nHandshaking=1\nStopBit=2\nFactoryFres=0\n");
     AppState state;
     state.CurModelCode = "other";
+    state.CurModelName = "stale";
     state.CurBandText = "garbage";
     state.CurChannelNo = 5;
     state.TypedPassWord = "123456";
@@ -90,6 +91,9 @@ TEST_F(StartupDir, SetsTheModelDefaultsAndRunsTheInitialisers) {
     Main(state, env_);
     EXPECT_EQ(state.CurModelCode, "6173USD");
     EXPECT_EQ(state.RadioModelCode, "6173USD");
+    // The current model is named by its language text.
+    EXPECT_FALSE(state.CurModelName.empty());
+    EXPECT_EQ(state.CurModelName, GetLangStr(state, 8901));
     EXPECT_EQ(state.CurBandText, "UHF(400 - 480 MHz) VHF(136 - 174 MHz)");
     EXPECT_EQ(state.CurBandIndex, 0);
     EXPECT_EQ(state.RadioVersion, "V100");
