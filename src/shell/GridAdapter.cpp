@@ -51,6 +51,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Tab leaves the grid. It must not move the current cell either: hiding a focused editor
+    // hands the focus on as Tab would.
+    setTabKeyNavigation(false);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);

@@ -24,7 +24,7 @@
 #include "shell/Language.h"
 #include "shell/MainCommandHost.h"
 #include "shell/MainGridText.h"
-#include "shell/ModelShim.h"
+#include "model/ToneLists.h"
 #include "shell/WindowPlace.h"
 
 namespace rp {
@@ -86,6 +86,7 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     setCentralWidget(imgSplitter);
 
     BuildEditors();
+    WireEditors();
 
     // The window's load.
     ApplyLanguageTexts();
@@ -507,18 +508,24 @@ void frmMain::LoadShowList() {
     ComboEn_CTC_Type->setItemText(0, Lang(1206));
 
     QStringList tones;
-    for (const auto& t : shim::CtcssTexts()) tones << Q(t);
+    for (const auto& t : CTCSSToneTexts()) tones << QString::fromLatin1(t.data(), static_cast<int>(t.size()));
     tones << Lang(4031);  // the channel's own CTCSS frequency
     for (auto* c : {ComboCTCSS, ComboDe_CTCSS, ComboEn_CTCSS}) {
         c->clear();
         c->addItems(tones);
     }
+    // The code list reads "023N"; the editors' lists carry the "D" and both inversion letters.
     QStringList dcs, dcsWithLetter;
-    for (const auto& d : shim::DcsTexts()) dcs << Q(d);
+    rowLists_.Dcs.clear();
+    for (const auto& d : DCSCodeList()) {
+        dcsWithLetter << Q(d);
+        if (dcsWithLetter.size() <= kDCSCodeCount) {
+            dcs << Q(d.substr(1));
+            rowLists_.Dcs.push_back(d.substr(1));
+        }
+    }
     ComboDCS->clear();
     ComboDCS->addItems(dcs);
-    for (const auto& d : dcs) dcsWithLetter << "D" + d;
-    for (const auto& d : dcs) dcsWithLetter << "D" + d.left(d.size() - 1) + "I";
     for (auto* c : {ComboDe_CDCSS, ComboEn_CDCSS}) {
         c->clear();
         c->addItems(dcsWithLetter);
@@ -529,7 +536,6 @@ void frmMain::LoadShowList() {
     for (int i = 0; i < Combo1->count(); ++i) rowLists_.Steps.push_back(Combo1->itemText(i).toStdString());
     rowLists_.Ctcss.clear();
     for (const auto& t : tones) rowLists_.Ctcss.push_back(t.toStdString());
-    rowLists_.Dcs = shim::DcsTexts();
     rowLists_.PowerHigh = Lang(1204).toStdString();
     rowLists_.PowerLow = Lang(1205).toStdString();
     rowLists_.Off = Lang(1206).toStdString();
@@ -616,7 +622,7 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         auto* g = MSFlexGrid1[3];
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.AMList.size())) return;
         g->SetTextMatrix(rRow, 1, Q(AMShowText(st_.CurRadioData.AMList[rRow - 1].View())));
-        if (Text3->isVisible()) Text3->setText(g->TextMatrix(rRow, 1));
+        if (!Text3->isHidden() && rRow == AMEditRow) Text3->setText(g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex == 2) {
@@ -624,7 +630,7 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.FMRadioList.size())) return;
         g->SetTextMatrix(rRow, 1,
                          Q(RadioShowText(st_.CurRadioData.FMRadioList[rRow - 1].Frequency.View())));
-        if (Text2->isVisible()) Text2->setText(g->TextMatrix(rRow, 1));
+        if (!Text2->isHidden() && rRow == RadioEditRow) Text2->setText(g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex != 0) return;

@@ -60,6 +60,11 @@ public:
     // Grid events as the window handles them.
     void MSFlexGrid1_DblClick(int index);
     void MSFlexGrid1_EnterCell(int index);
+    // Ctrl+C, Ctrl+X and Ctrl+V on the channel grid; true when the key was one of them.
+    bool MSFlexGrid1_KeyDown(int index, int keyCode, Qt::KeyboardModifiers shift);
+    void CheckCHFreqExist(int row, bool& ok);
+    void ShowDeToneCombo(int rCaller);
+    void ShowEnToneCombo(int rCaller);
     void tvTreeView_NodeClick(const QString& key);
     void tbToolBar_ButtonClick(const QString& key);
 
@@ -147,6 +152,7 @@ public:
     QAction* ToolButton(const QString& key) const;
 
 protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
@@ -155,6 +161,18 @@ private:
     void BuildToolBar();
     void BuildGrids();
     void BuildEditors();
+    void WireEditors();
+    void PlaceEditor(QWidget* editor, int grid, int row, int col, bool ownHeight);
+    void OpenTextEditor(QLineEdit* editor, int row, int col);
+    void OpenListEditor(QComboBox* combo, int row, int col, int index);
+    void ToneKindChosen(bool decode, int index);
+    void ShowToneCombo(bool decode, int rCaller);
+    void ListChosen(int column, int part, int value);
+    void ListBank_ItemCheck(QListWidgetItem* item);
+    void EditorEnter(QWidget* editor);
+    void ListEditorEnter(int grid);
+    void ShowMessage(const std::string& text, int style);
+    void UpdateListPointerLabel(int grid);
     void ApplyLanguageTexts();
     void FillOptSigList();
     void LoadWindowPlace();

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "model/AppState.h"
+#include "model/ListFreqCheck.h"
+
+using namespace rp;
+
+TEST(ListFreqCheck, BroadcastRadioBand) {
+    AppState st;  // 76 .. 108 MHz
+    struct Case {
+        const char* text;
+        std::int64_t units;
+        bool out;
+    } cases[] = {
+        {"87.6", 876000, false},     {"76", 760000, false},       {"108", 1080000, false},
+        {"75.9999", 760000, true},   {"200", 1080000, true},      {"-5", 760000, true},
+        {"abc", 760000, true},       {"", 760000, true},          {"98.12345", 981234, false},
+        {"98.12355", 981236, false},  // halves to even
+        {"1e2", 760000, true},
+    };
+    for (const auto& c : cases) {
+        const auto r = CheckRadioFreqStr(st, c.text);
+        EXPECT_EQ(r.Units, c.units) << c.text;
+        EXPECT_EQ(r.OutOfBand, c.out) << c.text;
+    }
+    EXPECT_EQ(RadioFreqDataText(876000), "00876000");
+}
+
+TEST(ListFreqCheck, AMBand) {
+    AppState st;  // 118 .. 136 MHz
+    EXPECT_EQ(CheckAMFreqStr(st, "120.5").Units, 1205000);
+    EXPECT_FALSE(CheckAMFreqStr(st, "120.5").OutOfBand);
+    EXPECT_EQ(CheckAMFreqStr(st, "140").Units, 1360000);
+    EXPECT_TRUE(CheckAMFreqStr(st, "x").OutOfBand);
+    EXPECT_EQ(AMFreqDataText(1205000), "120.5000");
+}
