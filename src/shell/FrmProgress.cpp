@@ -1,5 +1,6 @@
 #include "shell/FrmProgress.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -41,6 +42,15 @@ void FrmProgress::showEvent(QShowEvent* e) {
     QTimer::singleShot(0, this, [this] {
         if (OnLoad) OnLoad();
     });
+}
+
+void FrmProgress::keyPressEvent(QKeyEvent* e) {
+    // A stray Escape must not break off a write half done; only the close box ends the exchange.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void FrmProgress::reject() {

@@ -31,6 +31,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void reject() override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool loaded_ = false;

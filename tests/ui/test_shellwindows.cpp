@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -43,6 +44,20 @@ TEST(FrmProgressWindow, SendsOnLoadOnceFromTheEventLoopAndReportsAUserClose) {
     w.close();  // the user's close box
     EXPECT_EQ(userCloses, 1);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST(FrmProgressWindow, EscapeDoesNotEndTheExchange) {
+    FrmProgress w("Write data to radio", "Completion percentage:");
+    int userCloses = 0;
+    w.OnUserClose = [&] { ++userCloses; };
+    w.show();
+    QCoreApplication::processEvents();
+    for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &press);
+    }
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(userCloses, 0);
 }
 
 TEST(FrmProgressWindow, FinishedByTheExchangeIsNoUserClose) {
