@@ -219,6 +219,41 @@ TEST_F(WindowCommands, SavedChannelsComeBackThroughOpen) {
     EXPECT_FALSE(IsDataChanged(st));
 }
 
+// Data put under another model of the family are saved under it and open again under it.
+TEST_F(WindowCommands, DataOfAnotherModelSurviveSaveAndOpen) {
+    Open();
+    auto pickModel = [&](const char* code) {
+        const QString name = QString::fromStdString(GetModelName(st, code));
+        WhenShown<FrmModel> pick([&](FrmModel& d) {
+            d.ComboModel->setCurrentText(name);
+            d.CommandOK->click();
+        });
+        w->MenuAction("MnuModelInfo")->trigger();
+        ASSERT_EQ(pick.Seen(), 1);
+        ASSERT_EQ(st.CurModelCode, code);
+    };
+    pickModel("6173USA");
+    const QString path = dir.filePath("usa.dat");
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        ScopedFileDialogScript names({path});
+        w->MenuAction("mnuFileSaveAs")->trigger();
+        EXPECT_TRUE(answers.Messages().empty());
+    }
+    pickModel("6173USD");
+    EXPECT_TRUE(w->MenuAction("MnuViewAM")->isVisible());
+    {
+        ScopedMsgBoxScript answers(vbNo);
+        ScopedFileDialogScript names({path});
+        w->MenuAction("mnuFileOpen")->trigger();
+        for (const auto& m : answers.Messages()) EXPECT_EQ(m.Style, Style::YesNoCancelExclamation) << m.Text.toStdString();
+    }
+    EXPECT_EQ(st.CurModelCode, "6173USA");
+    EXPECT_EQ(st.DataFileName, path.toStdString());
+    EXPECT_FALSE(w->MenuAction("MnuViewAM")->isVisible());
+    EXPECT_FALSE(IsDataChanged(st));
+}
+
 TEST_F(WindowCommands, SaveAsRefusesAChannelFileNameAndWritesNothing) {
     Open();
     const QString bad = dir.filePath("radio.fre");
