@@ -1,4 +1,8 @@
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -189,6 +193,39 @@ TEST_F(MainWindowTest, TreeFollowsModelAndSwitchesGrids) {
     // The AM grid must not stay up once its way in is gone.
     EXPECT_TRUE(Grid(3).isHidden());
     EXPECT_FALSE(Grid(0).isHidden());
+}
+
+// The Edit menu's scan item stays disabled; the tree's scan node is the way in, and like every
+// command it first takes over what an open cell editor holds.
+TEST_F(MainWindowTest, ScanNodeOpensTheScanEditorWithTheMenuItemDisabled) {
+    const int slot = st.CurRadioData.ChannelCount++;
+    st.ChannelTable[slot] = MakeChannel(9, "145.2500");
+    Open();
+    w->show();
+    ASSERT_FALSE(w->MenuAction("MnuViewScan")->isEnabled());
+    const int no = 9;
+    auto& g = Grid(0);
+    g.SetCell(no, 3);
+    w->MSFlexGrid1_DblClick(0);
+    ASSERT_TRUE(w->TextName->isVisible());
+    w->TextName->setText("SCANME");
+
+    QStringList shown;
+    QString nameAtShow;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown << d->objectName();
+            nameAtShow = Q(st.ChannelTable[slot].Name.Trimmed());
+            d->reject();
+        }
+    });
+    closer.start(5);
+    w->tvTreeView_NodeClick("N10");
+    closer.stop();
+    EXPECT_EQ(shown, QStringList({"FrmScan"}));
+    EXPECT_EQ(nameAtShow, "SCANME");
+    EXPECT_FALSE(w->TextName->isVisible());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRecaptionsEverything) {
