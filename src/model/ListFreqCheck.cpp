@@ -9,10 +9,10 @@ namespace rp {
 
 namespace {
 
-ListFreqResult CheckInBand(std::string_view text, double low, double high) {
+ListFreqResult CheckInBand(std::string_view text, double low, double high, RoundMode mode) {
     const auto lo = static_cast<std::int64_t>(std::llround(low * 10000));
     const auto hi = static_cast<std::int64_t>(std::llround(high * 10000));
-    const auto v = ParseScaled(text, 4, RoundMode::HalfEven);
+    const auto v = ParseScaled(text, 4, mode);
     if (!v) return {lo, true};
     if (*v < lo) return {lo, true};
     if (*v > hi) return {hi, true};
@@ -22,11 +22,13 @@ ListFreqResult CheckInBand(std::string_view text, double low, double high) {
 }  // namespace
 
 ListFreqResult CheckRadioFreqStr(const AppState& st, std::string_view text) {
-    return CheckInBand(text, st.RadioBandLow, st.RadioBandHigh);
+    return CheckInBand(text, st.RadioBandLow, st.RadioBandHigh, RoundMode::HalfEven);
 }
 
 ListFreqResult CheckAMFreqStr(const AppState& st, std::string_view text) {
-    return CheckInBand(text, st.AMBandLow, st.AMBandHigh);
+    // The AM entry is only ever formatted to four decimals, and the display format rounds halves
+    // away from zero.
+    return CheckInBand(text, st.AMBandLow, st.AMBandHigh, RoundMode::HalfAwayFromZero);
 }
 
 std::string RadioFreqDataText(std::int64_t units) { return FormatPadded(units, 8); }

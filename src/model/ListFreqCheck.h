@@ -16,7 +16,8 @@ struct ListFreqResult {
 // A number outside RadioBandLow..RadioBandHigh becomes the nearest limit, anything that is not
 // a number RadioBandLow. Digits past the fourth decimal round halves to even.
 ListFreqResult CheckRadioFreqStr(const AppState& st, std::string_view text);
-// The same against AMBandLow..AMBandHigh.
+// The same against AMBandLow..AMBandHigh, except that a half past the fourth decimal rounds
+// away from zero.
 ListFreqResult CheckAMFreqStr(const AppState& st, std::string_view text);
 
 // The broadcast-radio entry's data text: 8 digits of 100 Hz units ("00876000" for 87.6 MHz).

@@ -33,4 +33,10 @@ TEST(ListFreqCheck, AMBand) {
     EXPECT_EQ(CheckAMFreqStr(st, "140").Units, 1360000);
     EXPECT_TRUE(CheckAMFreqStr(st, "x").OutOfBand);
     EXPECT_EQ(AMFreqDataText(1205000), "120.5000");
+    // Halves past the fourth decimal round away from zero here, unlike the broadcast-radio list.
+    const struct {
+        const char* text;
+        std::int64_t units;
+    } halves[] = {{"120.50005", 1205001}, {"120.50015", 1205002}, {"120.50004", 1205000}};
+    for (const auto& h : halves) EXPECT_EQ(CheckAMFreqStr(st, h.text).Units, h.units) << h.text;
 }
