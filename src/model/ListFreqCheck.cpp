@@ -1,5 +1,6 @@
 #include "model/ListFreqCheck.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/AppState.h"
@@ -12,11 +13,15 @@ namespace {
 ListFreqResult CheckInBand(std::string_view text, double low, double high, RoundMode mode) {
     const auto lo = static_cast<std::int64_t>(std::llround(low * 10000));
     const auto hi = static_cast<std::int64_t>(std::llround(high * 10000));
+    // The band is judged on the number as typed; only a number inside it is rounded, so a
+    // value just outside that would round onto a limit still earns the warning.
+    const auto exact = ParseScaled(text, 9, RoundMode::Truncate);
     const auto v = ParseScaled(text, 4, mode);
-    if (!v) return {lo, true};
-    if (*v < lo) return {lo, true};
-    if (*v > hi) return {hi, true};
-    return {*v, false};
+    if (!exact || !v) return {lo, true};
+    constexpr std::int64_t kFiner = 100000;  // 10^9 / 10^4
+    if (*exact < lo * kFiner) return {lo, true};
+    if (*exact > hi * kFiner) return {hi, true};
+    return {std::clamp(*v, lo, hi), false};
 }
 
 }  // namespace

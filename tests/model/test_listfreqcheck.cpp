@@ -17,6 +17,7 @@ TEST(ListFreqCheck, BroadcastRadioBand) {
         {"abc", 760000, true},       {"", 760000, true},          {"98.12345", 981234, false},
         {"98.12355", 981236, false},  // halves to even
         {"1e2", 760000, true},
+        {"75.99996", 760000, true},  {"108.00004", 1080000, true},  // round onto a limit, still outside
     };
     for (const auto& c : cases) {
         const auto r = CheckRadioFreqStr(st, c.text);
