@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "MainFixture.h"
+#include "model/DataFiles.h"
 #include "shell/frmMain.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     const QString out = argv[1];
     QTimer::singleShot(300, [&] {
         w.grab().save(out);
+        // The picture's data count as saved, so closing asks no save question.
+        rp::CopyDataToFileRec(st);
         app.quit();
     });
     return app.exec();
