@@ -134,13 +134,35 @@ std::string FormatFixed(double v, int decimals) {
     if (decimals < 0) decimals = 0;
     if (decimals > 15) decimals = 15;
     // The shortest text that reads back as v is what a user thinks the value is; rounding that
-    // text (not the binary value) makes 2.675 show as 2.68.
-    char buf[64];
+    // text (not the binary value) makes 2.675 show as 2.68. The rounding works on the digits
+    // themselves, so no size of value or count of decimals can overflow it.
+    char buf[400];  // the largest double written out in full needs 309 digits and a sign
     auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    std::string text = res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
-    auto scaled = ParseScaled(text, decimals, RoundMode::HalfAwayFromZero);
-    if (!scaled) return text;
-    return FormatScaled(*scaled, decimals);
+    if (res.ec != std::errc()) return "0";
+    std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    const bool neg = !text.empty() && text.front() == '-';
+    if (neg) text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    std::string intPart(text.substr(0, point));
+    std::string frac = point == std::string_view::npos ? std::string() : std::string(text.substr(point + 1));
+    const std::size_t d = static_cast<std::size_t>(decimals);
+    bool up = false;
+    if (frac.size() > d) {
+        up = frac[d] >= '5';  // half goes away from zero
+        frac.resize(d);
+    }
+    frac.append(d - frac.size(), '0');
+    std::string digits = intPart + frac;
+    if (up) {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) digits.insert(digits.begin(), '1');
+        else ++digits[i - 1];
+    }
+    std::string out = digits.substr(0, digits.size() - d);
+    if (d > 0) out += "." + digits.substr(digits.size() - d);
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    return neg && !zero ? "-" + out : out;
 }
 
 std::string FormatPadded(long long v, int width) {

@@ -88,6 +88,22 @@ TEST(Rounding, DisplayFormatsRoundHalfAwayAndUseDot) {
     EXPECT_EQ(FormatPadded(7, 3), "007");
 }
 
+TEST(Rounding, DisplayFormatsKeepTheirDecimalsForAnySize) {
+    struct Case { double v; int d; std::string out; };
+    const Case cases[] = {{9.995, 2, "10.00"},
+                          {-99.5, 0, "-100"},
+                          {-0.004, 2, "0.00"},
+                          {1e15, 4, "1000000000000000.0000"},
+                          {1234.1, 15, "1234.100000000000000"},
+                          {-1e20, 1, "-100000000000000000000.0"},
+                          {1e22, 2, "1" + std::string(22, '0') + ".00"},
+                          {5e-324, 3, "0.000"}};
+    for (const auto& c : cases) EXPECT_EQ(FormatFixed(c.v, c.d), c.out) << c.v << " " << c.d;
+    const std::string huge = FormatFixed(1e300, 2);  // written out in full, never "0"
+    EXPECT_EQ(huge.size(), 304u);
+    EXPECT_EQ(huge.substr(301), ".00");
+}
+
 TEST(ChannelNames, NumbersToNamesAndBack) {
     struct Case { int no; const char* name; };
     const Case cases[] = {{1, "0"},     {200, "199"}, {201, "PL1"}, {202, "PU1"}, {203, "PL2"},
