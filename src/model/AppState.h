@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/Records.h"
 
@@ -22,6 +23,12 @@ struct SkipRangeTable {
 };
 
 class IniFile;
+
+// Lower limit of the broadcast-radio list for a model: the full model of the family tunes down
+// to 64 MHz, every other model from 76 MHz.
+inline double RadioBandLowForModel(std::string_view modelCode) {
+    return modelCode == "6173USD" ? 64.0 : 76.0;
+}
 
 struct AppState {
     // Working data and the copies as last saved or opened.

@@ -279,6 +279,7 @@ void frmMain::SizeControls(int x) {
 
 void frmMain::LoadShowByModel() {
     const bool full = st_.CurModelCode == "6173USD";
+    st_.RadioBandLow = RadioBandLowForModel(st_.CurModelCode);
     MenuAction("MnuView2Tone")->setVisible(true);
     MenuAction("MnuViewAM")->setVisible(full);
     MenuAction("MnuViewMSK")->setVisible(full);

@@ -18,6 +18,7 @@
 #include "shell/MainGridText.h"
 #include "shell/WindowPlace.h"
 #include "shell/frmMain.h"
+#include "model/ListFreqCheck.h"
 
 using namespace rp;
 using namespace rp::test;
@@ -440,3 +441,19 @@ TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, BroadcastListLowerLimitFollowsTheModel) {
+    Open();
+    ASSERT_EQ(st.CurModelCode, "6173USD");
+    EXPECT_EQ(st.RadioBandLow, 64.0);
+    EXPECT_FALSE(CheckRadioFreqStr(st, "70").OutOfBand);
+    st.CurModelCode = "6173USA";
+    w->LoadShowByModel();
+    EXPECT_EQ(st.RadioBandLow, 76.0);
+    const auto r = CheckRadioFreqStr(st, "70");
+    EXPECT_TRUE(r.OutOfBand);
+    EXPECT_EQ(r.Units, 760000);
+    st.CurModelCode = "6173USD";
+    w->LoadShowByModel();
+    EXPECT_EQ(st.RadioBandLow, 64.0);
+}
