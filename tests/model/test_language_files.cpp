@@ -94,7 +94,8 @@ TEST(LanguageFiles, HoldEveryTextTheProgramAsksFor) {
 }
 
 TEST(LanguageFiles, SourceScanFindsLiteralLookUps) {
-    const fs::path dir = fs::temp_directory_path() / "rp_lang_scan";
+    // Per process: a sanitizer run of the same test may be going on at the same time.
+    const fs::path dir = fs::temp_directory_path() / ("rp_lang_scan_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "a.cpp") << "x = GetLangStr(state, 1503); y = LangStr(s_, 101);\n"
