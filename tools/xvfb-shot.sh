@@ -6,6 +6,13 @@ set -uo pipefail
 prog=${1:-"$(dirname "$0")/../build/default/bin/radioprog"}
 out=${2:-"${TMPDIR:-/tmp}"}
 status=0
+# The program keeps its settings beside itself; each run starts from what was there before, and
+# nothing of these runs stays behind.
+setup="$(dirname "$prog")/language/mysetup.ini"
+saved=""
+if [ -e "$setup" ]; then saved=$(mktemp); cp -p "$setup" "$saved"; fi
+restore_setup() { if [ -n "$saved" ]; then cp -p "$saved" "$setup"; else rm -f "$setup"; fi; }
+trap 'restore_setup; [ -z "$saved" ] || rm -f "$saved"' EXIT
 for lang in en_US.UTF-8 zh_CN.UTF-8; do
   shot="$out/radioprog-${lang%%.*}"
   # The locale only has to be named: the program reads the name, the C library need not know it.
@@ -17,6 +24,7 @@ for lang in en_US.UTF-8 zh_CN.UTF-8; do
     elif command -v xwd >/dev/null; then xwd -root -silent -out "$1.xwd"; fi
     kill $pid; wait $pid 2>/dev/null; exit 0' "$prog" "$shot"
   rc=$?
+  restore_setup
   echo "$lang: $([ $rc -eq 0 ] && echo "up for 2 s" || echo FAILED)"
   [ $rc -eq 0 ] || status=1
 done

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "model/AppState.h"
 #include "model/BandText.h"
@@ -209,9 +213,14 @@ TEST(NewData, InitFileNameFollowsModelAndBand) {
 
 TEST(NewData, ChannelsADefaultDataFileDropsLeaveItsBanks) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "rp_newdata_init_banks";
+    // One folder per process, removed even when an assertion below ends the test early.
+    const fs::path dir = fs::temp_directory_path() / ("rp_newdata_init_banks_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "Init");
+    struct RemoveAtEnd {
+        fs::path d;
+        ~RemoveAtEnd() { std::error_code ec; fs::remove_all(d, ec); }
+    } cleanup{dir};
 
     // A default data file whose banks hold channels beyond the ones New keeps.
     AppState maker = FreshState();
@@ -249,5 +258,4 @@ TEST(NewData, ChannelsADefaultDataFileDropsLeaveItsBanks) {
         EXPECT_EQ(GetChBankStr(st, 1), "19") << c.file;  // the file's own bank choice stays
         EXPECT_FALSE(IsDataChanged(st)) << c.file;
     }
-    fs::remove_all(dir);
 }
