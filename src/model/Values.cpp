@@ -166,7 +166,9 @@ std::string FormatFixed(double v, int decimals) {
 }
 
 std::string FormatPadded(long long v, int width) {
-    std::string s = std::to_string(v < 0 ? -v : v);
+    // The magnitude in unsigned arithmetic: negating the smallest long long would overflow.
+    const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    std::string s = std::to_string(mag);
     if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), '0');
     return v < 0 ? "-" + s : s;
 }

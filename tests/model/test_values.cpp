@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "model/FixedText.h"
@@ -86,6 +87,8 @@ TEST(Rounding, DisplayFormatsRoundHalfAwayAndUseDot) {
     EXPECT_EQ(FormatScaled(14550000, 5), "145.50000");
     EXPECT_EQ(FormatScaled(5, 5), "0.00005");
     EXPECT_EQ(FormatPadded(7, 3), "007");
+    EXPECT_EQ(FormatPadded(-7, 3), "-007");
+    EXPECT_EQ(FormatPadded(std::numeric_limits<long long>::min(), 3), "-9223372036854775808");
 }
 
 TEST(Rounding, DisplayFormatsKeepTheirDecimalsForAnySize) {
