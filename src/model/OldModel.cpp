@@ -12,19 +12,12 @@
 namespace rp {
 
 std::array<std::uint8_t, kOldMainRecordSize> EncodeOldMainRecord(const OldRadioData& r) {
-    std::array<std::uint8_t, kOldMainRecordSize> out{};
-    OldRadioData copy = r;
-    WriteArchive a(out);
-    Io(a, copy);
-    return out;
+    return EncodeRecord<kOldMainRecordSize>(r);
 }
 
 std::optional<OldRadioData> DecodeOldMainRecord(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != kOldMainRecordSize) return std::nullopt;
-    OldRadioData r;
-    ReadArchive a(bytes);
-    Io(a, r);
-    return r;
+    return DecodeRecord<OldRadioData>(bytes);
 }
 
 void CopyOldModeByte(std::uint8_t& target, std::uint8_t source, std::string_view model) {

@@ -1,6 +1,7 @@
 #pragma once
 // One description of each record's file layout, walked by both the writer and the reader so the
 // two can never drift apart. An archive has I16, U8, F64 and Text over references.
+#include <array>
 #include <span>
 
 #include "model/Bytes.h"
@@ -157,6 +158,23 @@ template <class A> void Io(A& a, RadioData& r, bool withTailWords = true) {
     a.I16(r.TailWord1);
     a.U8(r.TailByte);
     if (withTailWords) { a.I16(r.TailWord2); a.I16(r.TailWord3); }
+}
+
+// A record's N file bytes; extra arguments go to its Io() (such as the shorter older form).
+template <std::size_t N, class T, class... Args>
+std::array<std::uint8_t, N> EncodeRecord(T copy, Args... args) {
+    std::array<std::uint8_t, N> out{};
+    WriteArchive a(out);
+    Io(a, copy, args...);
+    return out;
+}
+
+template <class T, class... Args>
+T DecodeRecord(std::span<const std::uint8_t> bytes, Args... args) {
+    T r;
+    ReadArchive a(bytes);
+    Io(a, r, args...);
+    return r;
 }
 
 }  // namespace rp
