@@ -143,15 +143,6 @@ int ExtraDisplayItem(const ChannelEditLists& lists, int value) {
 
 int ExtraDisplayValue(int item) { return item >= 3 ? item + 1 : item; }
 
-std::string FormatHashScaled(long long scaled, int decimals) {
-    std::string s = FormatScaled(scaled, decimals);
-    const bool neg = !s.empty() && s[0] == '-';
-    const std::size_t digits = neg ? 1 : 0;
-    if (decimals > 0 && s.compare(digits, 2, "0.") == 0) s.erase(digits, 1);
-    else if (decimals == 0 && s.compare(digits, std::string::npos, "0") == 0) s.erase(digits, 1);
-    return s;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Showing
 
@@ -181,7 +172,7 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
         std::int64_t tx = *rx;
         if (v.Shift == 1 && offset) tx = *rx - *offset;
         else if (v.Shift == 2 && offset) tx = *rx + *offset;
-        v.TxText = FormatHashScaled(tx, 5);
+        v.TxText = FormatNumber(static_cast<double>(tx) / 100000.0, "#.00000");
     }
 
     if (view.BanksShown)
@@ -265,7 +256,7 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     }
 
     // A custom tone of 1000 Hz and more is shown whole, as stored.
-    v.CustomCtcss = FormatHashScaled(rec.CustomCTCSS, 1);
+    v.CustomCtcss = FormatNumber(rec.CustomCTCSS / 10.0, "#.0");
     view.ValueControlsEnabled = !v.RxText.empty();
     return view;
 }

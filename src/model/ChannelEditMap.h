@@ -135,9 +135,6 @@ int SignalTypeOfOptSig(const ChannelEditLists& lists, int optSig);
 // Item of Combo1(12) for a stored ExtraDisplay value and back.
 int ExtraDisplayItem(const ChannelEditLists& lists, int value);
 int ExtraDisplayValue(int item);
-// A value with its integer part's leading zeros dropped, as the "#.0" and "#.00000" formats
-// write it (0 tenths give ".0").
-std::string FormatHashScaled(long long scaled, int decimals);
 
 // Copies the live banks into the edit copy and loads EditChannel with channel `number`, or
 // with an empty channel of that number (which also enters its default bank of the edit copy).

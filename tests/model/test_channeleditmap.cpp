@@ -124,7 +124,7 @@ TEST_F(ChannelEditMapTest, ShowsListValuesThroughTheirOwnRules) {
         EXPECT_EQ(ShowRecord(rec).Values.ExtraDisplay, c.item) << "extra display " << c.extra;
     }
     struct Tone { int tenths; const char* text; };
-    for (const Tone t : {Tone{670, "67.0"}, Tone{0, ".0"}, Tone{5, ".5"}, Tone{1511, "151.1"}, Tone{32767, "3276.7"}}) {
+    for (const Tone t : {Tone{670, "67.0"}, Tone{0, ".0"}, Tone{5, ".5"}, Tone{-1, "-.1"}, Tone{1511, "151.1"}, Tone{32767, "3276.7"}}) {
         ChannelData rec = Channel(3, "145.0");
         rec.CustomCTCSS = static_cast<std::int16_t>(t.tenths);
         EXPECT_EQ(ShowRecord(rec).Values.CustomCtcss, t.text);
@@ -454,14 +454,6 @@ TEST_F(ChannelEditMapTest, CaptionsComeFromTheLanguage) {
     EXPECT_EQ(l.ExtraDisplay[3], "T1214");
     EXPECT_EQ(l.DtmfMemories.front(), "M1");
     EXPECT_EQ(l.Banks.back(), "Bank 9");
-}
-
-TEST(ChannelEditFormats, HashFormatsDropTheLeadingZero) {
-    EXPECT_EQ(FormatHashScaled(0, 1), ".0");
-    EXPECT_EQ(FormatHashScaled(-1, 1), "-.1");
-    EXPECT_EQ(FormatHashScaled(44112500, 5), "441.12500");
-    EXPECT_EQ(FormatHashScaled(12500, 5), ".12500");
-    EXPECT_EQ(FormatHashScaled(0, 0), "");
 }
 
 }  // namespace
