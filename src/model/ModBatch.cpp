@@ -6,7 +6,7 @@
 
 #include "model/AppState.h"
 #include "model/ChannelOps.h"
-#include "model/ChannelRules.h"
+#include "model/ChannelEditMap.h"
 #include "model/FixedText.h"
 #include "model/FreqCheck.h"
 #include "model/NewData.h"
@@ -440,8 +440,11 @@ void ApplyBatch(AppState& st, BatchSettings& s, const BatchRandom& random, const
                     if (c.Reverse > 0 && c.TalkAround > 0) c.TalkAround = 0;
                     break;
                 case kBatchSquelchMode: {
-                    const int kind = GoverningToneKind(c.Reverse, c.EncToneType, c.DecToneType);
-                    c.SquelchMode = Index16(FitSquelchMode(s.SquelchMode, kind != 0, c.SignalType != 0));
+                    // The channel dialog offers the same modes; one it would not offer falls back to 0.
+                    const int kind = GoverningToneKind(c.DecToneType, c.EncToneType, c.Reverse > 0);
+                    const std::vector<int> offered = OfferedSquelchModes(kind, c.SignalType != 0);
+                    const bool ok = std::find(offered.begin(), offered.end(), s.SquelchMode) != offered.end();
+                    c.SquelchMode = Index16(ok ? s.SquelchMode : 0);
                     break;
                 }
                 case kBatchDTMFPttId:

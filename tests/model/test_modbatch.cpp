@@ -12,7 +12,6 @@
 #include "model/AppState.h"
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
-#include "model/ChannelRules.h"
 #include "model/ModBatch.h"
 #include "model/NewData.h"
 
@@ -425,21 +424,6 @@ TEST(BatchLists, SpacingAndModelDependentSignalling) {
     l = GetBatchLists(st);
     EXPECT_EQ(l.Entries.DTMF, (std::vector<std::string>{"1M", "16M"}));
     EXPECT_EQ(l.Entries.TwoToneDecode, (std::vector<std::string>{"5"}));
-}
-
-TEST(SquelchRules, OfferedModes) {
-    EXPECT_EQ(OfferedSquelchModes(false, false), (std::vector<int>{0}));
-    EXPECT_EQ(OfferedSquelchModes(false, true), (std::vector<int>{0, 2}));
-    EXPECT_EQ(OfferedSquelchModes(true, false), (std::vector<int>{0, 1}));
-    EXPECT_EQ(OfferedSquelchModes(true, true), (std::vector<int>{0, 1, 2, 3, 4}));
-    for (int tone = 0; tone < 2; ++tone)
-        for (int sig = 0; sig < 2; ++sig) {
-            const auto offered = OfferedSquelchModes(tone, sig);
-            for (int m = 0; m < kSquelchModeCount; ++m) {
-                const bool in = std::find(offered.begin(), offered.end(), m) != offered.end();
-                EXPECT_EQ(FitSquelchMode(m, tone, sig), in ? m : 0);
-            }
-        }
 }
 
 // ---- Input rules ----
