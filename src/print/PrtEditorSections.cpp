@@ -1,5 +1,6 @@
 #include "print/PrtEditorSections.h"
 
+#include "print/PrtDTMF.h"
 #include "print/PrtFiveTone.h"
 #include "print/PrtSettings.h"
 #include "print/PrtSignalling.h"
@@ -8,6 +9,7 @@ namespace rp::print {
 
 void AddEditorSections(PrintSources& src) {
     src.Option = Prt_Option;
+    src.DTMF = Prt_DTMF;
     src.TwoTone = Prt_2Tone;
     src.FiveTone = Prt_5Tone;
     src.EMG = Prt_EMG;

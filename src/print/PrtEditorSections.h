@@ -4,7 +4,7 @@
 
 namespace rp::print {
 
-// Sets the option, 2-Tone, 5-Tone, embedded-message and alert sections of src.
+// Sets the option, DTMF, 2-Tone, 5-Tone, embedded-message and alert sections of src.
 void AddEditorSections(PrintSources& src);
 
 }  // namespace rp::print

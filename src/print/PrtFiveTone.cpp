@@ -11,7 +11,7 @@ namespace rp::print {
 namespace {
 
 template <typename Array>
-const std::string& At(const Array& a, int i) {
+const auto& At(const Array& a, int i) {
     return a[static_cast<std::size_t>(i)];
 }
 
@@ -25,6 +25,9 @@ std::string InfoCodeText(const InfoCodeRec& r) {
     if (r.CodeLength == 0) return {};
     return RecordText(r.Code.View().substr(0, std::min<std::size_t>(r.CodeLength, 12)));
 }
+
+// A stored number with no item in its list prints an empty cell.
+std::string ItemOrEmpty(const std::vector<std::string>& items, int index) { return GetComboItemText(items, index, -1); }
 
 std::string PeriodText(int period) { return period >= 30 && period <= 100 ? std::to_string(period) : "70"; }
 
@@ -68,8 +71,8 @@ void Prt_5Tone(PrintJob& job) {
     for (int i = 1; i <= 8; ++i) {
         const InfoCodeRec& r = ft.InfoCodes[static_cast<std::size_t>(i - 1)];
         pager.Row({{10, std::to_string(i)},
-                   {25, GetComboListText(lists.InfoFunctions, r.InfoFunction)},
-                   {40, GetComboListText(lists.Responses, r.InfoResponse)},
+                   {25, ItemOrEmpty(lists.InfoFunctions, r.InfoFunction)},
+                   {40, ItemOrEmpty(lists.Responses, r.InfoResponse)},
                    {60, InfoCodeText(r)},
                    {80, RecordText(r.Name.Trimmed())}});
     }
@@ -90,7 +93,7 @@ void Prt_5Tone(PrintJob& job) {
         const FiveToneCodeRec& rec = ft.CodeRows[static_cast<std::size_t>(r - 1)];
         return {{10, std::to_string(r - 1)},
                 {15, RecordText(TrimBlanks(rec.Code.View()))},
-                {55, GetComboListText(lists.Standards, rec.Standard)},
+                {55, ItemOrEmpty(lists.Standards, rec.Standard)},
                 {70, PeriodText(rec.TonePeriod)},
                 {92, RecordText(rec.Name.Trimmed())}};
     };

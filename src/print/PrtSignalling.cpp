@@ -9,7 +9,7 @@ namespace rp::print {
 namespace {
 
 template <typename Array>
-const std::string& At(const Array& a, int i) {
+const auto& At(const Array& a, int i) {
     return a[static_cast<std::size_t>(i)];
 }
 

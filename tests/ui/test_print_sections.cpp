@@ -5,110 +5,23 @@
 #include <algorithm>
 #include <map>
 
+#include "model/FiveTone.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
+#include "model/TwoToneMap.h"
 #include "print/PrtEditorSections.h"
 #include "print/PrtFiveTone.h"
 #include "print/PrtSettings.h"
 #include "print/PrtSignalling.h"
 #include "print/core/PrintText.h"
+#include "PrintSectionFixture.h"
+#include "settings/AlertMap.h"
+#include "settings/OptionMap.h"
 
 namespace rp::print {
 namespace {
 
-// Every character is half its font size wide (a CJK character its full size); a line is 1.2
-// times the size high.
-class Metrics : public PrintMetrics {
-public:
-    Metrics(float w, float h) : w_(w), h_(h) {}
-    float PageWidth() const override { return w_; }
-    float PageHeight() const override { return h_; }
-    float TextWidth(const std::string& s, const PrintFont& f) const override {
-        float units = 0;
-        for (std::size_t i = 0; i < s.size();) {
-            const auto c = static_cast<unsigned char>(s[i]);
-            const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : 4;
-            units += n >= 3 ? 1.0f : 0.5f;
-            i += n;
-        }
-        return units * f.Size * (f.Bold ? 1.1f : 1.0f);
-    }
-    float LineHeight(const PrintFont& f) const override { return f.Size * 1.2f; }
-
-private:
-    float w_, h_;
-};
-
-AppState DataIn(int language) {
-    AppState st;
-    st.ProgramDir = RP_SOURCE_DIR;
-    SetLanguage(st, language);
-    InitPrintText(st);
-    NewData(st);
-    return st;
-}
-
-// One section printed alone on a fresh job.
-struct Printed {
-    Printed(const AppState& st, void (*section)(PrintJob&), float w = 1000, float h = 1414)
-        : metrics(w, h), surface(metrics), job(st, surface, "2026-12-10    15:00:00") {
-        surface.Font.Size = 10;
-        section(job);
-        surface.EndDoc();
-    }
-    Metrics metrics;
-    PrintSurface surface;
-    PrintJob job;
-
-    const std::vector<PrintedPage>& Pages() const { return surface.Pages(); }
-};
-
-bool IsFooter(const DrawnText& t) { return t.Text.rfind("- ", 0) == 0 && t.Text.size() > 2 && t.Text.back() == '-'; }
-
-// The lines of a page below its section title (the item at 5 % that follows the header's file
-// row), without the footer: items that share a top form one line, left to right.
-std::vector<std::vector<DrawnText>> BodyLines(const PrintedPage& page, const std::string& title) {
-    std::vector<std::vector<DrawnText>> lines;
-    bool inBody = false;
-    for (const DrawnText& t : page.Items) {
-        if (!inBody) {
-            inBody = t.Text == title && t.X == 50.0f;
-            continue;
-        }
-        if (IsFooter(t)) continue;
-        if (!lines.empty() && lines.back().front().Y == t.Y)
-            lines.back().push_back(t);
-        else
-            lines.push_back({t});
-    }
-    for (auto& l : lines) std::sort(l.begin(), l.end(), [](const DrawnText& a, const DrawnText& b) { return a.X < b.X; });
-    return lines;
-}
-
-std::vector<std::string> Texts(const std::vector<DrawnText>& line) {
-    std::vector<std::string> out;
-    for (const auto& t : line) out.push_back(t.Text);
-    return out;
-}
-
-std::vector<float> Columns(const std::vector<DrawnText>& line) {
-    std::vector<float> out;
-    for (const auto& t : line) out.push_back(t.X / 10.0f);  // percent of a 1000-wide page
-    return out;
-}
-
-// A line's cell at a column (percent), "" when nothing is drawn there.
-std::string At(const std::vector<DrawnText>& line, float percent) {
-    for (const auto& t : line)
-        if (t.X == 10.0f * percent) return t.Text;
-    return {};
-}
-
-std::string Footer(const PrintedPage& page) {
-    for (const auto& t : page.Items)
-        if (IsFooter(t)) return t.Text;
-    return {};
-}
+using namespace test;
 
 // ---- Option --------------------------------------------------------------------------------
 
@@ -178,9 +91,12 @@ TEST(PrtAlert, PrintsThirteenLinesWithTheLoneWorkGroupIndented) {
     const auto lines = BodyLines(p.Pages()[0], GetLangStr(st, 2600));
     ASSERT_EQ(lines.size(), 13u);
     const int labels[] = {2602, 2603, 2604, 2605, 2606, 2607, 2608, 2610, 2611};  // never 2609
+    const AlertShow v = ShowAlert(st);
+    const int combos[] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
     for (std::size_t k = 0; k < std::size(labels); ++k) {
         EXPECT_EQ(Texts(lines[k])[0], GetLangStr(st, labels[k]));
-        EXPECT_EQ(Columns(lines[k]), (std::vector<float>{10, 45}));
+        EXPECT_EQ(lines[k][0].X, 100.0f);
+        EXPECT_EQ(At(lines[k], 45), v.Text[static_cast<std::size_t>(combos[k])]);
     }
     EXPECT_EQ(Texts(lines[9]), std::vector<std::string>{GetLangStr(st, 2612)});
     EXPECT_EQ(Columns(lines[9]), std::vector<float>{10});
@@ -200,16 +116,17 @@ TEST(PrtEMG, PrintsFourteenRowsAndWrapsTheDescriptionInsideThePage) {
     st.CurRadioInfo.MaintenanceReason = description.substr(0, 96);
     st.CurRadioInfo.Seller = "Shop";
     const RadioInfo before = st.CurRadioInfo;
-    Printed p(st, Prt_EMG);
+    Printed p(st, Prt_EMG, 600, 1414);  // a narrow page: the description needs two lines
     ASSERT_EQ(p.Pages().size(), 1u);
     const auto lines = BodyLines(p.Pages()[0], "Embedded Message");
     // Fourteen rows, the description taking more than one line of its own.
     ASSERT_GT(lines.size(), 14u);
     EXPECT_EQ(Texts(lines[0])[0], "Area Code");
     EXPECT_EQ(Texts(lines[9])[0], "Maintained Description");
-    EXPECT_EQ(lines[9][1].X, 350.0f);
+    EXPECT_EQ(lines[9][1].X, 210.0f);
+    EXPECT_EQ(lines[10][0].X, 210.0f);  // the description's second line
     EXPECT_EQ(Texts(lines.back()), (std::vector<std::string>{"Seller", "Shop"}));
-    for (const auto& t : p.Pages()[0].Items) EXPECT_LE(t.X + p.metrics.TextWidth(t.Text, t.Font), 1000.0f) << t.Text;
+    for (const auto& t : p.Pages()[0].Items) EXPECT_LE(t.X + p.metrics.TextWidth(t.Text, t.Font), 600.0f) << t.Text;
     EXPECT_EQ(st.CurRadioInfo, before);
 }
 
@@ -280,6 +197,15 @@ void UseCodeRow(FiveToneData& ft, int row, const std::string& code) {
 
 TEST(Prt5Tone, DefaultRecordPrintsTheEditorsFirstRows) {
     AppState st = DataIn(kLanguageEnglish);
+    FiveToneData& ft = st.CurRadioData.Signal.FiveTone;
+    ft.OwnID = "";
+    ft.SystemStandard = 0;
+    ft.SystemResponse = 0;
+    ft.SystemTonePeriod = 70;
+    ft.TenMsSettingA = ft.TenMsSettingB = ft.FirstDigitDelay = ft.PauseTime = 20;
+    ft.TenthsSetting = 0;
+    ft.CountSetting = 10;
+    ft.SideTone = 0;
     const FiveToneView v = ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0);
     Printed p(st, Prt_5Tone);
     const auto lines = BodyLines(p.Pages()[0], v.Caption);
@@ -325,11 +251,12 @@ TEST(Prt5Tone, CodeRowsPrintStoredCodeStandardAndPeriodAsTheRulesSay) {
     ft.InfoCodes[0].InfoResponse = 3;
     ft.InfoCodes[0].CodeLength = 3;
     ft.InfoCodes[0].Code = "98765";
+    ft.InfoCodes[0].Name = "INFO";
     Printed p(st, Prt_5Tone);
     const auto lines = BodyLines(p.Pages()[0], GetOptionStr(st, "60052"));
     ASSERT_EQ(lines.size(), 19u + 3);
-    EXPECT_EQ(Texts(lines[7]), (std::vector<std::string>{"1", "987"}));
-    EXPECT_EQ(Columns(lines[7]), (std::vector<float>{10, 60}));
+    EXPECT_EQ(Texts(lines[7]), (std::vector<std::string>{"1", "987", "INFO"}));
+    EXPECT_EQ(Columns(lines[7]), (std::vector<float>{10, 60, 80}));
     EXPECT_EQ(Texts(lines[19]), (std::vector<std::string>{"0", "12345EEE", "ZVEI2", "40", "N1"}));
     EXPECT_EQ(Texts(lines[20]), (std::vector<std::string>{"1", "2", "70", "N2"}));
     EXPECT_EQ(Columns(lines[20]), (std::vector<float>{10, 15, 70, 92}));
@@ -356,15 +283,22 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
         SCOPED_TRACE(n);
         EXPECT_EQ(Footer(pages[n]), "- " + std::to_string(n + 1) + " -");
         for (const auto& t : pages[n].Items)
-            if (!IsFooter(t)) EXPECT_LE(t.Y + 12.0f, h * 0.95f + 0.01f) << t.Text;
+            if (!IsFooter(t)) {
+                EXPECT_LE(t.Y + 12.0f, h * 0.95f + 0.01f) << t.Text;
+            }
         const auto lines = BodyLines(pages[n], n == 0 ? v.Caption : std::string("5Tone"));
         ASSERT_FALSE(lines.empty());
         std::size_t k = 0;
         if (n == 0) {
             k = 18;
         } else {
-            EXPECT_EQ(pages[n].Items[0].Font.Size, pages[0].Items[0].Font.Size);  // the header's title
-            EXPECT_NEAR(lines[0][0].Y - (pages[n].Items[0].Y), lines[18 - 18][0].Y - pages[n].Items[0].Y, 0.0f);
+            // Header, then the title with its two empty lines and the gap of two more.
+            EXPECT_EQ(pages[n].Items[0].Text, pages[0].Items[0].Text);
+            const auto title = std::find_if(pages[n].Items.begin(), pages[n].Items.end(),
+                                            [](const DrawnText& t) { return t.Text == "5Tone"; });
+            ASSERT_NE(title, pages[n].Items.end());
+            EXPECT_EQ(title->X, 50.0f);
+            EXPECT_NEAR(lines[0][0].Y - title->Y, 5 * 12.0f, 0.01f);
         }
         // The heading row follows the gap, then the rows continue their numbering.
         EXPECT_EQ(Texts(lines[k])[0], v.GridHeader[0]);
@@ -378,23 +312,26 @@ INSTANTIATE_TEST_SUITE_P(Paper, Prt5TonePages,
                                            FiveTonePaging{"Short", 700}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Prt5Tone, LastRowAtTheFootAddsNoEmptyPage) {
+TEST(Prt5Tone, RowsThatJustFillThePageAddNoEmptyPage) {
     AppState st = DataIn(kLanguageEnglish);
     for (int r = 1; r <= 100; ++r) UseCodeRow(st.CurRadioData.Signal.FiveTone, r, "1");
-    // Find the page height at which the rows end exactly on the rows' bottom line.
+    const std::string title = GetOptionStr(st, "60052");
     Printed probe(st, Prt_5Tone);
-    const auto& first = probe.Pages()[0].Items;
-    float lastTop = 0;
-    for (const auto& t : first)
-        if (!IsFooter(t)) lastTop = std::max(lastTop, t.Y);
-    const std::size_t rowsOnFirst = BodyLines(probe.Pages()[0], GetOptionStr(st, "60052")).size() - 19;
-    // Keep exactly those rows: the last one then ends at the bottom of a page that just holds it.
+    const std::size_t rowsOnFirst = BodyLines(probe.Pages()[0], title).size() - 19;
+    ASSERT_GT(rowsOnFirst, 0u);
+    // The last row that fits ends within one line of the rows' bottom.
+    const float lastTop = BodyLines(probe.Pages()[0], title).back()[0].Y;
+    EXPECT_GT(lastTop + 2 * 12.0f, 1414 * 0.95f);
+    // Exactly those rows: the section ends on its first page.
     for (int r = static_cast<int>(rowsOnFirst) + 1; r <= 100; ++r)
         st.CurRadioData.Signal.FiveTone.CodeRows[static_cast<std::size_t>(r - 1)].CodeLength = 0;
-    const float h = (lastTop + 12.0f) * 100.0f / 95.0f;
-    Printed p(st, Prt_5Tone, 1000, h);
-    EXPECT_EQ(p.Pages().size(), 1u);
-    EXPECT_EQ(BodyLines(p.Pages()[0], GetOptionStr(st, "60052")).size(), 19 + rowsOnFirst);
+    Printed p(st, Prt_5Tone);
+    ASSERT_EQ(p.Pages().size(), 1u);
+    EXPECT_EQ(BodyLines(p.Pages()[0], title).size(), 19 + rowsOnFirst);
+    EXPECT_EQ(Footer(p.Pages()[0]), "- 1 -");
+    // One row more takes a second page.
+    st.CurRadioData.Signal.FiveTone.CodeRows[rowsOnFirst].CodeLength = 1;
+    EXPECT_EQ(Printed(st, Prt_5Tone).Pages().size(), 2u);
 }
 
 // ---- All sections --------------------------------------------------------------------------
@@ -407,11 +344,14 @@ TEST(PrtEditorSections, LeaveTheDataAsTheyWere) {
         st.CurRadioData.Signal.FiveTone.SystemTonePeriod = 12;
         st.CurRadioData.Signal.FiveTone.CountSetting = 3;
         st.CurRadioData.Signal.Alert.AutoDetectMode = 9;
+        st.CurRadioData.Signal.DTMF.GroupDigit = 255;
+        st.CurRadioData.Signal.DTMF.SeparatorDigit = 3;
+        st.CurRadioData.Signal.DTMF.OwnId = "5";
         st.CurRadioInfo.Seller = "  X  ";
         const AppState before = st;
         PrintSources src;
         AddEditorSections(src);
-        for (const PrintSection& section : {src.Option, src.TwoTone, src.FiveTone, src.EMG, src.Alert}) {
+        for (const PrintSection& section : {src.Option, src.DTMF, src.TwoTone, src.FiveTone, src.EMG, src.Alert}) {
             ASSERT_TRUE(section);
             Metrics m(1000, 1414);
             PrintSurface s(m);
