@@ -20,6 +20,7 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/FrmDTMF.h"
 
 namespace rp {
 
@@ -63,7 +64,10 @@ void frmMain::MnuViewBankChannel_Click() {
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
 void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
-void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
+void frmMain::MnuViewDTMF_Click() {
+    FrmDTMF dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
 void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
 void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
