@@ -20,6 +20,7 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
 #include "signalling/FrmDTMF.h"
 
 namespace rp {
@@ -68,7 +69,10 @@ void frmMain::MnuViewDTMF_Click() {
     FrmDTMF dlg(State(), this);
     dlg.exec();
 }
-void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
+void frmMain::MnuView2Tone_Click() {
+    Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
 void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
 void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
