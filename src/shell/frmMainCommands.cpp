@@ -5,6 +5,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "channels/FrmBank.h"
+#include "channels/FrmCHBatch.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -59,7 +61,10 @@ void frmMain::MnuViewSetMode_Click() {
     if (dlg.exec() == QDialog::Accepted) LoadShowTree();
 }
 void frmMain::MnuViewBankChannel_Click() {
-    ShowEditorDialog(State(), EditorKind::Bank, this);
+    {
+        FrmBank dlg(State(), this);
+        dlg.exec();
+    }
     ReShowListByData();
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
@@ -79,7 +84,10 @@ void frmMain::MnuViewAlert_Click() {
 void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
-void frmMain::MnuCHBatch_Click() { ShowEditorDialog(State(), EditorKind::Batch, this); }
+void frmMain::MnuCHBatch_Click() {
+    FrmCHBatch dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 
 void frmMain::MnuSetCom_Click() {
     AppState& s = State();
