@@ -18,6 +18,8 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/FrmCommuBook.h"
+#include "signalling/FrmMSK.h"
 
 namespace rp {
 
@@ -57,13 +59,19 @@ void frmMain::MnuViewBankChannel_Click() {
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
-void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
+void frmMain::MnuViewMSK_Click() {
+    FrmMSK dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
 void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
 void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
 void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
 void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
-void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
+void frmMain::MnuCommBook_Click() {
+    FrmCommuBook dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
 void frmMain::MnuCHBatch_Click() { ShowEditorDialog(State(), EditorKind::Batch, this); }
