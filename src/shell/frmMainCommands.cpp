@@ -5,6 +5,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "channels/FrmBank.h"
+#include "channels/FrmCHBatch.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -54,7 +56,10 @@ void frmMain::mnuEditCH_Click() {
 }
 void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
 void frmMain::MnuViewBankChannel_Click() {
-    ShowEditorDialog(State(), EditorKind::Bank, this);
+    {
+        FrmBank dlg(State(), this);
+        dlg.exec();
+    }
     ReShowListByData();
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
@@ -74,7 +79,10 @@ void frmMain::MnuCommBook_Click() {
 }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
-void frmMain::MnuCHBatch_Click() { ShowEditorDialog(State(), EditorKind::Batch, this); }
+void frmMain::MnuCHBatch_Click() {
+    FrmCHBatch dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 
 void frmMain::MnuSetCom_Click() {
     AppState& s = State();
