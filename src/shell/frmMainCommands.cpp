@@ -20,6 +20,7 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"
 #include "signalling/FrmMSK.h"
 
@@ -69,7 +70,10 @@ void frmMain::MnuViewMSK_Click() {
     dlg.exec();
 }
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
-void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
+void frmMain::MnuView2Tone_Click() {
+    Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
 void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
 void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
