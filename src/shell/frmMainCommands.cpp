@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "fivetone/Frm5Tone.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -60,7 +61,10 @@ void frmMain::MnuViewAM_Click() { ShowGridType(3); }
 void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
 void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
-void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
+void frmMain::MnuView5Tone_Click() {
+    Frm5Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
 void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
 void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
