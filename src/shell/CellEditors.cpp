@@ -18,6 +18,7 @@
 #include "shell/MainGridText.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "channels/FrmCHEdit.h"
 
 namespace rp {
 
@@ -217,8 +218,9 @@ void frmMain::MSFlexGrid1_DblClick(int index) {
         if (ShowChannelDialog) {
             ShowChannelDialog(*this);
         } else {
-            MsgBox(Lang(3006) + " " + QString::fromStdString(GetChannelName(row)), 64);
-            ReShowGrid(0, row, 0);
+            FrmCHEdit dlg(st_, this);
+            dlg.ReShowGrid = [this](int no) { ReShowGrid(0, no, 0); };
+            dlg.exec();
         }
         return;
     }

@@ -102,7 +102,7 @@ public:
     void MnuHelpContent_Click();
     void MnuHelpAbout_Click();
 
-    // Hook for the channel dialog until it exists: shows the channel CurChannelNo.
+    // When set, runs instead of the channel dialog for CurChannelNo (tests).
     std::function<void(frmMain&)> ShowChannelDialog;
 
     // Controls, named as the procedures name them.
