@@ -21,6 +21,7 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
 
 namespace rp {
 
@@ -65,7 +66,10 @@ void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
 void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
-void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
+void frmMain::MnuView2Tone_Click() {
+    Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuView5Tone_Click() {
     Frm5Tone dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();
