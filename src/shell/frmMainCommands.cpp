@@ -13,6 +13,9 @@
 #include "model/ModelTable.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
 #include "shell/EditorDialogs.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmComPort.h"
@@ -54,7 +57,11 @@ void frmMain::mnuEditCH_Click() {
     ShowGridType(0);
     MSFlexGrid1_DblClick(0);
 }
-void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
+void frmMain::MnuViewSetMode_Click() {
+    FrmOption dlg(State(), this);
+    // The tree's nodes depend on the model only, but OK rebuilds it as the form always did.
+    if (dlg.exec() == QDialog::Accepted) LoadShowTree();
+}
 void frmMain::MnuViewBankChannel_Click() {
     {
         FrmBank dlg(State(), this);
@@ -74,8 +81,14 @@ void frmMain::MnuView5Tone_Click() {
     Frm5Tone dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();
 }
-void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
-void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
+void frmMain::MnuViewScan_Click() {
+    FrmScan dlg(State(), this);
+    dlg.exec();
+}
+void frmMain::MnuViewAlert_Click() {
+    FrmAlert dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
