@@ -1,0 +1,110 @@
+#include "print/core/PrtChannel.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/LangText.h"
+#include "model/ToneLists.h"
+#include "model/ValueText.h"
+#include "print/core/PrintText.h"
+
+namespace rp::print {
+
+std::string ChannelToneText(const AppState& st, int type, int ctcss, int dcs, int invert) {
+    switch (type) {
+    case 1:
+        // 51 is the channel's own tone, which the standard list does not hold.
+        if (ctcss < 0 || ctcss >= kCTCSSToneCount) return {};
+        return std::string(CTCSSToneTexts()[static_cast<std::size_t>(ctcss)]);
+    case 2:
+        if (dcs < 0 || dcs >= kDCSCodeCount) return {};
+        return DCSCodeText(dcs, invert > 0);
+    default:
+        return GetLangStr(st, 1206);
+    }
+}
+
+std::string ChannelSignalText(const AppState& st, const ChannelData& ch) {
+    switch (ch.SignalType) {
+    case 1: return "DTMF M" + std::to_string(ch.DTMFMemoryNo + 1);
+    case 2: return "2tone{DN} " + std::to_string(ch.TwoToneNo);
+    case 3: return "5tone " + std::to_string(ch.FiveToneNo);
+    case 4: return "MSK{DN} " + std::to_string(ch.MSKNo);
+    default: return GetLangStr(st, 1206);
+    }
+}
+
+ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& t, const ChannelData& ch) {
+    auto item = [](const std::vector<std::string>& list, int index) { return GetComboListText(list, index); };
+    auto word = [&](int v) { return PrtOnOffText(st, v); };
+    ChannelBlock b;
+    b.Heading = GetLangStr(st, 1751) + " " + GetChannelName(ch.ChannelNo);
+    const std::string rx = GetFreShowByData(st, ch.RxFreq.View());
+    const std::string offset = GetFreShowByData2(ch.OffsetFreq.View());
+    b.Lines = {
+        {GetLangStr(st, 1101), rx + " MHz", GetLangStr(st, 1102), item(t.Combo2, ch.Shift) + " " + offset + " MHz"},
+        {t.Label1_2, ch.Name.Trimmed(), GetLangStr(st, 1104), item(t.Combo1_0, ch.StepIndex)},
+        {GetLangStr(st, 1106), item(t.Combo1_1, ch.Bandwidth), GetLangStr(st, 1109), item(t.Combo1_2, ch.Power)},
+        {t.Label2_5, ChannelToneText(st, ch.DecToneType, ch.DecCTCSSIndex, ch.DecDCSCode, ch.DecDCSInvert),
+         t.Label2_10, ChannelToneText(st, ch.EncToneType, ch.EncCTCSSIndex, ch.EncDCSCode, ch.EncDCSInvert)},
+        {t.Label2_4, ChannelSignalText(st, ch), t.Label2_9, item(t.Combo1_11, ch.SquelchMode)},
+        {t.Label2_7, item(t.Combo1_7, ch.DTMFPttId), t.Label2_8, item(t.Combo1_8, ch.FiveTonePttId)},
+        {t.Label2_13, item(t.Combo1_13, ch.BusyLockout), t.Label2_6, item(t.Combo1_6, ch.Scrambler)},
+        {t.Check1, word(ch.TxInhibit), t.Check5, word(ch.Compander)},
+        {t.Check4_0, word(ch.Reverse), t.Check4_1, word(ch.TalkAround)},
+        {t.Check6, word(ch.ScanFlag)},
+    };
+    return b;
+}
+
+void PrintChannelBlock(PrintJob& job, const ChannelBlock& block) {
+    static constexpr float kColumns[] = {10, 30, 55, 75};
+    PrintSurface& s = job.Surface;
+    s.CurrentX = Column(s, 5);
+    s.Print(block.Heading);
+    for (const auto& line : block.Lines) {
+        std::vector<PrintCell> cells;
+        for (std::size_t i = 0; i < line.size() && i < 4; ++i) cells.push_back({kColumns[i], line[i]});
+        PrintRow(job, cells);
+    }
+}
+
+void Prt_UHFChannel(PrintJob& job, const std::function<ChannelBlockTexts(const AppState&)>& textsOf) {
+    static constexpr int kMostPerPage = 5;
+    const AppState& st = job.State;
+    PrintSurface& s = job.Surface;
+    const int count = std::clamp<int>(st.CurRadioData.ChannelCount, 0, kMaxChannels);
+    const std::string title = GetLangStr(st, 3009);
+    if (count == 0) {
+        PrintHead(job);
+        PrintSectionTitle(job, title, 1);
+        PrintPage(job);
+        s.NewPage();
+        return;
+    }
+    // Slots in ascending order of channel number; each slot prints its own record.
+    std::vector<int> slots(static_cast<std::size_t>(count));
+    std::iota(slots.begin(), slots.end(), 0);
+    std::stable_sort(slots.begin(), slots.end(), [&](int a, int b) {
+        return st.ChannelTable[static_cast<std::size_t>(a)].ChannelNo <
+               st.ChannelTable[static_cast<std::size_t>(b)].ChannelNo;
+    });
+    const ChannelBlockTexts texts = textsOf ? textsOf(st) : ChannelBlockTexts{};
+    std::size_t next = 0;
+    while (next < slots.size()) {
+        PrintHead(job);
+        PrintSectionTitle(job, title, 2);
+        for (int onPage = 0; onPage < kMostPerPage && next < slots.size(); ++onPage) {
+            const ChannelBlock block = MakeChannelBlock(st, texts, st.ChannelTable[static_cast<std::size_t>(slots[next])]);
+            const float height = DryRunHeight(job, [&](PrintJob& dry) { PrintChannelBlock(dry, block); });
+            // A page holds what fits above the footer's band; one block always goes on.
+            if (onPage > 0 && s.CurrentY + height > RowsBottom(job)) break;
+            PrintChannelBlock(job, block);
+            ++next;
+        }
+        PrintPage(job);
+        s.NewPage();
+    }
+}
+
+}  // namespace rp::print
