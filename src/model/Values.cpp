@@ -1,6 +1,7 @@
 #include "model/Values.h"
 #include "model/FixedText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -171,6 +172,26 @@ std::string FormatPadded(long long v, int width) {
     std::string s = std::to_string(mag);
     if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), '0');
     return v < 0 ? "-" + s : s;
+}
+
+std::string FormatNumber(double v, std::string_view format) {
+    const std::size_t point = format.find('.');
+    const std::string_view intFmt = format.substr(0, point);
+    const std::string_view fracFmt = point == std::string_view::npos ? std::string_view() : format.substr(point + 1);
+    const auto minInt = static_cast<std::size_t>(std::count(intFmt.begin(), intFmt.end(), '0'));
+    const auto minFrac = static_cast<std::size_t>(std::count(fracFmt.begin(), fracFmt.end(), '0'));
+    std::string text = FormatFixed(v, static_cast<int>(fracFmt.size()));
+    const bool neg = !text.empty() && text.front() == '-';
+    if (neg) text.erase(0, 1);
+    const std::size_t p = text.find('.');
+    std::string intPart = text.substr(0, p);
+    std::string frac = p == std::string::npos ? std::string() : text.substr(p + 1);
+    while (!intPart.empty() && intPart.front() == '0' && intPart.size() > minInt) intPart.erase(0, 1);
+    if (intPart.size() < minInt) intPart.insert(0, minInt - intPart.size(), '0');
+    while (frac.size() > minFrac && frac.back() == '0') frac.pop_back();
+    std::string out = intPart;
+    if (point != std::string_view::npos) out += "." + frac;
+    return neg ? "-" + out : out;
 }
 
 }  // namespace rp

@@ -39,6 +39,10 @@ std::uint8_t ClampByte(long long v);
 std::string FormatFixed(double v, int decimals);
 // A scaled integer (value × 10^decimals) written with exactly that many decimals.
 std::string FormatScaled(std::int64_t scaled, int decimals);
+// A display format made of "0", "#" and one "." ("#.0", "#0.0", "000.00000", "0.###"): each "0"
+// is a digit always written, each "#" one written only when it is not a leading or trailing
+// zero; so "#.0" writes 0 as ".0" and 0.25 as ".3". Halves round away from zero, as FormatFixed.
+std::string FormatNumber(double v, std::string_view format);
 // Zero-padded decimal text of a non-negative integer ("Format(n, "000")").
 std::string FormatPadded(long long v, int width);
 

@@ -107,6 +107,18 @@ TEST(Rounding, DisplayFormatsKeepTheirDecimalsForAnySize) {
     EXPECT_EQ(huge.substr(301), ".00");
 }
 
+TEST(Rounding, PictureFormatsWriteOptionalDigitsOnlyWhenNeeded) {
+    struct Case { double v; const char* fmt; const char* out; };
+    const Case cases[] = {
+        {0, "#.0", ".0"},          {67, "#.0", "67.0"},        {0.25, "#.0", ".3"},
+        {151.15, "#0.0", "151.2"}, {0, "#0.0", "0.0"},          {288, "#0.0", "288.0"},
+        {5, "0.00000", "5.00000"}, {145.5, "000.00000", "145.50000"},
+        {12.5, "#0.0000", "12.5000"}, {3, "000", "003"},       {1234, "000", "1234"},
+        {0.5, "0.###", "0.5"},     {-0.04, "#.0", ".0"},        {-1.25, "#0.0", "-1.3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.v, c.fmt), c.out) << c.v << " " << c.fmt;
+}
+
 TEST(ChannelNames, NumbersToNamesAndBack) {
     struct Case { int no; const char* name; };
     const Case cases[] = {{1, "0"},     {200, "199"}, {201, "PL1"}, {202, "PU1"}, {203, "PL2"},

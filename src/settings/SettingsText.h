@@ -1,0 +1,29 @@
+#pragma once
+// Texts shared by the settings mappings. Every text a show mapping returns is UTF-8, ready for
+// QString::fromStdString; record texts are single-byte characters and pass through these two.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rp {
+
+struct AppState;
+
+// One record byte per character (the data's single-byte code page, taken as Latin-1).
+std::string AnsiToUtf8(std::string_view bytes);
+// Back to record bytes; a character beyond Latin-1 becomes "?".
+std::string Utf8ToAnsi(std::string_view utf8);
+
+// The decimal texts of first .. last.
+std::vector<std::string> NumberItems(int first, int last);
+
+// Channel numbers sorted ascending by value and then named by GetChannelName; numbers seen twice
+// are listed once when unique is set.
+std::vector<std::string> SortedChannelNames(std::vector<int> numbers, bool unique);
+
+// The item a stored index selects: the index itself inside the list, else 0; -1 for an empty list.
+int IndexRule(const std::vector<std::string>& items, int index);
+// The item a text selects (SetComboText): the first equal item, else 0; -1 for an empty list.
+int TextRule(const std::vector<std::string>& items, std::string_view text);
+
+}  // namespace rp

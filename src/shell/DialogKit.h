@@ -1,0 +1,113 @@
+#pragma once
+// What every editor dialog needs to behave like the forms it replaces, written once:
+//
+// - The forms ran a control's change handler whenever code set its value; Qt signals fire only
+//   on real changes, and a freshly filled QComboBox selects item 0 by itself. So code sets
+//   controls here with their signals blocked and then calls the named handler itself, and user
+//   input is taken from signals that code never fires (activated, clicked, textEdited).
+// - Key filters live in validators, so paste, drag-and-drop and input methods obey them too.
+// - Enter never presses a default button: every button has autoDefault off; where a box moves
+//   on with Enter, it moves on like Tab.
+// - Leave-checks run on a real move of the focus inside the dialog only: never when the window
+//   loses the activation or a popup opens, never when the focus goes to Cancel, and never while
+//   the dialog closes.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QLineEdit;
+class QWidget;
+
+namespace rp::kit {
+
+// The form's Visible: the control's own flag, true also for controls of a dialog not shown yet.
+bool IsShown(const QWidget* w);
+
+// ---- Lists ------------------------------------------------------------------------------------
+
+QStringList ToQStringList(const std::vector<std::string>& items);
+std::vector<std::string> ComboItems(const QComboBox* c);
+
+// Replaces the items without a signal; afterwards nothing is selected (index -1).
+void FillCombo(QComboBox* c, const QStringList& items);
+void FillCombo(QComboBox* c, const std::vector<std::string>& items);
+
+// Selects by position without a signal; a position outside the list selects nothing (-1).
+void SetComboIndex(QComboBox* c, int index);
+// Selects by position without a signal; outside the list item 0 (an empty list: nothing).
+void SetComboListIndex(QComboBox* c, int index);
+// The text of the item at index, item 0 outside the list, "" for an empty list.
+QString GetComboListText(const QComboBox* c, int index);
+// The text of the item at index, else that of the item at fallback ("" when neither exists).
+QString GetComboItemText(int index, const QComboBox* c, int fallback);
+// The first item equal to text (exact), else item 0's text, "" for an empty list.
+QString GetComboMatchText(const QComboBox* c, const QString& text);
+// Selects the item GetComboMatchText names, without a signal; an empty list: nothing selected.
+void SetComboText(QComboBox* c, const QString& text);
+// The selected index, or fallback when nothing is selected.
+int ComboIndex(const QComboBox* c, int fallback = 0);
+
+// ---- Values set by code (signals blocked; call the named handler yourself) --------------------
+
+void SetChecked(QAbstractButton* b, bool on);
+// A stored check value: anything above 0 ticks the box.
+void SetCheckValue(QCheckBox* b, int value);
+int CheckValue(const QCheckBox* b);
+// The whole text, never cut by a typing limit, cursor at the start. Filtered boxes must be set
+// through this (or setText with signals on): the filter needs to know the text before an edit.
+void SetText(QLineEdit* e, const QString& text);
+
+// ---- Key filters ------------------------------------------------------------------------------
+
+enum class Keys {
+    Digits,          // 0-9
+    DigitsDot,       // 0-9 and "."
+    Hex,             // 0-9, A-F (typed a-f become upper case)
+    DTMF,            // 0-9, A-D, "*" and "#" (typed a-d become upper case)
+    PrintableAscii,  // 32 to 126
+};
+
+struct KeyFilter {
+    std::function<bool(QChar)> Allowed;  // the characters the box takes
+    int MaxTyped = -1;                   // the longest text the user can make (-1: no limit)
+    bool Upper = false;                  // letters typed in lower case are taken in upper case
+};
+KeyFilter MakeKeyFilter(Keys keys, int maxTyped = -1);
+
+// Installs the filter as a validator on the box and shuts its context menu. A change may not add
+// a character the filter refuses nor make the text longer than MaxTyped; a stored text that is
+// already longer or holds other characters can still be shortened and edited.
+void SetKeyFilter(QLineEdit* e, const KeyFilter& filter);
+void SetKeyFilter(QLineEdit* e, Keys keys, int maxTyped = -1);
+// Drops Ctrl+C, Ctrl+V and Ctrl+X (and their other key sequences) in the box.
+void BlockClipboardKeys(QWidget* w);
+void NoContextMenu(QWidget* w);
+
+// ---- Focus and keys ---------------------------------------------------------------------------
+
+// Every push button below root: autoDefault and default off, so Enter presses none of them.
+// Call after the dialog's buttons exist.
+void NoDefaultButtons(QWidget* root);
+// Enter (Return or keypad Enter) in w moves the focus on as Tab does, and goes no further.
+void EnterMovesFocus(QWidget* w);
+// Enter in w runs handler instead, and goes no further.
+void OnEnter(QWidget* w, std::function<void()> handler);
+// The whole text is selected when the box gets the focus, also by a mouse click.
+void SelectAllOnFocus(QLineEdit* e);
+// Marks a control (Cancel, a close button) that the focus may move to without a leave-check.
+void SkipLeaveCheck(QWidget* w);
+// check runs after the focus has left w for another control of the same window. It does not run
+// when the window loses the activation, a popup or a message box opens, the focus goes to a
+// control marked by SkipLeaveCheck, or the window is closing or gone.
+void OnLeave(QWidget* w, std::function<void()> check);
+// Moves the focus to w once the current event is done (a focus move inside a key handler would
+// happen before the key's character is in the box).
+void QueueFocus(QWidget* w);
+
+}  // namespace rp::kit
