@@ -35,7 +35,11 @@ std::string ChannelSignalText(const AppState& st, const ChannelData& ch) {
 }
 
 ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& t, const ChannelData& ch) {
-    auto item = [](const std::vector<std::string>& list, int index) { return GetComboListText(list, index); };
+    // A stored index with no item in its list prints an empty cell.
+    auto item = [](const std::vector<std::string>& list, int index) {
+        return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(index)]
+                                                                    : std::string();
+    };
     auto word = [&](int v) { return PrtOnOffText(st, v); };
     ChannelBlock b;
     b.Heading = GetLangStr(st, 1751) + " " + GetChannelName(ch.ChannelNo);
