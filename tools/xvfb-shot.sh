@@ -9,10 +9,15 @@ status=0
 # The program keeps its settings beside itself; each run starts from what was there before, and
 # nothing of these runs stays behind.
 setup="$(dirname "$prog")/language/mysetup.ini"
-saved=""
+batch="$(dirname "$prog")/BatchFun.ini"
+saved=""; savedBatch=""
 if [ -e "$setup" ]; then saved=$(mktemp); cp -p "$setup" "$saved"; fi
-restore_setup() { if [ -n "$saved" ]; then cp -p "$saved" "$setup"; else rm -f "$setup"; fi; }
-trap 'restore_setup; [ -z "$saved" ] || rm -f "$saved"' EXIT
+if [ -e "$batch" ]; then savedBatch=$(mktemp); cp -p "$batch" "$savedBatch"; fi
+restore_setup() {
+  if [ -n "$saved" ]; then cp -p "$saved" "$setup"; else rm -f "$setup"; fi
+  if [ -n "$savedBatch" ]; then cp -p "$savedBatch" "$batch"; else rm -f "$batch"; fi
+}
+trap 'restore_setup; [ -z "$saved" ] || rm -f "$saved"; [ -z "$savedBatch" ] || rm -f "$savedBatch"' EXIT
 for lang in en_US.UTF-8 zh_CN.UTF-8; do
   shot="$out/radioprog-${lang%%.*}"
   # The locale only has to be named: the program reads the name, the C library need not know it.

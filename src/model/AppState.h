@@ -123,6 +123,9 @@ struct AppState {
     int CurChannelNo = 0;
     std::string TypedPassWord;  // the password the user last confirmed; never stored
     int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place
+    // The batch editor's function switches (21 bytes, above 0 = on) and the file that keeps them.
+    std::array<std::uint8_t, 21> BatchFunFlags{};
+    std::string BatchFunIniPath;  // empty: BatchFun.ini in ProgramDir
     // mysetup.ini, section "language".
     std::string SetupIniPath;
     bool IsFirstRun = false;

@@ -14,10 +14,11 @@ QString LanguageDir(const QString& programDir) { return QDir(programDir).filePat
 
 QString InitDir(const QString& programDir) { return QDir(programDir).filePath("Init"); }
 
-QString SetupIniPath(const QString& programDir, const QString& configDir) {
-    const QString langDir = LanguageDir(programDir);
-    const QString beside = QDir(langDir).filePath("mysetup.ini");
-    const QFileInfo dirInfo(langDir);
+// The file in folder when it can be written there, else the user's own copy in configDir,
+// seeded from the one in folder.
+static QString WritableSettingsFile(const QString& folder, const QString& name, const QString& configDir) {
+    const QString beside = QDir(folder).filePath(name);
+    const QFileInfo dirInfo(folder);
     const QFileInfo fileInfo(beside);
     // A settings file that is there but read-only counts as not writable too: the user's copy
     // then takes the changes.
@@ -27,10 +28,18 @@ QString SetupIniPath(const QString& programDir, const QString& configDir) {
                             ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                             : configDir;
     QDir().mkpath(dir);
-    const QString own = QDir(dir).filePath("mysetup.ini");
+    const QString own = QDir(dir).filePath(name);
     if (!QFileInfo::exists(own) && fileInfo.exists() && QFile::copy(beside, own))
         QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     return own;
+}
+
+QString SetupIniPath(const QString& programDir, const QString& configDir) {
+    return WritableSettingsFile(LanguageDir(programDir), "mysetup.ini", configDir);
+}
+
+QString BatchFunIniPath(const QString& programDir, const QString& configDir) {
+    return WritableSettingsFile(programDir, "BatchFun.ini", configDir);
 }
 
 }  // namespace rp

@@ -15,4 +15,8 @@ QString InitDir(const QString& programDir);
 // program seeds it the first time.
 QString SetupIniPath(const QString& programDir, const QString& configDir = QString());
 
+// The batch editor's BatchFun.ini: beside the program, or in configDir (as above) when the
+// program's folder cannot be written.
+QString BatchFunIniPath(const QString& programDir, const QString& configDir = QString());
+
 }  // namespace rp

@@ -6,10 +6,10 @@
 #include <QSerialPortInfo>
 #include <clocale>
 
-#include "channels/BatchFun.h"
 #include "comm/ModComm.h"
 #include "model/BandText.h"
 #include "model/LangText.h"
+#include "model/ModBatch.h"
 #include "model/ModelTable.h"
 #include "model/NewData.h"
 #include "model/SetupIni.h"
@@ -94,6 +94,8 @@ void Main(AppState& state, const StartupEnvironment& env) {
     InitFunLangText(state);
     InitPrintText(state);
     CheckTestDataMarker(state);
+    state.BatchFunIniPath =
+        (env.BatchFunIniPath.isEmpty() ? BatchFunIniPath(env.ProgramDir) : env.BatchFunIniPath).toStdString();
     LoadBatchFun(state);
 }
 

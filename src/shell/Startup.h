@@ -15,6 +15,7 @@ struct StartupEnvironment {
     QString ProgramDir;                 // language/ and Init/ are beside it
     QString LocaleName;                 // the system locale, such as "zh_CN" or "en_US"
     QString SetupIniPath;               // empty: language/mysetup.ini or the user's copy
+    QString BatchFunIniPath;            // empty: BatchFun.ini beside the program or the user's copy
     std::vector<std::string> Ports;     // the system's serial ports, by device path
     std::function<bool(const std::string&)> DeviceExists;  // a typed-in device path is there
 };

@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "channels/FrmBank.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -52,7 +53,10 @@ void frmMain::mnuEditCH_Click() {
 }
 void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
 void frmMain::MnuViewBankChannel_Click() {
-    ShowEditorDialog(State(), EditorKind::Bank, this);
+    {
+        FrmBank dlg(State(), this);
+        dlg.exec();
+    }
     ReShowListByData();
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }

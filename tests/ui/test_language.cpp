@@ -169,6 +169,13 @@ TEST(MsgBoxService, ScriptAnswersAndRecords) {
     }
 }
 
+TEST(AppPathsTest, BatchSwitchesBesideTheProgramOrInTheUserFolder) {
+    QTemporaryDir prog, config;
+    EXPECT_EQ(BatchFunIniPath(prog.path(), config.path()), QDir(prog.path()).filePath("BatchFun.ini"));
+    // A program folder that is not there to write into: the user's folder keeps the switches.
+    EXPECT_EQ(BatchFunIniPath(prog.filePath("gone"), config.path()), QDir(config.path()).filePath("BatchFun.ini"));
+}
+
 TEST(AppPathsTest, SettingsBesideTheProgramOrInTheUserFolder) {
     QTemporaryDir prog, config;
     EXPECT_EQ(InitDir(prog.path()), QDir(prog.path()).filePath("Init"));

@@ -135,6 +135,27 @@ TEST_F(StartupDir, MissingSettingsFileIsCreated) {
     EXPECT_EQ(f.Get("language", "StopBit"), "1");
 }
 
+TEST_F(StartupDir, BatchSwitchesBesideTheProgramWithTheCompanderClearedAtEveryStart) {
+    const std::string path = dir_.filePath("BatchFun.ini").toStdString();
+    {
+        AppState state;
+        Main(state, env_);
+        EXPECT_EQ(state.BatchFunIniPath, path);
+        EXPECT_EQ(state.BatchFunFlags[0], 1);
+        EXPECT_EQ(state.BatchFunFlags[15], 0);
+        EXPECT_EQ(fs::file_size(path), 21u);
+    }
+    std::string bytes(21, '\0');
+    bytes[4] = 1;
+    bytes[15] = 1;
+    std::ofstream(path, std::ios::binary) << bytes;
+    AppState state;
+    Main(state, env_);
+    EXPECT_EQ(state.BatchFunFlags[0], 0);
+    EXPECT_EQ(state.BatchFunFlags[4], 1);
+    EXPECT_EQ(state.BatchFunFlags[15], 0);
+}
+
 TEST_F(StartupDir, FactoryMarkerBesideTheProgram) {
     std::ofstream(dir_.filePath("TestData.ini").toStdString()) << "";
     AppState state;

@@ -1,0 +1,132 @@
+#include "channels/FrmBank.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/Banks.h"
+#include "shell/DialogKit.h"
+#include "shell/ShellText.h"
+
+namespace rp {
+
+FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
+    setObjectName("FrmBank");
+    // The form and its labels keep their own fixed captions in every language.
+    setWindowTitle("Bank Channel");
+    const char* captions[3] = {"BanK:", "Channel In Bank:", "Other Channel:"};
+    for (int i = 0; i < 3; ++i) {
+        Label1[i] = new QLabel(captions[i], this);
+        Label1[i]->setObjectName(QString("Label1_%1").arg(i));
+    }
+    auto makeList = [this](const char* name) {
+        auto* l = new QListWidget(this);
+        l->setObjectName(name);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setSortingEnabled(false);
+        return l;
+    };
+    List1 = makeList("List1");
+    List2 = makeList("List2");
+    List3 = makeList("List3");
+    auto makeButton = [this](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        return b;
+    };
+    CommandL = makeButton("<<", "CommandL");
+    CommandR = makeButton(">>", "CommandR");
+    CommandOK = makeButton(QString(), "CommandOK");
+    CommandCancel = makeButton(QString(), "CommandCancel");
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label1[0], 0, 0);
+    grid->addWidget(Label1[1], 0, 1);
+    grid->addWidget(Label1[2], 0, 3);
+    grid->addWidget(List1, 1, 0);
+    grid->addWidget(List2, 1, 1);
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(CommandL);
+    moves->addWidget(CommandR);
+    moves->addStretch();
+    grid->addLayout(moves, 1, 2);
+    grid->addWidget(List3, 1, 3);
+    List1->setFixedWidth(110);
+    List2->setMinimumSize(140, 300);
+    List3->setMinimumSize(140, 300);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    kit::NoDefaultButtons(this);
+
+    // Only the user's choice of a bank shows it; code never selects one.
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int) { List1_Click(); });
+    connect(CommandL, &QPushButton::clicked, this, &FrmBank::CommandL_Click);
+    connect(CommandR, &QPushButton::clicked, this, &FrmBank::CommandR_Click);
+    connect(CommandOK, &QPushButton::clicked, this, &FrmBank::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FrmBank::CommandCancel_Click);
+
+    InitBankList();
+    CopyBankToEdit(s_);
+}
+
+void FrmBank::InitBankList() {
+    const QSignalBlocker block(List1);
+    List1->clear();
+    List1->addItems(kit::ToQStringList(BankListTexts()));
+    List1->setCurrentRow(-1);
+    CommandOK->setText(LangQ(s_, 101));
+    CommandCancel->setText(LangQ(s_, 102));
+}
+
+void FrmBank::ShowView() {
+    List2->clear();
+    List2->addItems(kit::ToQStringList(view_.InBank));
+    List3->clear();
+    List3->addItems(kit::ToQStringList(view_.Other));
+    List2->setCurrentRow(-1);
+    List3->setCurrentRow(-1);
+}
+
+void FrmBank::List1_Click() {
+    view_ = ShowBank(s_, List1->currentRow() + 1);
+    ShowView();
+}
+
+// The moves change the lists item by item, as the user sees them: a channel filling a hole is
+// listed last until the bank is shown again.
+void FrmBank::CommandL_Click() {
+    const QListWidgetItem* item = List3->currentItem();
+    if (item == nullptr || !item->isSelected()) return;
+    const int row = List3->row(item);
+    if (!AddToShownBank(s_, view_, row)) return;
+    List2->addItem(item->text());
+    delete List3->takeItem(row);
+}
+
+void FrmBank::CommandR_Click() {
+    const QListWidgetItem* item = List2->currentItem();
+    if (item == nullptr || !item->isSelected()) return;
+    const int row = List2->row(item);
+    if (!RemoveFromShownBank(s_, view_, row)) return;
+    List3->addItem(item->text());
+    delete List2->takeItem(row);
+}
+
+void FrmBank::CommandOK_Click() {
+    CopyEditToBank(s_);
+    accept();
+}
+
+void FrmBank::CommandCancel_Click() { reject(); }
+
+}  // namespace rp
