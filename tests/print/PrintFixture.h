@@ -41,24 +41,6 @@ inline void UseLanguage(AppState& st, int index) {
     InitPrintText(st);
 }
 
-// Stand-in captions and lists, named after their controls, for the tests of the layout.
-inline ChannelBlockTexts StandInTexts(const AppState&) {
-    ChannelBlockTexts t;
-    t.Label1_2 = "L1_2"; t.Label2_4 = "L2_4"; t.Label2_5 = "L2_5"; t.Label2_6 = "L2_6";
-    t.Label2_7 = "L2_7"; t.Label2_8 = "L2_8"; t.Label2_9 = "L2_9"; t.Label2_10 = "L2_10";
-    t.Label2_13 = "L2_13"; t.Check1 = "C1"; t.Check4_0 = "C4_0"; t.Check4_1 = "C4_1";
-    t.Check5 = "C5"; t.Check6 = "C6";
-    t.Combo2 = {"Off", "-", "+"};
-    t.Combo1_0 = {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
-    t.Combo1_1 = {"25KHz", "12.5KHz"};
-    t.Combo1_2 = {"High", "Low"};
-    t.Combo1_6 = {"Off", "On"};
-    t.Combo1_7 = t.Combo1_8 = {"Off", "Begin", "End", "Both"};
-    t.Combo1_11 = {"S0", "S1", "S2", "S3", "S4"};
-    t.Combo1_13 = {"Off", "Repeater", "Busy"};
-    return t;
-}
-
 inline ChannelData Channel(int number) {
     ChannelData c;
     c.ChannelNo = static_cast<std::int16_t>(number);
@@ -74,9 +56,8 @@ inline void FillChannels(AppState& st, int count) {
     st.CurRadioData.ChannelCount = static_cast<std::int16_t>(count);
 }
 
-inline PrintSources StandInSources() {
+inline PrintSources TestSources() {
     PrintSources src;
-    src.ChannelTexts = StandInTexts;
     src.DateTimeText = "2026-12-10    15:00:00";
     return src;
 }

@@ -37,7 +37,7 @@ protected:
     void SetUp() override { UseLanguage(st, kLanguageEnglish); }
     std::vector<PrintedPage> Run(const PrintMetrics& m, std::initializer_list<int> items) {
         PrintSurface s(m);
-        EXPECT_TRUE(PrintAllItems(st, s, Ticks(items), StandInSources()));
+        EXPECT_TRUE(PrintAllItems(st, s, Ticks(items), TestSources()));
         return s.Pages();
     }
     AppState st;
@@ -54,7 +54,7 @@ TEST_P(ChannelPages, FiveBlocksToAnA4Page) {
     FillChannels(st, GetParam().Channels);
     const auto m = A4Like();
     PrintSurface s(m);
-    ASSERT_TRUE(PrintAllItems(st, s, Ticks({0}), StandInSources()));
+    ASSERT_TRUE(PrintAllItems(st, s, Ticks({0}), TestSources()));
     ASSERT_EQ(s.Pages().size(), GetParam().Pages);
     for (std::size_t i = 0; i < s.Pages().size(); ++i)
         EXPECT_EQ(Footers(s)[i], "- " + std::to_string(i + 1) + " -");
@@ -98,8 +98,8 @@ TEST_F(PrintJobTest, ChannelsPrintInAscendingNumberWithTheirOwnLabels) {
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> headings;
     for (const auto& it : pages[0].Items)
-        if (it.Text.rfind("Channel ", 0) == 0 && it.Text != "Channel Information") headings.push_back(it.Text);
-    EXPECT_EQ(headings, (std::vector<std::string>{"Channel 0", "Channel PL1", "Channel VFO2"}));
+        if (it.X == 50.0f) headings.push_back(it.Text);  // headings stand at 5 %
+    EXPECT_EQ(headings, (std::vector<std::string>{"Channel Information", "Channel 0", "Channel PL1", "Channel VFO2"}));
 }
 
 TEST_F(PrintJobTest, ItemsOneAndTwoAloneAreNoSelectionAndPrintNothing) {
@@ -134,7 +134,7 @@ TEST_F(PrintJobTest, NothingPassesTheRightEdgeOrTheFooterBand) {
             const FixedMetrics m = std::string(name) == "A4" ? A4Like()
                                  : std::string(name) == "Letter" ? LetterLike() : FixedMetrics(600, 700);
             PrintSurface s(m);
-            ASSERT_TRUE(PrintAllItems(st, s, Ticks({0, 7}), StandInSources()));
+            ASSERT_TRUE(PrintAllItems(st, s, Ticks({0, 7}), TestSources()));
             for (const auto& p : s.Pages()) {
                 for (std::size_t i = 0; i < p.Items.size(); ++i) {
                     const auto& it = p.Items[i];
@@ -205,7 +205,7 @@ TEST_F(PrintJobTest, ATitleWiderThanThePageShrinksToFit) {
 }
 
 TEST_F(PrintJobTest, ASectionThatFailsFailsTheJob) {
-    PrintSources src = StandInSources();
+    PrintSources src = TestSources();
     src.Alert = [](PrintJob&) { throw std::runtime_error("printer gone"); };
     PrintSurface s(A4Like());
     EXPECT_FALSE(PrintAllItems(st, s, Ticks({9}), src));

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "PrintFixture.h"
+#include "model/ChannelEditMap.h"
 
 namespace rp::print {
 namespace {
@@ -30,7 +31,7 @@ TEST_P(ChannelBlockText, PrintsTheShownText) {
     ChannelData ch = Channel(12);
     c.Set(ch);
     const ChannelData copy = ch;
-    const ChannelBlock b = MakeChannelBlock(st, StandInTexts(st), ch);
+    const ChannelBlock b = MakeChannelBlock(st, ChannelDialogTexts(st), ch);
     EXPECT_TRUE(ch == copy);
     ASSERT_EQ(b.Lines.size(), 10u);
     if (c.Line == 0) {
@@ -83,15 +84,19 @@ const BlockCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Values, ChannelBlockText, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(ChannelBlockLayout, LineTenHasTwoCellsAndCaptionsComeFromTheTexts) {
+TEST(ChannelBlockLayout, CaptionsAreTheChannelDialogsAndLineTenHasTwoCells) {
     AppState st;
     UseLanguage(st, kLanguageEnglish);
-    const ChannelBlock b = MakeChannelBlock(st, StandInTexts(st), Channel(3));
-    EXPECT_EQ(b.Lines[9], (std::vector<std::string>{"C6", "OFF"}));
-    EXPECT_EQ(b.Lines[3][0], "L2_5");
-    EXPECT_EQ(b.Lines[3][2], "L2_10");
-    EXPECT_EQ(b.Lines[6][0], "L2_13");
-    EXPECT_EQ(b.Lines[0][0], "RX Frequency (MHz)");
+    const ChannelEditCaptions dialog = BuildChannelEditCaptions(st);
+    const ChannelBlock b = MakeChannelBlock(st, ChannelDialogTexts(st), Channel(3));
+    EXPECT_EQ(b.Lines[9], (std::vector<std::string>{dialog.Check6, "OFF"}));
+    EXPECT_EQ(b.Lines[1][0], dialog.Label1[2]);
+    EXPECT_EQ(b.Lines[3][0], dialog.Label2[5]);
+    EXPECT_EQ(b.Lines[3][2], dialog.Label2[10]);
+    EXPECT_EQ(b.Lines[6][0], dialog.Label2[13]);
+    EXPECT_EQ(b.Lines[6][2], dialog.Label2[6]);
+    EXPECT_EQ(b.Lines[7][2], dialog.Check5);
+    EXPECT_EQ(b.Lines[0][0], GetLangStr(st, 1101));
 }
 
 }  // namespace

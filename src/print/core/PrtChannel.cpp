@@ -3,12 +3,43 @@
 #include <algorithm>
 #include <numeric>
 
+#include "model/ChannelEditMap.h"
 #include "model/LangText.h"
 #include "model/ToneLists.h"
 #include "model/ValueText.h"
 #include "print/core/PrintText.h"
 
 namespace rp::print {
+
+ChannelBlockTexts ChannelDialogTexts(const AppState& st) {
+    const ChannelEditCaptions c = BuildChannelEditCaptions(st);
+    const ChannelEditLists l = BuildChannelEditLists(st);
+    ChannelBlockTexts t;
+    t.Label1_2 = c.Label1[2];
+    t.Label2_4 = c.Label2[4];
+    t.Label2_5 = c.Label2[5];
+    t.Label2_6 = c.Label2[6];
+    t.Label2_7 = c.Label2[7];
+    t.Label2_8 = c.Label2[8];
+    t.Label2_9 = c.Label2[9];
+    t.Label2_10 = c.Label2[10];
+    t.Label2_13 = c.Label2[13];
+    t.Check1 = c.Check1;
+    t.Check4_0 = c.Check4_0;
+    t.Check4_1 = c.Check4_1;
+    t.Check5 = c.Check5;
+    t.Check6 = c.Check6;
+    t.Combo2 = l.Shift;
+    t.Combo1_0 = l.Step;
+    t.Combo1_1 = l.Bandwidth;
+    t.Combo1_2 = l.Power;
+    t.Combo1_6 = l.Scrambler;
+    t.Combo1_7 = l.PttId;
+    t.Combo1_8 = l.PttId;
+    t.Combo1_11 = l.SquelchModes;
+    t.Combo1_13 = l.BusyLock;
+    return t;
+}
 
 std::string ChannelToneText(const AppState& st, int type, int ctcss, int dcs, int invert) {
     switch (type) {
@@ -93,7 +124,7 @@ void Prt_UHFChannel(PrintJob& job, const std::function<ChannelBlockTexts(const A
         return st.ChannelTable[static_cast<std::size_t>(a)].ChannelNo <
                st.ChannelTable[static_cast<std::size_t>(b)].ChannelNo;
     });
-    const ChannelBlockTexts texts = textsOf ? textsOf(st) : ChannelBlockTexts{};
+    const ChannelBlockTexts texts = textsOf ? textsOf(st) : ChannelDialogTexts(st);
     std::size_t next = 0;
     while (next < slots.size()) {
         PrintHead(job);

@@ -38,6 +38,9 @@ struct ChannelBlockTexts {
     std::vector<std::string> Combo1_13;  // busy-channel lockout
 };
 
+// The channel dialog's own captions and lists in the current language.
+ChannelBlockTexts ChannelDialogTexts(const AppState& st);
+
 // One channel's block: its heading and its lines of up to four cells (caption, value, caption,
 // value at 10, 30, 55 and 75 % of the width).
 struct ChannelBlock {
@@ -51,7 +54,8 @@ std::string ChannelSignalText(const AppState& st, const ChannelData& ch);
 ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& texts, const ChannelData& ch);
 
 void PrintChannelBlock(PrintJob& job, const ChannelBlock& block);
-// The whole section; texts are asked for only when there is a channel to print.
+// The whole section; texts are asked for only when there is a channel to print (the channel
+// dialog's when textsOf is empty).
 void Prt_UHFChannel(PrintJob& job, const std::function<ChannelBlockTexts(const AppState&)>& texts);
 
 }  // namespace rp::print
