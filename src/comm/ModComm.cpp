@@ -573,6 +573,10 @@ void ModComm::FinishComm(bool success) {
         GetCommData(st_);
         st_.IsNewData = -1;
         st_.DataFileName = "new.dat";
+        // The radio's band and the model travel into the record before it becomes the saved
+        // state; otherwise the save question would see the read itself as a change.
+        st_.CurRadioData.BandIndex = static_cast<std::int16_t>(st_.CurBandIndex);
+        st_.CurRadioData.ModelCode = TrimNull(st_.CurModelCode);
         st_.FileRadioData = st_.CurRadioData;
         st_.FileChannelTable = st_.ChannelTable;
         user_.DataReplaced();

@@ -5,6 +5,7 @@
 
 #include "model/AppState.h"
 #include "model/ValueText.h"
+#include "model/Values.h"
 
 namespace rp {
 
@@ -14,13 +15,18 @@ static FreqCheckResult CheckAgainst(const double low[2], const double high[2], s
     FreqCheckResult r;
     auto units = FreqTextToUnits(text);
     std::int64_t v = 0;
-    if (!units) {
+    if (units) {
+        v = *units;
+    } else if (const auto number = ParseDecimalText(TrimNull(text))) {
+        // A number too long to hold lies beyond every band limit on its side of zero.
+        constexpr std::int64_t kBeyondEveryLimit = std::int64_t{1} << 60;
+        v = number->Negative ? -kBeyondEveryLimit : kBeyondEveryLimit;
+    } else {
         v = LimitUnits(low[0]);
-        r.Changed = r.OutOfBand = true;
+        r.Changed = r.OutOfBand = r.NotANumber = true;
         r.Text = FreqUnitsToText(v);
         return r;
     }
-    v = *units;
     for (int i = 0; i < 2; ++i) {
         const std::int64_t lo = LimitUnits(low[i]), hi = LimitUnits(high[i]);
         if (v >= lo && v <= hi) {

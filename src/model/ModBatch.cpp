@@ -138,6 +138,31 @@ std::string NormaliseStartFreq(const AppState& st, std::string_view mhzText, boo
     return FreqUnitsToText(StepDataFre(st, units, true), 1);
 }
 
+static std::string CutTo(std::string s, std::size_t n) {
+    if (s.size() > n) s.resize(n);
+    return s;
+}
+
+std::string NormaliseBatchField(const AppState& st, int index, std::string_view text, std::string_view related) {
+    switch (index) {
+        case 0: return NormaliseStartFreq(st, text, true);
+        case 3: return NormaliseStartFreq(st, text, false);
+        case 1:
+        case 4: return StepData(text);
+        case 2: return StepDataFree(text);
+        case 5:
+        case 6:
+        case 8: return DefaultData(text, "0");
+        case 9:
+        case 11: return CutTo(DefaultData(text, "0"), related.size());
+        case 10: {
+            std::string t = DefaultData(text, "000");
+            return t.size() < 3 ? std::string("000") : t;
+        }
+        default: return std::string(text);
+    }
+}
+
 // ---- Tone and entry lists ----
 
 std::vector<std::string> BatchToneList(std::string_view noneText, std::string_view customText) {
@@ -241,25 +266,23 @@ static bool On(const AppState& st, int k) { return st.BatchFunFlags[k] > 0; }
 
 void NormaliseBatchSettings(const AppState& st, BatchSettings& s) {
     if (On(st, kBatchRxFreq)) {
-        s.RxStart = NormaliseStartFreq(st, s.RxStart, true);
-        s.RxStep = StepData(ClampStepText(s.RxStep));
+        s.RxStart = NormaliseBatchField(st, 0, s.RxStart);
+        s.RxStep = NormaliseBatchField(st, 1, ClampStepText(s.RxStep));
     }
     if (On(st, kBatchTxFreq)) {
         if (s.TxRule == 1) {
-            s.TxOffset = StepDataFree(s.TxOffset);
+            s.TxOffset = NormaliseBatchField(st, 2, s.TxOffset);
         } else if (s.TxRule == 2) {
-            s.TxStart = NormaliseStartFreq(st, s.TxStart, false);
-            s.TxStep = StepData(ClampStepText(s.TxStep));
+            s.TxStart = NormaliseBatchField(st, 3, s.TxStart);
+            s.TxStep = NormaliseBatchField(st, 4, ClampStepText(s.TxStep));
         }
     }
-    if (On(st, kBatchDecTone)) s.DecTone.Interval = DefaultData(s.DecTone.Interval, "0");
-    if (On(st, kBatchEncTone)) s.EncTone.Interval = DefaultData(s.EncTone.Interval, "0");
+    if (On(st, kBatchDecTone)) s.DecTone.Interval = NormaliseBatchField(st, 5, s.DecTone.Interval);
+    if (On(st, kBatchEncTone)) s.EncTone.Interval = NormaliseBatchField(st, 6, s.EncTone.Interval);
     if (On(st, kBatchName) && s.NumericName) {
-        s.StartId = DefaultData(s.StartId, "0");
         // The box takes no more than this; a longer text would leave no room in the name.
-        if (s.StartId.size() > static_cast<std::size_t>(kBatchIdLimit)) s.StartId.resize(kBatchIdLimit);
-        s.IdStep = DefaultData(s.IdStep, "0");
-        if (s.IdStep.size() > s.StartId.size()) s.IdStep.resize(s.StartId.size());
+        s.StartId = CutTo(NormaliseBatchField(st, 8, s.StartId), kBatchIdLimit);
+        s.IdStep = NormaliseBatchField(st, 9, s.IdStep, s.StartId);
     }
 }
 

@@ -73,6 +73,10 @@ std::string ClampRangeText(std::string_view text);
 std::string ClampStepText(std::string_view text);
 // The RX (isRx) or TX start box on leaving: into a band and onto its raster, "#0.00000".
 std::string NormaliseStartFreq(const AppState& st, std::string_view mhzText, bool isRx);
+// What value box Text2(index) holds once the focus leaves it; `related` is the text of the box
+// whose length limits this one (Text2(8) for 9, Text2(10) for 11). Index 7 and indexes outside
+// 0..11 keep their text.
+std::string NormaliseBatchField(const AppState& st, int index, std::string_view text, std::string_view related = {});
 
 // ---- Tone and entry lists ----
 

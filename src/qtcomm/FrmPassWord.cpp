@@ -22,6 +22,8 @@ FrmPassWord::FrmPassWord(const AppState& st, std::string& typed, QWidget* parent
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setEchoMode(QLineEdit::Password);
+    // One "*" per character, whatever mask character the style would choose.
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Text1->setMaxLength(4);
     // The radio keeps the password as single-byte characters; a validator also covers paste.
     Text1->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]{0,4}"), Text1));

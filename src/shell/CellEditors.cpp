@@ -18,6 +18,7 @@
 #include "shell/MainGridText.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "channels/FrmCHEdit.h"
 
 namespace rp {
 
@@ -85,7 +86,7 @@ void frmMain::WireEditors() {
 
     ListBank->clear();
     for (int b = 1; b <= kBankCount; ++b) {
-        auto* it = new QListWidgetItem(QStringLiteral("Bank %1").arg(b), ListBank);
+        auto* it = new QListWidgetItem(BankItemText(b), ListBank);
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         it->setCheckState(Qt::Unchecked);
     }
@@ -217,8 +218,9 @@ void frmMain::MSFlexGrid1_DblClick(int index) {
         if (ShowChannelDialog) {
             ShowChannelDialog(*this);
         } else {
-            MsgBox(Lang(3006) + " " + QString::fromStdString(GetChannelName(row)), 64);
-            ReShowGrid(0, row, 0);
+            FrmCHEdit dlg(st_, this);
+            dlg.ReShowGrid = [this](int no) { ReShowGrid(0, no, 0); };
+            dlg.exec();
         }
         return;
     }
@@ -287,7 +289,7 @@ void frmMain::MSFlexGrid1_EnterCell(int index) {
     (index == 2 ? RadioEditRow : AMEditRow) = row;
     (index == 2 ? RadioEditCol : AMEditCol) = col;
     PlaceEditor(editor, index, row, col, false);
-    editor->setText(g->TextMatrix(row, col));
+    SetListEditorText(index, g->TextMatrix(row, col));
     editor->show();
     editor->raise();
     editor->selectAll();
@@ -367,7 +369,8 @@ void frmMain::SaveOldData() {
             // Only an empty cell deletes; PL1 .. VFO2 and empty rows stay as they are.
             if (IsChannelNoUsed(st_, no) && no <= kMemoryChannels) DeleteChannel(st_, no, message);
         } else if (!IsNumericText(text)) {
-            ShowMessage(st_.LangText(2001), 48);
+            // Refused: nothing was set, so the message must not claim a nearest value.
+            ShowMessage(st_.LangText(2010), 48);
         } else if (IsChannelNoUsed(st_, no)) {
             if (SetChannelDataByGrid(st_, no, text, 1, 0).OutOfBand) ShowMessage(st_.LangText(2001), 48);
         } else {
@@ -411,8 +414,20 @@ void frmMain::UpdateListPointerLabel(int grid) {
     for (int r = 1; r <= n; ++r) g->SetTextMatrix(r, 0, QString::fromStdString(ListRowLabel(r - 1, n, cur)));
 }
 
+void frmMain::SetListEditorText(int grid, const QString& text) {
+    QLineEdit* editor = grid == 2 ? Text2 : Text3;
+    editor->setText(text);
+    listEditorShown_[grid] = text;
+}
+
 void frmMain::SaveOldGridData(int index) {
     auto& data = st_.CurRadioData;
+    if (index == 2 || index == 3) {
+        QLineEdit* editor = index == 2 ? Text2 : Text3;
+        if (editor->isHidden() || editor->text() == listEditorShown_[index]) return;
+        // Taken once: committing the same open editor again writes nothing more.
+        listEditorShown_[index] = editor->text();
+    }
     if (index == 2) {
         if (RadioEditRow < 1 || RadioEditCol < 1 || Text2->isHidden()) return;
         const int i = RadioEditRow - 1;

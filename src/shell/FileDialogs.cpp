@@ -33,6 +33,8 @@ std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& req
 }
 
 void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request) {
+    // Qt's own dialog speaks the program's language; a system dialog would speak the system's.
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setWindowTitle(request.Caption);
     dlg.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

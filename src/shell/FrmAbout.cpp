@@ -22,7 +22,7 @@ FrmAbout::FrmAbout(const AppState& s, QWidget* parent) : QDialog(parent) {
     const QString version = QCoreApplication::applicationVersion().isEmpty()
                                 ? QStringLiteral("1.0")
                                 : QCoreApplication::applicationVersion();
-    lblVersion = new QLabel(QString("Version %1").arg(version), this);
+    lblVersion = new QLabel(LangQ(s, 2012) + " " + version, this);
     lblVersion->setObjectName("lblVersion");
     const std::string model = s.CurModelName.empty() ? s.CurModelCode : s.CurModelName;
     lblModel = new QLabel(QString::fromStdString(model) + "  " + QString::fromStdString(s.CurBandText), this);

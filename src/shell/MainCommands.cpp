@@ -30,7 +30,7 @@ std::string Bilingual(const AppState& s, const std::array<std::string, 3>& table
 
 std::string BadFileNameText(const AppState& s) {
     return Pick(s, "A data file name must not end in \"fre\": that name belongs to the channel file.",
-                "数据文件名不能以“fre”结尾：这是频道文件的名称。");
+                "数据文件名不能以“fre”结尾：这是信道文件的名称。");
 }
 
 std::string GetFileNameOfPath(const std::string& path) {

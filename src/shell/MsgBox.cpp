@@ -10,6 +10,7 @@ namespace {
 struct Service {
     QString Title;
     MsgBoxAnswerer Answerer;
+    std::map<int, QString> ButtonTexts;
 };
 
 Service& TheService() {
@@ -44,6 +45,10 @@ int ShowReal(const QString& text, int style, const QString& title) {
     QMessageBox::StandardButtons set;
     for (const Button& b : buttons) set |= b.Which;
     box.setStandardButtons(set);
+    for (const Button& b : buttons) {
+        const auto text = TheService().ButtonTexts.find(b.Answer);
+        if (text != TheService().ButtonTexts.end() && !text->second.isEmpty()) box.button(b.Which)->setText(text->second);
+    }
     box.setDefaultButton(buttons.front().Which);
     // Closing the box with Escape or the title bar counts as Cancel where there is one.
     const bool hasCancel = set.testFlag(QMessageBox::Cancel);
@@ -65,6 +70,7 @@ int MsgBox(const QString& text, int style, const QString& title) {
 
 void SetMsgBoxTitle(const QString& title) { TheService().Title = title; }
 QString MsgBoxTitle() { return TheService().Title; }
+void SetMsgBoxButtonTexts(std::map<int, QString> texts) { TheService().ButtonTexts = std::move(texts); }
 
 MsgBoxAnswerer SetMsgBoxAnswerer(MsgBoxAnswerer answerer) {
     MsgBoxAnswerer old = std::move(TheService().Answerer);

@@ -8,6 +8,7 @@
 // Tests install an answerer that records the message and returns a scripted answer.
 #include <QString>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QWidget;
@@ -24,6 +25,10 @@ int MsgBox(const QString& text, int style = 0, const QString& title = QString())
 // The program's title for messages without their own; start-up and a language switch set it.
 void SetMsgBoxTitle(const QString& title);
 QString MsgBoxTitle();
+
+// Captions of the standard buttons by answer (vbOK, vbCancel, ...), for a language Qt's own
+// translation does not cover; a button without one keeps Qt's caption.
+void SetMsgBoxButtonTexts(std::map<int, QString> texts);
 
 // Replaces the real message box; an empty function restores it. Returns the one it replaced.
 MsgBoxAnswerer SetMsgBoxAnswerer(MsgBoxAnswerer answerer);

@@ -1,5 +1,6 @@
 #pragma once
 // Numbered texts of the current language for the shell's small windows.
+#include <QRegularExpression>
 #include <QString>
 
 #include "model/AppState.h"
@@ -8,9 +9,18 @@ namespace rp {
 
 inline QString LangQ(const AppState& s, int id) { return QString::fromStdString(s.LangText(id)); }
 
+// A menu caption without its access key: "&Model" gives "Model", and the bracketed key of
+// the Chinese captions goes as a whole ("机型(&M)" gives "机型").
+inline QString WithoutAccessKey(QString text) {
+    static const QRegularExpression bracketed(QStringLiteral("\\s*[(（]&[^)）][)）]"));
+    text.remove(bracketed);
+    text.remove('&');
+    return text;
+}
+
 // A menu caption used as a window caption: without its access key and trailing dots.
 inline QString PlainCaption(QString text) {
-    text.remove('&');
+    text = WithoutAccessKey(text);
     while (text.endsWith('.')) text.chop(1);
     return text.trimmed();
 }

@@ -17,6 +17,7 @@
 #include "shell/AppPaths.h"
 #include "shell/Language.h"
 #include "shell/MsgBox.h"
+#include "shell/QtTranslations.h"
 
 namespace rp {
 
@@ -40,6 +41,7 @@ char UseDotDecimalSeparator() {
 void ApplyLanguage(AppState& state, int languageIndex) {
     SetLanguage(state, languageIndex);
     SetMsgBoxTitle(LangStr(state, 8900));
+    ApplyQtLanguage(state);
     if (state.HelpFileFlag)
         state.HelpFile = state.ProgramDir + "/" + GetLangStr(state, 8900) +
                          (state.LanguageIndex == kLanguageChinese ? "C.chm" : "E.chm");

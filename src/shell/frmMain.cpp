@@ -10,12 +10,14 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "model/FixedText.h"
@@ -24,6 +26,7 @@
 #include "shell/Language.h"
 #include "shell/MainCommandHost.h"
 #include "shell/MainGridText.h"
+#include "shell/ShellText.h"
 #include "model/ToneLists.h"
 #include "shell/WindowPlace.h"
 
@@ -39,7 +42,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Menu texts carry an accelerator and an ellipsis that a tree caption does not want.
 QString TreeCaption(QString s) {
-    s.remove('&');
+    s = WithoutAccessKey(s);
     if (s.endsWith("...")) s.chop(3);
     return s.trimmed();
 }
@@ -101,6 +104,8 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     LoadShowByModel();
     ShowListByData();
     ShowGridType(0);
+    // A grid starts on its first data cell, so Edit Channel has a cell to work on at once.
+    MSFlexGrid1[0]->SetCell(1, 1);
     // The close question and the exchange's user side are in place before the window shows.
     MainCommandHost::Of(*this);
     IsFormLoaded = true;
@@ -269,7 +274,14 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
 void frmMain::ApplyLanguageTexts() {
     SetFormLanguage(this, st_);
     setWindowTitle(Lang(8900));
+    if (ListBank) {
+        // A caption is no tick: the check handler must not see these changes.
+        const QSignalBlocker quiet(ListBank);
+        for (int b = 1; b <= ListBank->count(); ++b) ListBank->item(b - 1)->setText(BankItemText(b));
+    }
 }
+
+QString frmMain::BankItemText(int bank) const { return Lang(2011) + " " + QString::number(bank); }
 
 void frmMain::SizeControls(int x) {
     if (!imgSplitter) return;
@@ -349,6 +361,9 @@ void frmMain::Form_ReLoad() {
     CommitOpenEditors();
     ApplyLanguageTexts();
     LoadShowTree();
+    // The other language's captions may be wider.
+    if (placed_ && !imgSplitter->sizes().isEmpty() && imgSplitter->sizes().first() < TreeWidthNeeded())
+        SizeControls(TreeWidthNeeded());
     ShowListByData();
     if (sbModel) sbModel->setText(Q(st_.CurModelName.empty() ? st_.CurModelCode : st_.CurModelName));
 }
@@ -388,8 +403,21 @@ void frmMain::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!placed_) {
         placed_ = true;
-        SizeControls(TwipsToPixels(2800, logicalDpiX() > 0 ? logicalDpiX() : 96));
+        SizeControls(std::max(TwipsToPixels(2800, logicalDpiX() > 0 ? logicalDpiX() : 96), TreeWidthNeeded()));
     }
+}
+
+int frmMain::TreeWidthNeeded() const {
+    // The widest caption at its depth, with the frame around it: no node is cut off.
+    const QFontMetrics fm(tvTreeView->font());
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(tvTreeView); *it; ++it) {
+        int depth = 1;  // the root has its decoration too
+        for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) ++depth;
+        widest = std::max(widest, depth * tvTreeView->indentation() + fm.horizontalAdvance((*it)->text(0)));
+    }
+    // Room for the item's own margins and the frame.
+    return widest + 2 * tvTreeView->frameWidth() + 16;
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
@@ -624,15 +652,16 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         auto* g = MSFlexGrid1[3];
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.AMList.size())) return;
         g->SetTextMatrix(rRow, 1, Q(AMShowText(st_.CurRadioData.AMList[rRow - 1].View())));
-        if (!Text3->isHidden() && rRow == AMEditRow) Text3->setText(g->TextMatrix(rRow, 1));
+        if (!Text3->isHidden() && rRow == AMEditRow) SetListEditorText(3, g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex == 2) {
         auto* g = MSFlexGrid1[2];
         if (rRow < 1 || rRow > static_cast<int>(st_.CurRadioData.FMRadioList.size())) return;
-        g->SetTextMatrix(rRow, 1,
-                         Q(RadioShowText(st_.CurRadioData.FMRadioList[rRow - 1].Frequency.View())));
-        if (!Text2->isHidden() && rRow == RadioEditRow) Text2->setText(g->TextMatrix(rRow, 1));
+        const FMRadioEntry& e = st_.CurRadioData.FMRadioList[rRow - 1];
+        // An unused entry is no station, whatever frequency it still holds.
+        g->SetTextMatrix(rRow, 1, e.Valid == 1 ? Q(RadioShowText(e.Frequency.View())) : QString());
+        if (!Text2->isHidden() && rRow == RadioEditRow) SetListEditorText(2, g->TextMatrix(rRow, 1));
         return;
     }
     if (rIndex != 0) return;

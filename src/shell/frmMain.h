@@ -102,7 +102,7 @@ public:
     void MnuHelpContent_Click();
     void MnuHelpAbout_Click();
 
-    // Hook for the channel dialog until it exists: shows the channel CurChannelNo.
+    // When set, runs instead of the channel dialog for CurChannelNo (tests).
     std::function<void(frmMain&)> ShowChannelDialog;
 
     // Controls, named as the procedures name them.
@@ -173,7 +173,10 @@ private:
     void ListEditorEnter(int grid);
     void ShowMessage(const std::string& text, int style);
     void UpdateListPointerLabel(int grid);
+    void SetListEditorText(int grid, const QString& text);
     void ApplyLanguageTexts();
+    int TreeWidthNeeded() const;
+    QString BankItemText(int bank) const;
     void FillOptSigList();
     void LoadWindowPlace();
     void SaveWindowPlace();
@@ -187,6 +190,9 @@ private:
     QWidget* gridHost_ = nullptr;
     RowTextLists rowLists_;
     bool placed_ = false;
+    // What code last put into Text2 / Text3: an editor still holding it was not edited, and
+    // leaving it must write nothing (walking the list never creates a station).
+    QString listEditorShown_[4];
 };
 
 }  // namespace rp

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "channels/FrmBank.h"
+#include "channels/FrmCHBatch.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -75,7 +76,10 @@ void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert
 void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
-void frmMain::MnuCHBatch_Click() { ShowEditorDialog(State(), EditorKind::Batch, this); }
+void frmMain::MnuCHBatch_Click() {
+    FrmCHBatch dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 
 void frmMain::MnuSetCom_Click() {
     AppState& s = State();

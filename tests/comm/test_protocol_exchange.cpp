@@ -10,6 +10,7 @@
 #include "comm/OldImage.h"
 #include "comm/ProtocolFrames.h"
 #include "comm/SkipRanges.h"
+#include "model/DataChanged.h"
 #include "model/NewData.h"
 
 using namespace rp;
@@ -595,4 +596,22 @@ TEST(ProtocolExchange, SilentRadioEndsAnInformationReadWithoutAPrompt) {
     EXPECT_EQ(Count(x.radio.ReadAddresses, 0x0010), 4);
     EXPECT_EQ(x.user.InfoShown, 0);
     EXPECT_FALSE(x.port.IsOpen());
+}
+
+TEST(ProtocolExchange, ReadOfAnotherBandLeavesTheDataUnchanged) {
+    Exchange x;
+    LoadRadioFromData(x);
+    x.radio.Config.Band = 3;
+    NewData(x.st);
+    ASSERT_EQ(x.st.CurBandIndex, 0);
+    ASSERT_FALSE(IsDataChanged(x.st));
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(x.comm.ReadRadio());
+        ASSERT_TRUE(x.Run());
+        EXPECT_EQ(x.user.Texts().back(), "T2004");
+        EXPECT_EQ(x.st.CurBandIndex, 3);
+        EXPECT_FALSE(IsDataChanged(x.st)) << "after read " << round + 1;
+    }
+    x.st.ChannelTable[0].Name = "EDIT";
+    EXPECT_TRUE(IsDataChanged(x.st));
 }

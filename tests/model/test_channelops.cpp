@@ -40,7 +40,9 @@ TEST(FreqCheck, RasterFromTheBandEdgeAndClampOutside) {
         {"", "400.00000", true, true},
         {"1x", "400.00000", true, true},
         {"-5", "136.00000", true, true},
-        {"99999999999999999999", "400.00000", true, true},  // too long to be a frequency
+        // Beyond what 64 bits hold: still the nearest limit on its side.
+        {"99999999999999999999", "480.00000", true, true},
+        {"-99999999999999999999.5", "136.00000", true, true},
         {"435.123456", "435.12250", true, false},  // past five decimals cut first
     };
     for (const auto& c : cases) {
@@ -49,6 +51,9 @@ TEST(FreqCheck, RasterFromTheBandEdgeAndClampOutside) {
         EXPECT_EQ(r.Changed, c.changed) << c.in;
         EXPECT_EQ(r.OutOfBand, c.outOfBand) << c.in;
     }
+    for (const char* text : {"", "1x", ".", "1.2.3"}) EXPECT_TRUE(CheckRxFreqStr(st, text).NotANumber) << text;
+    for (const char* text : {"999", "99999999999999999999", "145"})
+        EXPECT_FALSE(CheckRxFreqStr(st, text).NotANumber) << text;
     st.TxBandLow[1] = 144;
     st.TxBandHigh[1] = 146;
     EXPECT_EQ(CheckFreqStr(st, "150", 0, false).Text, "146.00000");

@@ -446,6 +446,10 @@ TEST(BatchInputRules, Snapping) {
         EXPECT_EQ(ClampRangeText(c.in), c.out) << c.in;
     EXPECT_EQ(ClampStepText("1500"), "1000");
     EXPECT_EQ(ClampStepText("999"), "999");
+    EXPECT_EQ(NormaliseBatchField(st, 9, "123", "1"), "1");
+    EXPECT_EQ(NormaliseBatchField(st, 5, ""), "0");
+    EXPECT_EQ(NormaliseBatchField(st, 10, "5"), "000");
+    EXPECT_EQ(NormaliseBatchField(st, 7, "a b"), "a b");
     EXPECT_EQ(DefaultData("", "0"), "0");
     EXPECT_EQ(DefaultData("12", "0"), "12");
 }

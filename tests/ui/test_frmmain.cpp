@@ -360,6 +360,8 @@ TEST_F(MainWindowTest, BroadcastAndAmGrids) {
     fm[0].Frequency = "00876000";
     fm[0].Valid = 1;
     fm[100].Frequency = "01080000";
+    fm[100].Valid = 1;
+    fm[3].Frequency = "00900000";  // an unused entry shows no station, whatever it still holds
     st.CurRadioData.Signal.Option.RadioChannel = 0;
     st.CurRadioData.AMList[2] = "120.5";
     st.CurRadioData.AMList[3] = "junk";
@@ -367,6 +369,7 @@ TEST_F(MainWindowTest, BroadcastAndAmGrids) {
     Open();
     EXPECT_EQ(Grid(2).TextMatrix(1, 1), "87.6000");
     EXPECT_EQ(Grid(2).TextMatrix(2, 1), "");
+    EXPECT_EQ(Grid(2).TextMatrix(4, 1), "");
     EXPECT_EQ(Grid(2).TextMatrix(101, 1), "108.0000");
     EXPECT_EQ(Grid(2).TextMatrix(1, 0), ">>1");
     EXPECT_EQ(Grid(2).TextMatrix(2, 0), "2");

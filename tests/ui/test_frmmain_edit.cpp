@@ -296,13 +296,22 @@ TEST_F(EditTest, FrequencyTypedIntoEmptyRowMakesNewChannel) {
 
 TEST_F(EditTest, RxTextRules) {
     Open();
-    // Not a number: the channel stays, its row is redrawn, text 2001.
+    // Not a number: refused, the channel stays, its row is redrawn, and the message says so
+    // rather than claiming a nearest value was set.
     DblClick(5, 1);
     w->TextFreRx->setText("..");
     w->SaveOldData();
     ASSERT_NE(Ch(5), nullptr);
     EXPECT_EQ(Cell(5, 1), "146.50000");
-    EXPECT_EQ(Messages(), QStringList{QString::fromStdString(st.LangText(2001))});
+    EXPECT_EQ(Messages(), QStringList{QString::fromStdString(st.LangText(2010))});
+    EXPECT_FALSE(st.LangText(2010).empty());
+
+    // Beyond any number 64 bits hold: the nearest band limit, as for smaller ones.
+    DblClick(5, 1);
+    w->TextFreRx->setText("99999999999999999999");
+    w->SaveOldData();
+    EXPECT_EQ(Cell(5, 1), "480.00000");
+    EXPECT_EQ(Messages().last(), QString::fromStdString(st.LangText(2001)));
 
     // Empty: deleted while another normal channel is left.
     DblClick(5, 1);
@@ -342,6 +351,18 @@ TEST_F(EditTest, TransmitAndNameCommit) {
     w->SaveOldData();
     EXPECT_EQ(Cell(5, 3), "HOME");
     EXPECT_EQ(Ch(5)->Name.Trimmed(), "HOME");
+}
+
+TEST_F(EditTest, EditChannelRightAfterStartWorksOnRowOneColumnOne) {
+    Open();
+    EXPECT_EQ(Grid(0).Row(), 1);
+    EXPECT_EQ(Grid(0).Col(), 1);
+    EXPECT_EQ(OpenEditor(), nullptr);
+    w->MenuAction("mnuEditCH")->trigger();
+    EXPECT_EQ(OpenEditor(), w->TextFreRx);
+    EXPECT_EQ(w->ChEditRow, 1);
+    EXPECT_EQ(w->TextFreRx->text(), Cell(1, 1));
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(EditTest, BroadcastRadioEntries) {

@@ -1,0 +1,115 @@
+// A batch of channels made as a user makes it, saved, written into the simulated radio through
+// the real serial port and read back: the grid shows the same channels.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "PtyHarness.h"
+#include "channels/FrmCHBatch.h"
+#include "model/DataChanged.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/DialogKit.h"
+#include "shell/FileDialogs.h"
+#include "shell/GridAdapter.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+
+namespace rp {
+namespace {
+
+QStringList GridRows(frmMain& w) {
+    QStringList rows;
+    FlexGrid& g = *w.MSFlexGrid1[0];
+    for (int r = 1; r < g.Rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < g.Cols(); ++c) cells << g.TextMatrix(r, c);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string dumpPath = dir.filePath("dump.img").toStdString();
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {"--dump", QString::fromStdString(dumpPath)});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+
+    AppState st;
+    st.ProgramDir = RP_RUNTIME_DIR;
+    SetLanguage(st, 1);
+    InitMsgString(st);
+    InitFunLangText(st);
+    NewData(st);
+    st.BatchFunIniPath = dir.filePath("BatchFun.ini").toStdString();
+    SetDefaultBatchFun(st.BatchFunFlags);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    w.show();
+
+    // All channels from 400 MHz at 12.5 kHz, decode tone increasing from 67.0 Hz, the encode
+    // tone following it.
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<FrmCHBatch*>(QApplication::activeModalWidget());
+        if (d == nullptr) return;
+        d->CommandSelNone_Click();
+        d->Check2[kBatchRxFreq]->click();
+        d->Check2[kBatchDecTone]->click();
+        d->Check2[kBatchEncTone]->click();
+        kit::SetText(d->Text2[0], "400");
+        kit::SetText(d->Text2[1], "12.5");
+        d->Combo1[0]->setCurrentIndex(2);
+        kit::SetText(d->Text2[5], "1");
+        d->CommandApply->click();
+        d->CommandClose->click();
+    });
+    driver.start(5);
+    w.MenuAction("MnuCHBatch")->trigger();
+    driver.stop();
+    ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
+    EXPECT_EQ(w.MSFlexGrid1[0]->TextMatrix(1, 1), "400.00000");
+    EXPECT_EQ(w.MSFlexGrid1[0]->TextMatrix(200, 1), "402.48750");
+    const QStringList made = GridRows(w);
+
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        ScopedFileDialogScript names({dir.filePath("batch")});
+        w.mnuFileSave_Click();
+    }
+    EXPECT_EQ(QFile(dir.filePath("batch.fre")).size(), 113 * 206);
+    EXPECT_FALSE(IsDataChanged(st));
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+    }
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
+    }
+    ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
+    const QStringList back = GridRows(w);
+    ASSERT_EQ(back.size(), made.size());
+    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i], made[i]) << "row " << i + 1;
+    {
+        ScopedMsgBoxScript answers(vbNo);
+        w.close();
+    }
+}
+
+}  // namespace
+}  // namespace rp
