@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
   g++ cmake ninja-build \
-  qt6-base-dev qt6-serialport-dev libgl1-mesa-dev \
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl1-mesa-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   xvfb xauth locales fonts-wqy-microhei \
   poppler-utils
