@@ -10,7 +10,7 @@
 #include "model/LangText.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
-#include "qtcomm/RadioInfoDialog.h"
+#include "settings/FrmEMG.h"
 #include "shell/FileDialogs.h"
 #include "shell/FrmProgress.h"
 #include "shell/MsgBox.h"
@@ -173,7 +173,7 @@ void MainCommandHost::CloseProgress() {
 }
 
 void MainCommandHost::ShowRadioInfo(const RadioInfo& info) {
-    RadioInfoDialog dlg(info, &w_);
+    FrmEMG dlg(s_, info, &w_);
     dlg.exec();
 }
 

@@ -14,6 +14,9 @@
 #include "print/QtPrint.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
 #include "shell/EditorDialogs.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmComPort.h"
@@ -22,6 +25,7 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
 
 namespace rp {
 
@@ -57,7 +61,11 @@ void frmMain::mnuEditCH_Click() {
     ShowGridType(0);
     MSFlexGrid1_DblClick(0);
 }
-void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
+void frmMain::MnuViewSetMode_Click() {
+    FrmOption dlg(State(), this);
+    // The tree's nodes depend on the model only, but OK rebuilds it as the form always did.
+    if (dlg.exec() == QDialog::Accepted) LoadShowTree();
+}
 void frmMain::MnuViewBankChannel_Click() {
     {
         FrmBank dlg(State(), this);
@@ -69,10 +77,19 @@ void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
 void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
-void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
+void frmMain::MnuView2Tone_Click() {
+    Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
-void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
-void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
+void frmMain::MnuViewScan_Click() {
+    FrmScan dlg(State(), this);
+    dlg.exec();
+}
+void frmMain::MnuViewAlert_Click() {
+    FrmAlert dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
