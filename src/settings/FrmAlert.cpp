@@ -85,6 +85,7 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    setMinimumWidth(320);
 
     ShowByData();
 }

@@ -42,6 +42,7 @@ FrmEMG::FrmEMG(const AppState& s, const RadioInfo& info, QWidget* parent) : QDia
     Text1Reason = new QPlainTextEdit(Q(v.Text1[4]), this);
     Text1Reason->setObjectName("Text1_4");
     Text1Reason->setReadOnly(true);
+    Text1Reason->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1Reason->setFixedHeight(Text1Reason->fontMetrics().lineSpacing() * 3 + 12);
     // The version reads like a label.
     QPalette pal = Text1[5]->palette();

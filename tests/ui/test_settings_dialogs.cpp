@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "MainFixture.h"
+#include "PtyHarness.h"
 #include "model/LangText.h"
 #include "comm/CommImage.h"
 #include "model/NewData.h"
@@ -20,6 +21,8 @@
 #include "settings/FrmScan.h"
 #include "settings/OptionMap.h"
 #include "shell/DialogKit.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
 
 namespace rp {
 namespace {
@@ -253,23 +256,26 @@ TEST_F(SettingsDialogs, InformationViewerShowsTheRecordInEitherLanguage) {
     EXPECT_EQ(st.CurRadioInfo, before);
 }
 
-// A user's round: ten options, the scan list and the alert changed in the dialogs, the data
-// written into a radio image and read back into fresh data; every dialog shows the same again.
-TEST_F(SettingsDialogs, ChangesSurviveAWriteAndAReadBack) {
+// Ten options, the scan list and the alert, changed in the dialogs as a user would.
+void ChangeSettingsLikeAUser(AppState& st) {
+    auto pick = [](QComboBox* c, int index) {
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    };
     for (const int n : {7, 12, 150}) {
         const int slot = st.CurRadioData.ChannelCount++;
         st.ChannelTable[slot] = test::MakeChannel(n, "145.5000");
     }
     {
         FrmOption dlg(st);
-        Pick(dlg.Combo1[9], 2);
-        Pick(dlg.Combo1[10], 4);
-        Pick(dlg.Combo1[11], 1);
-        Pick(dlg.Combo1[16], 6);
-        Pick(dlg.Combo1[17], 2);
-        Pick(dlg.Combo1[20], 3);
-        Pick(dlg.Combo1[23], 10);
-        Pick(dlg.Combo1[32], 6);
+        pick(dlg.Combo1[9], 2);
+        pick(dlg.Combo1[10], 4);
+        pick(dlg.Combo1[11], 1);
+        pick(dlg.Combo1[16], 6);
+        pick(dlg.Combo1[17], 2);
+        pick(dlg.Combo1[20], 3);
+        pick(dlg.Combo1[23], 10);
+        pick(dlg.Combo1[32], 6);
         dlg.Check1[2]->click();
         dlg.Check3[4]->click();
         dlg.Text1[0]->setText("Z");
@@ -277,29 +283,54 @@ TEST_F(SettingsDialogs, ChangesSurviveAWriteAndAReadBack) {
     }
     {
         FrmScan dlg(st);
-        Pick(dlg.Combo1[0], 1);
-        Pick(dlg.Combo1[1], 3);
-        Pick(dlg.Combo1[2], 2);
-        Pick(dlg.Combo1[4], 1);
-        Pick(dlg.Combo1[6], 6);
-        Pick(dlg.Combo1[7], 8);
+        pick(dlg.Combo1[0], 1);
+        pick(dlg.Combo1[1], 3);
+        pick(dlg.Combo1[2], 2);
+        pick(dlg.Combo1[4], 1);
+        pick(dlg.Combo1[6], 6);
+        pick(dlg.Combo1[7], 8);
         dlg.Check1->click();
         dlg.CommandOK_Click();
     }
     {
         FrmAlert dlg(st);
-        Pick(dlg.Combo1[0], 2);
-        Pick(dlg.Combo1[4], 20);
-        Pick(dlg.Combo1[8], 1);
-        Pick(dlg.Combo1[9], 9);
+        pick(dlg.Combo1[0], 2);
+        pick(dlg.Combo1[4], 20);
+        pick(dlg.Combo1[8], 1);
+        pick(dlg.Combo1[9], 9);
         dlg.CommandOK_Click();
     }
-    const OptionShow option = ShowOption(st);
-    const ScanShow scan = ShowScan(st);
-    const AlertShow alert = ShowAlert(st);
-    EXPECT_EQ(option.Text[16], option.Items[16][6]);
-    EXPECT_EQ(scan.Text[2], "6");  // channels 1, 2, 7, 12, 150 listed from 0
-    EXPECT_EQ(alert.Text[8], "1");
+}
+
+struct Shown {
+    OptionShow Option;
+    ScanShow Scan;
+    AlertShow Alert;
+};
+
+void ExpectSameShown(const Shown& a, const Shown& b) {
+    // Combo1(19)'s word has no place in the radio.
+    for (int i = 0; i < kOptionCombos; ++i) {
+        if (i != 19) {
+            EXPECT_EQ(b.Option.Text[i], a.Option.Text[i]) << "Combo1(" << i << ")";
+        }
+    }
+    EXPECT_EQ(b.Option.Check1, a.Option.Check1);
+    EXPECT_EQ(b.Option.Check3, a.Option.Check3);
+    EXPECT_EQ(b.Option.Text1, a.Option.Text1);
+    EXPECT_EQ(b.Scan.Text, a.Scan.Text);
+    EXPECT_EQ(b.Scan.Check1, a.Scan.Check1);
+    EXPECT_EQ(b.Alert.Text, a.Alert.Text);
+    EXPECT_EQ(b.Alert.Combo2Text, a.Alert.Combo2Text);
+}
+
+// The changes survive the data written into a radio image and read back into fresh data.
+TEST_F(SettingsDialogs, ChangesSurviveAWriteAndAReadBack) {
+    ChangeSettingsLikeAUser(st);
+    const Shown before{ShowOption(st), ShowScan(st), ShowAlert(st)};
+    EXPECT_EQ(before.Option.Text[16], before.Option.Items[16][6]);
+    EXPECT_EQ(before.Scan.Text[2], "6");  // channels 1, 2, 7, 12, 150 listed from 0
+    EXPECT_EQ(before.Alert.Text[8], "1");
 
     std::string label;
     ASSERT_TRUE(SetCommData(st, label)) << label;
@@ -310,22 +341,36 @@ TEST_F(SettingsDialogs, ChangesSurviveAWriteAndAReadBack) {
     back.CommImage = st.CommImage;
     back.RadioModelCode = st.CurModelCode;
     GetCommData(back);
-    const OptionShow option2 = ShowOption(back);
-    const ScanShow scan2 = ShowScan(back);
-    const AlertShow alert2 = ShowAlert(back);
-    // Combo1(19)'s word has no place in the radio.
-    for (int i = 0; i < kOptionCombos; ++i) {
-        if (i != 19) {
-            EXPECT_EQ(option2.Text[i], option.Text[i]) << "Combo1(" << i << ")";
-        }
+    ExpectSameShown(before, {ShowOption(back), ShowScan(back), ShowAlert(back)});
+}
+
+// The same through the main window and the simulated radio on its serial line.
+TEST_F(SettingsDialogs, ChangesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    InitMsgString(st);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    ChangeSettingsLikeAUser(st);
+    const Shown before{ShowOption(st), ShowScan(st), ShowAlert(st)};
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+        ASSERT_FALSE(answers.Messages().empty());
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
     }
-    EXPECT_EQ(option2.Check1, option.Check1);
-    EXPECT_EQ(option2.Check3, option.Check3);
-    EXPECT_EQ(option2.Text1, option.Text1);
-    EXPECT_EQ(scan2.Text, scan.Text);
-    EXPECT_EQ(scan2.Check1, scan.Check1);
-    EXPECT_EQ(alert2.Text, alert.Text);
-    EXPECT_EQ(alert2.Combo2Text, alert.Combo2Text);
+    st.CurRadioData.Signal.Option = OptionData{};
+    st.CurRadioData.Signal.Scan = ScanData{};
+    st.CurRadioData.Signal.Alert = AlertData{};
+    {
+        // Unsaved data: the read asks to save them first; No reads without saving.
+        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+    }
+    ExpectSameShown(before, {ShowOption(st), ShowScan(st), ShowAlert(st)});
 }
 
 }  // namespace

@@ -137,6 +137,7 @@ TEST(OptionMap, ListsAndModelVariants) {
     EXPECT_EQ(v.Items[23].front(), "0.5");
     EXPECT_EQ(v.Items[23].back(), "3.0");
     EXPECT_EQ(v.Items[29].back(), "ALARM{CN}");
+    EXPECT_EQ(v.Items[27], (std::vector<std::string>{"0"}));  // no AM entry holds a text
     EXPECT_TRUE(v.Hidden[19]);  // hidden, but filled and shown from its field
     EXPECT_EQ(v.Items[19].size(), 3u);
     s.CurModelCode = "6173USA";
