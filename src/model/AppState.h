@@ -59,6 +59,9 @@ struct AppState {
     // Files.
     std::string DataFileName = "new.dat";
     std::string CommBookFileName = "new.cb";
+    // The book editor's buffer lives as long as the program: entries 80..127 keep what the last
+    // imported book file held there, for the next export.
+    std::array<CommBookEntry, 128> CommBookBuffer{};
     int IsNewData = -1;  // -1 from New or a radio read, 0 once saved or opened
 
     // Flags that New and the exchange set.

@@ -26,6 +26,8 @@
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
 #include "signalling/Frm2Tone.h"
+#include "signalling/FrmCommuBook.h"
+#include "signalling/FrmMSK.h"
 
 namespace rp {
 
@@ -75,7 +77,10 @@ void frmMain::MnuViewBankChannel_Click() {
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
-void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
+void frmMain::MnuViewMSK_Click() {
+    FrmMSK dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
 void frmMain::MnuView2Tone_Click() {
     Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
@@ -90,7 +95,10 @@ void frmMain::MnuViewAlert_Click() {
     FrmAlert dlg(State(), this);
     dlg.exec();
 }
-void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
+void frmMain::MnuCommBook_Click() {
+    FrmCommuBook dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
 void frmMain::MnuCHBatch_Click() {
