@@ -140,6 +140,16 @@ struct AppState {
     std::array<std::string, 3> ProgressLabelText, ReadPromptText, WritePromptText, RadioKilledText,
         RadioFaintedText, VersionWrongText, BandWrongText, ClearAllText, FileErrorText, OverwriteText,
         SaveChangesText, DataFileText, ClearFreqText, WarningText, CloseCaptionText, HelpCaptionText;
+
+    // Printout: caption tables (index 1 English, 2 Chinese), filled once by InitPrintText.
+    std::array<std::string, 3> PrtTextFileName, PrtTextSelectAll, PrtTextClearAll, PrtTextSet,
+        PrtTextChannel, PrtTextVHFChannel, PrtTextRadioChannel, PrtTextOption, PrtTextDTMF,
+        PrtText2Tone, PrtText5Tone, PrtTextCommBook, PrtTextEmbedded, PrtTextTitle, PrtTextOK,
+        PrtTextCancel, PrtTextModelType, PrtTextFrequency, PrtTextSelectItems;
+    std::string PrtTextOnOff[3][3];  // [check value + 1][language]
+    // The print dialog's ticks as its last OK stored them, and the outcome of the last job.
+    std::array<int, 10> PrintItemFlags{};
+    bool PrintJobOK = false;
 };
 
 }  // namespace rp

@@ -11,6 +11,8 @@
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
+#include "print/FrmPrintList.h"
+#include "print/QtPrint.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
 #include "settings/FrmAlert.h"
@@ -35,7 +37,10 @@ void frmMain::mnuFileNew_Click() { MainCommandHost::Of(*this).Commands().FileNew
 void frmMain::mnuFileOpen_Click() { MainCommandHost::Of(*this).Commands().FileOpen(); }
 void frmMain::mnuFileSave_Click() { MainCommandHost::Of(*this).Commands().FileSave(); }
 void frmMain::mnuFileSaveAs_Click() { MainCommandHost::Of(*this).Commands().FileSaveAs(); }
-void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuFilePrint_Click() {
+    FrmPrintList dlg(State(), print::AppPrinter(), this);
+    dlg.exec();
+}
 void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::MnuModelInfo_Click() {
