@@ -170,6 +170,8 @@ void MainCommandHost::CloseProgress() {
     progress_ = nullptr;
     p->Finish();
     p->deleteLater();
+    // The end's message follows at once: the main window is where it must show.
+    w_.activateWindow();
 }
 
 void MainCommandHost::ShowRadioInfo(const RadioInfo& info) {

@@ -350,6 +350,9 @@ void Frm2Tone::InitGrid() {
     const int colTwips = static_cast<int>(RoundHalfEven((kGridWidthTwips - kNumberColTwips - 300) / 3.0));
     for (int col = 1; col < kGridCols; ++col) g->SetColWidth(col, colTwips);
     g->setFixedWidth(g->TwipsToPx(kGridWidthTwips));
+    // Half the list at a glance, as the form showed it.
+    g->setMinimumHeight(g->horizontalHeader()->height() + 16 * g->verticalHeader()->defaultSectionSize() +
+                        2 * g->frameWidth());
     for (int r = 1; r < kGridRows; ++r) g->SetTextMatrix(r, 0, Q(c.RowNumbers[r - 1]));
 
     const QColor header(0, 0, 155), numbers(0, 0, 255), cells(192, 0, 192);

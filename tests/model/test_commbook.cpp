@@ -138,19 +138,23 @@ TEST(CommBook, SortOrdersByCallIdAndKeepsEveryEntryOnce) {
     book[4].CallID = "00001";
     book[5].CallID.SetNulTerminated("1");
     for (int i = 0; i < 6; ++i) book[i].Name.SetNulTerminated(std::string(1, static_cast<char>('A' + i)));
+    for (int i = 6; i < 80; ++i) book[i].Name.SetNulTerminated("N" + std::to_string(i));
     book[6].Index = 200;  // indexes out of range or doubled must not lose entries
     book[7].Index = 6;
+    book[8].Index = -1;
+    book[9].CallID = "zz   ";
 
     SortCommuBook(book);
     std::vector<std::string> ids;
     for (int i = 0; i < 6; ++i) ids.push_back(book[i].CallID.Trimmed());
     EXPECT_EQ(ids, (std::vector<std::string>{"00001", "12345", "12", "1", "300", ""}));
-    EXPECT_EQ(book[79].CallID.Trimmed(), "1X");
-    EXPECT_EQ(book[79].Name.Trimmed(), "D");
+    EXPECT_EQ(book[78].CallID.Trimmed(), "1X");  // not hexadecimal: last, in their old order
+    EXPECT_EQ(book[78].Name.Trimmed(), "D");
+    EXPECT_EQ(book[79].CallID.Trimmed(), "zz");
     std::set<std::string> names;
     for (int i = 0; i < 80; ++i) {
         EXPECT_EQ(book[i].Index, i);
-        if (!book[i].Name.Trimmed().empty()) names.insert(book[i].Name.Trimmed());
+        names.insert(book[i].Name.Trimmed());
     }
-    EXPECT_EQ(names.size(), 6u);
+    EXPECT_EQ(names.size(), 80u);
 }

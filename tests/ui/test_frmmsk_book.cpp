@@ -152,6 +152,7 @@ struct FrmCommuBookTest : ::testing::Test {
         d.MSFlexGrid1->SetCell(row, col);
         ASSERT_TRUE(d.Text1->isVisibleTo(&d));
         d.Text1->selectAll();
+        QTest::keyClick(d.Text1, Qt::Key_Delete);
         QTest::keyClicks(d.Text1, text);
     }
 };
@@ -243,4 +244,41 @@ TEST_F(FrmCommuBookTest, ExportImportRoundTripAndSortOnClose) {
     EXPECT_EQ(book[1].CallID.Trimmed(), "12");
     EXPECT_EQ(book[2].CallID.Trimmed(), "300");
     for (int i = 0; i < 80; ++i) EXPECT_EQ(book[i].Index, i);
+}
+
+TEST_F(FrmCommuBookTest, TenEntriesOutOfOrderComeBackSortedAndThroughTheFile) {
+    const char* ids[] = {"900", "15", "70001", "3", "42", "12345", "8", "2001", "66", "1"};
+    {
+        FrmCommuBook d(st);
+        Show(d);
+        for (int i = 0; i < 10; ++i) {
+            Type(d, i + 1, 1, ids[i]);
+            Type(d, i + 1, 2, ("ST" + std::to_string(i)).c_str());
+        }
+        d.MSFlexGrid1->SetCell(20, 1);
+        d.CommandOK->click();
+    }
+    std::vector<std::string> sorted;
+    for (int i = 0; i < 10; ++i) sorted.push_back(st.CurRadioData.CommBookList[i].CallID.Trimmed());
+    EXPECT_EQ(sorted, (std::vector<std::string>{"12345", "15", "1", "2001", "3", "42", "66", "70001", "8", "900"}));
+    {
+        FrmCommuBook d(st);
+        Show(d);
+        EXPECT_EQ(d.MSFlexGrid1->TextMatrix(1, 1), "12345");  // reopened: sorted
+        ScopedFileDialogScript files({File("ten.cb")});
+        d.CommandOutput->click();
+        for (int i = 0; i < 10; ++i) {
+            Type(d, i + 1, 1, "");
+            Type(d, i + 1, 2, "");
+        }
+        d.MSFlexGrid1->SetCell(20, 1);
+        EXPECT_EQ(d.MSFlexGrid1->TextMatrix(1, 1), "");
+        files.Add(File("ten.cb"));
+        d.CommandInput->click();
+        d.CommandOK->click();
+    }
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(st.CurRadioData.CommBookList[i].CallID.Trimmed(), sorted[i]);
+        EXPECT_FALSE(st.CurRadioData.CommBookList[i].Name.Trimmed().empty());
+    }
 }
