@@ -25,6 +25,7 @@
 #include "shell/frmMain.h"
 #include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"
+#include "signalling/FrmDTMF.h"
 #include "signalling/FrmMSK.h"
 
 namespace rp {
@@ -76,7 +77,10 @@ void frmMain::MnuViewMSK_Click() {
     FrmMSK dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();
 }
-void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
+void frmMain::MnuViewDTMF_Click() {
+    FrmDTMF dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuView2Tone_Click() {
     Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();
