@@ -7,6 +7,7 @@
 
 #include "channels/FrmBank.h"
 #include "channels/FrmCHBatch.h"
+#include "fivetone/Frm5Tone.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
@@ -85,7 +86,10 @@ void frmMain::MnuView2Tone_Click() {
     Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();
 }
-void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
+void frmMain::MnuView5Tone_Click() {
+    Frm5Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
 void frmMain::MnuViewScan_Click() {
     FrmScan dlg(State(), this);
     dlg.exec();
