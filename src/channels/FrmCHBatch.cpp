@@ -47,6 +47,7 @@ FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* paren
     IsFunView = false;
     InitShowList();
     ChangShowByLanguage();
+    MakeRoomForCaptions();
     SetShowData();
 }
 
@@ -308,6 +309,44 @@ void FrmCHBatch::InitShowList() {
     kit::FillCombo(Combo1[16], l.Entries.TwoToneDecode);
 }
 
+// Each sub-caption ends 100 twips before its field.
+void FrmCHBatch::PlaceSubCaptions() {
+    QWidget* fields[8] = {Text2[0], Text2[1], Text2[4], Combo1[0], Text2[5], Combo1[1], Text2[6], Text2[9]};
+    for (int i = 0; i < 8; ++i) {
+        Label4[i]->adjustSize();
+        Label4[i]->move(std::max(0, fields[i]->x() - Label4[i]->width() - P(100)), fields[i]->y() + 2);
+    }
+}
+
+// The left column's captions ("Start Frequency (MHz)" as caption and as option) are wider than
+// the room left of the value boxes in some languages and fonts: the boxes, everything right of
+// them and the dialog move over instead of the captions being cut.
+void FrmCHBatch::MakeRoomForCaptions() {
+    const int boxes = Text2[0]->x();
+    int need = 0;
+    for (int i = 0; i < 8; ++i) need = std::max(need, P(120) + Label4[i]->sizeHint().width() + P(100));
+    for (QRadioButton* o : {Option3[0], Option3[1], Option3[2], Option6[0], Option6[1]})
+        need = std::max(need, o->parentWidget()->x() + o->sizeHint().width() + P(100));
+    const int d = need - boxes;
+    if (d <= 0) return;
+    for (QObject* o : Frame1->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w == nullptr) continue;
+        if (w->x() >= boxes) {
+            w->move(w->x() + d, w->y());
+        } else if (w == Option3[0]->parentWidget() || w == Option6[0]->parentWidget()) {
+            w->resize(w->width() + d, w->height());
+            for (QObject* c : w->children())
+                if (auto* r = qobject_cast<QRadioButton*>(c)) r->resize(r->width() + d, r->height());
+        }
+    }
+    for (QFrame* f : {Frame1, Frame2}) f->resize(f->width() + d, f->height());
+    CommandFun->move(CommandFun->x() + d, CommandFun->y());
+    CommandClose->move(CommandClose->x() + d, CommandClose->y());
+    setFixedSize(width() + d, height());
+    PlaceSubCaptions();
+}
+
 void FrmCHBatch::ChangShowByLanguage() {
     auto L = [this](int id) { return LangQ(s_, id); };
     setWindowTitle(PlainCaption(L(4000)));
@@ -357,12 +396,7 @@ void FrmCHBatch::ChangShowByLanguage() {
     Frame1->setHidden(IsFunView);
     Frame2->setHidden(!IsFunView);
 
-    // Each sub-caption ends 100 twips before its field.
-    QWidget* fields[8] = {Text2[0], Text2[1], Text2[4], Combo1[0], Text2[5], Combo1[1], Text2[6], Text2[9]};
-    for (int i = 0; i < 8; ++i) {
-        Label4[i]->adjustSize();
-        Label4[i]->move(std::max(0, fields[i]->x() - Label4[i]->width() - P(100)), fields[i]->y() + 2);
-    }
+    PlaceSubCaptions();
     // The two that belong to nothing stay out of sight.
     Label4[8]->move(P(10200), P(7560));
     Label4[9]->move(P(10200), P(7920));

@@ -100,6 +100,8 @@ private:
     std::vector<QWidget*> RowControls(int k) const;
     void SetRowShown(int k, bool on);
     void SetAllSwitches(bool on);
+    void MakeRoomForCaptions();
+    void PlaceSubCaptions();
 
     AppState& s_;
     std::function<void()> redraw_;

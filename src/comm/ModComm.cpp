@@ -183,7 +183,9 @@ void ModComm::SendProgramWord() {
         }
     }
     step_ = CommStep::EntryWord;
-    writeTimedOut_ = false;
+    // The line starts afresh: answers to frames sent before the handshake are not waited for.
+    answersDue_ = 0;
+    blockStored_ = false;
     st_.FactorySession = false;
     lastPercent_ = 0;
     SendFrame(MakeProgramWord(), kProgramAckLength, Expect::ProgramAck, 2002);
@@ -203,7 +205,12 @@ void ModComm::SendReadRequestAt(int address) {
 }
 
 void ModComm::SendWriteBlockAt(int address) {
+    if (address != blockAddress_) {
+        answersDue_ = 0;
+        blockStored_ = false;
+    }
     blockAddress_ = address;
+    ++answersDue_;
     SendFrame(MakeBlockFrame(address, st_.CommImage.data() + address, kWriteBlockSize),
               kWriteAckLength, Expect::WriteAck);
 }
@@ -464,30 +471,37 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
         InitBlockRetries();
         NextCommStep(-1);
         return;
-    case Expect::WriteAck:
-        if (IsAck(buffer, Echo())) {
-            timers_.Stop(CommTimerId::WaitTimer);
-            expect_ = Expect::None;
-            ShowCommProgress();
-            InitBlockRetries();
-            if (writeTimedOut_) {
-                // The first frame's acknowledgement may only have been late: then a second one is
-                // still on its way, and an acknowledgement carries no address. Let it come and go
-                // before the next frame, so it cannot be taken for that frame's answer.
-                writeTimedOut_ = false;
-                timers_.Start(CommTimerId::ReadyTimer, kSettleMs);
-                return;
-            }
-            NextCommStep(-1);
-        } else if (IsNak(buffer, Echo())) {
+    case Expect::WriteAck: {
+        const bool ack = IsAck(buffer, Echo());
+        if (!ack && !IsNak(buffer, Echo())) return;
+        if (answersDue_ > 0) --answersDue_;
+        if (ack) blockStored_ = true;
+        if (answersDue_ > 0) {
+            // An earlier copy's answer, late: the answers to the later copies are still on their
+            // way. Wait for them (however they answer, the block is stored once one said so).
+            timers_.Start(CommTimerId::WaitTimer, blockStored_ ? kLateAnswerMs : kWaitTimerMs);
+            return;
+        }
+        timers_.Stop(CommTimerId::WaitTimer);
+        if (blockStored_) {
+            WriteBlockDone();
+        } else {
             // A refusal uses up the block's retries like a time-out does.
-            timers_.Stop(CommTimerId::WaitTimer);
             RetryOrGiveUp();
         }
         return;
+    }
     case Expect::None:
         return;
     }
+}
+
+void ModComm::WriteBlockDone() {
+    expect_ = Expect::None;
+    answersDue_ = 0;
+    ShowCommProgress();
+    InitBlockRetries();
+    NextCommStep(-1);
 }
 
 void ModComm::RetryOrGiveUp() {
@@ -533,7 +547,11 @@ void ModComm::OnTimeout(CommTimerId id) {
     switch (id) {
     case CommTimerId::WaitTimer:
         if (expect_ == Expect::None) return;
-        if (expect_ == Expect::WriteAck) writeTimedOut_ = true;
+        if (expect_ == Expect::WriteAck && blockStored_) {
+            // The other copies' answers were lost on the line; the block is in the radio.
+            WriteBlockDone();
+            return;
+        }
         RetryOrGiveUp();
         return;
     case CommTimerId::ReadyTimer:

@@ -36,8 +36,8 @@ constexpr int kCommandTimerMs = 100;
 constexpr int kReadyTimerMs = 200;
 constexpr int kEndTimerMs = 200;
 constexpr int kRetriesPerStep = 3;
-// Pause before the next write frame once a resent frame has been acknowledged.
-constexpr int kSettleMs = 50;
+// How long the late answers to copies of an acknowledged write frame are waited for.
+constexpr int kLateAnswerMs = 2 * kWaitTimerMs;
 
 // Looks for the factory test-data marker TestData.ini beside the program and sets TestDataMode.
 void CheckTestDataMarker(AppState& st);
@@ -110,6 +110,7 @@ private:
     void SendWriteBlockAt(int address);
     void StartTransfer();
     void RetryOrGiveUp();
+    void WriteBlockDone();
     void RetriesExhausted();
     void HandlePassWordReply(const ByteBuffer& buffer);
     void StopAllTimers();
@@ -131,7 +132,11 @@ private:
     int lastPercent_ = 0;
     bool transferStarted_ = false;
     std::string transferModel_;     // the radio the blocks moved so far belong to
-    bool writeTimedOut_ = false;    // a write frame was sent again after a time-out
+    // Answers still to come for the copies of the current write frame, and whether one of them
+    // acknowledged it. An acknowledgement carries no address: the next frame goes out only when
+    // every copy is answered, so no late answer can be taken for the next frame's.
+    int answersDue_ = 0;
+    bool blockStored_ = false;
     std::size_t Echo() const { return static_cast<std::size_t>(st_.EchoLength); }
     int modal_ = 0;                 // a dialog is open: the exchange waits
     // The encoded image of this write, kept so that an older radio's conversion always starts

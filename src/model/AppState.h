@@ -59,6 +59,9 @@ struct AppState {
     // Files.
     std::string DataFileName = "new.dat";
     std::string CommBookFileName = "new.cb";
+    // The book editor's buffer lives as long as the program: entries 80..127 keep what the last
+    // imported book file held there, for the next export.
+    std::array<CommBookEntry, 128> CommBookBuffer{};
     int IsNewData = -1;  // -1 from New or a radio read, 0 once saved or opened
 
     // Flags that New and the exchange set.
@@ -137,6 +140,16 @@ struct AppState {
     std::array<std::string, 3> ProgressLabelText, ReadPromptText, WritePromptText, RadioKilledText,
         RadioFaintedText, VersionWrongText, BandWrongText, ClearAllText, FileErrorText, OverwriteText,
         SaveChangesText, DataFileText, ClearFreqText, WarningText, CloseCaptionText, HelpCaptionText;
+
+    // Printout: caption tables (index 1 English, 2 Chinese), filled once by InitPrintText.
+    std::array<std::string, 3> PrtTextFileName, PrtTextSelectAll, PrtTextClearAll, PrtTextSet,
+        PrtTextChannel, PrtTextVHFChannel, PrtTextRadioChannel, PrtTextOption, PrtTextDTMF,
+        PrtText2Tone, PrtText5Tone, PrtTextCommBook, PrtTextEmbedded, PrtTextTitle, PrtTextOK,
+        PrtTextCancel, PrtTextModelType, PrtTextFrequency, PrtTextSelectItems;
+    std::string PrtTextOnOff[3][3];  // [check value + 1][language]
+    // The print dialog's ticks as its last OK stored them, and the outcome of the last job.
+    std::array<int, 10> PrintItemFlags{};
+    bool PrintJobOK = false;
 };
 
 }  // namespace rp

@@ -30,7 +30,7 @@ constexpr int kVfo1Channel = 205;
 constexpr int kVfo2Channel = 206;
 
 // The text of a new message: a receive frequency that is not a number.
-constexpr int kRxNotNumberText = 1310;
+constexpr int kRxNotNumberText = 2010;  // the same text the grid shows
 
 // Item lists of the dialog's controls.
 struct ChannelEditLists {

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "qtcomm/FrmPassWord.h"
-#include "qtcomm/RadioInfoDialog.h"
+#include "settings/FrmEMG.h"
 #include "shell/MsgBox.h"
 
 namespace rp {
@@ -19,7 +19,7 @@ void QtCommUser::ShowRadioInfo(const RadioInfo& info) {
         OnShowRadioInfo(info);
         return;
     }
-    RadioInfoDialog dialog(info, parent_);
+    FrmEMG dialog(st_, info, parent_);
     dialog.exec();
 }
 

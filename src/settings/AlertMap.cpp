@@ -28,15 +28,7 @@ std::vector<std::string> AlertLoneWorkItems(int index) {
     return index == 0 ? NumberItems(1, 254) : NumberItems(5, 255);
 }
 
-std::vector<std::string> AlertChannelList(const AppState& s) {
-    std::vector<int> numbers;
-    const int count = std::min<int>(s.CurRadioData.ChannelCount, kMaxChannels);
-    for (int slot = 0; slot < count; ++slot) {
-        const int n = s.ChannelTable[static_cast<std::size_t>(slot)].ChannelNo;
-        if (n >= 1 && n <= kMemoryChannels) numbers.push_back(n);
-    }
-    return SortedChannelNames(std::move(numbers), true);
-}
+std::vector<std::string> AlertChannelList(const AppState& s) { return MemoryChannelNames(s); }
 
 std::vector<std::string> AlertCodeList(const AppState& s, int typeIndex) {
     std::vector<std::string> items;

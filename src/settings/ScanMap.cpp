@@ -8,15 +8,7 @@
 
 namespace rp {
 
-std::vector<std::string> ScanChannelList(const AppState& s) {
-    std::vector<int> numbers;
-    const int count = std::min<int>(s.CurRadioData.ChannelCount, kMaxChannels);
-    for (int slot = 0; slot < count; ++slot) {
-        const int n = s.ChannelTable[static_cast<std::size_t>(slot)].ChannelNo;
-        if (n >= 1 && n <= kMemoryChannels) numbers.push_back(n);
-    }
-    return SortedChannelNames(std::move(numbers), true);
-}
+std::vector<std::string> ScanChannelList(const AppState& s) { return MemoryChannelNames(s); }
 
 std::vector<std::string> ScanRevertTemplate(const AppState& s) {
     const std::string selected = s.LangText(2432);

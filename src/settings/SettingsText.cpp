@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/AppState.h"
 #include "model/Records.h"
 
 namespace rp {
@@ -56,6 +57,16 @@ std::vector<std::string> SortedChannelNames(std::vector<int> numbers, bool uniqu
     items.reserve(numbers.size());
     for (const int n : numbers) items.push_back(GetChannelName(n));
     return items;
+}
+
+std::vector<std::string> MemoryChannelNames(const AppState& s) {
+    std::vector<int> numbers;
+    const int count = std::min<int>(s.CurRadioData.ChannelCount, kMaxChannels);
+    for (int slot = 0; slot < count; ++slot) {
+        const int n = s.ChannelTable[static_cast<std::size_t>(slot)].ChannelNo;
+        if (n >= 1 && n <= kMemoryChannels) numbers.push_back(n);
+    }
+    return SortedChannelNames(std::move(numbers), true);
 }
 
 int IndexRule(const std::vector<std::string>& items, int index) {

@@ -35,6 +35,9 @@ std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& req
 void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request) {
     // Qt's own dialog speaks the program's language; a system dialog would speak the system's.
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The list of names only: the detail columns' file types come from the system in its own
+    // language.
+    dlg.setViewMode(QFileDialog::List);
     dlg.setWindowTitle(request.Caption);
     dlg.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -10,7 +10,7 @@
 #include "model/LangText.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
-#include "qtcomm/RadioInfoDialog.h"
+#include "settings/FrmEMG.h"
 #include "shell/FileDialogs.h"
 #include "shell/FrmProgress.h"
 #include "shell/MsgBox.h"
@@ -170,10 +170,12 @@ void MainCommandHost::CloseProgress() {
     progress_ = nullptr;
     p->Finish();
     p->deleteLater();
+    // The end's message follows at once: the main window is where it must show.
+    w_.activateWindow();
 }
 
 void MainCommandHost::ShowRadioInfo(const RadioInfo& info) {
-    RadioInfoDialog dlg(info, &w_);
+    FrmEMG dlg(s_, info, &w_);
     dlg.exec();
 }
 

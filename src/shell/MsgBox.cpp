@@ -1,6 +1,7 @@
 #include "shell/MsgBox.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,8 +19,20 @@ Service& TheService() {
     return s;
 }
 
+// The window the message belongs to. The window that was active may already be on its way out
+// (the progress window an exchange has just closed stays the active one until the window
+// system says otherwise); a message hung on a hidden window can end up where the user never
+// sees it, while it blocks the program.
+QWidget* VisibleOwner() {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<QMainWindow*>(w)) return w;
+    return nullptr;
+}
+
 int ShowReal(const QString& text, int style, const QString& title) {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(VisibleOwner());
     box.setWindowTitle(title);
     box.setText(text);
     switch (style & 0xF0) {

@@ -13,7 +13,7 @@
 #include "model/ModelTable.h"
 #include "model/NewData.h"
 #include "model/SetupIni.h"
-#include "print/PrintText.h"
+#include "print/core/PrintText.h"
 #include "shell/AppPaths.h"
 #include "shell/Language.h"
 #include "shell/MsgBox.h"

@@ -93,7 +93,8 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
 
     // The window's load.
     ApplyLanguageTexts();
-    MenuAction("mnuFilePrint")->setVisible(false);
+    // Start-up clears the print switch; only the command line's --print turns it on.
+    MenuAction("mnuFilePrint")->setVisible(st_.PrintMenuFlag != 0);
     MenuAction("MnuHelpContent")->setVisible(false);
     MenuAction("mnuTestData")->setVisible(st_.TestDataMode);
     MenuAction("MnuViewScan")->setEnabled(false);

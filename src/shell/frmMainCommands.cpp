@@ -7,11 +7,17 @@
 
 #include "channels/FrmBank.h"
 #include "channels/FrmCHBatch.h"
+#include "fivetone/Frm5Tone.h"
 #include "model/BandText.h"
 #include "model/IniFile.h"
 #include "model/ModelTable.h"
+#include "print/FrmPrintList.h"
+#include "print/QtPrint.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
 #include "shell/EditorDialogs.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmComPort.h"
@@ -20,6 +26,10 @@
 #include "shell/MainCommandHost.h"
 #include "shell/MsgBox.h"
 #include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
+#include "signalling/FrmCommuBook.h"
+#include "signalling/FrmDTMF.h"
+#include "signalling/FrmMSK.h"
 
 namespace rp {
 
@@ -27,7 +37,10 @@ void frmMain::mnuFileNew_Click() { MainCommandHost::Of(*this).Commands().FileNew
 void frmMain::mnuFileOpen_Click() { MainCommandHost::Of(*this).Commands().FileOpen(); }
 void frmMain::mnuFileSave_Click() { MainCommandHost::Of(*this).Commands().FileSave(); }
 void frmMain::mnuFileSaveAs_Click() { MainCommandHost::Of(*this).Commands().FileSaveAs(); }
-void frmMain::mnuFilePrint_Click() {}
+void frmMain::mnuFilePrint_Click() {
+    FrmPrintList dlg(State(), print::AppPrinter(), this);
+    dlg.exec();
+}
 void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::MnuModelInfo_Click() {
@@ -52,7 +65,11 @@ void frmMain::mnuEditCH_Click() {
     ShowGridType(0);
     MSFlexGrid1_DblClick(0);
 }
-void frmMain::MnuViewSetMode_Click() { ShowEditorDialog(State(), EditorKind::Option, this); }
+void frmMain::MnuViewSetMode_Click() {
+    FrmOption dlg(State(), this);
+    // The tree's nodes depend on the model only, but OK rebuilds it as the form always did.
+    if (dlg.exec() == QDialog::Accepted) LoadShowTree();
+}
 void frmMain::MnuViewBankChannel_Click() {
     {
         FrmBank dlg(State(), this);
@@ -62,13 +79,34 @@ void frmMain::MnuViewBankChannel_Click() {
 }
 void frmMain::MnuViewRadio_Click() { ShowGridType(2); }
 void frmMain::MnuViewAM_Click() { ShowGridType(3); }
-void frmMain::MnuViewMSK_Click() { ShowEditorDialog(State(), EditorKind::MSK, this); }
-void frmMain::MnuViewDTMF_Click() { ShowEditorDialog(State(), EditorKind::DTMF, this); }
-void frmMain::MnuView2Tone_Click() { ShowEditorDialog(State(), EditorKind::TwoTone, this); }
-void frmMain::MnuView5Tone_Click() { ShowEditorDialog(State(), EditorKind::FiveTone, this); }
-void frmMain::MnuViewScan_Click() { ShowEditorDialog(State(), EditorKind::Scan, this); }
-void frmMain::MnuViewAlert_Click() { ShowEditorDialog(State(), EditorKind::Alert, this); }
-void frmMain::MnuCommBook_Click() { ShowEditorDialog(State(), EditorKind::CommBook, this); }
+void frmMain::MnuViewMSK_Click() {
+    FrmMSK dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
+void frmMain::MnuViewDTMF_Click() {
+    FrmDTMF dlg(State(), this);
+    dlg.exec();
+}
+void frmMain::MnuView2Tone_Click() {
+    Frm2Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
+void frmMain::MnuView5Tone_Click() {
+    Frm5Tone dlg(State(), [this] { ReShowListByData(); }, this);
+    dlg.exec();
+}
+void frmMain::MnuViewScan_Click() {
+    FrmScan dlg(State(), this);
+    dlg.exec();
+}
+void frmMain::MnuViewAlert_Click() {
+    FrmAlert dlg(State(), this);
+    dlg.exec();
+}
+void frmMain::MnuCommBook_Click() {
+    FrmCommuBook dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
 void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
 void frmMain::MnuCHBatch_Click() {

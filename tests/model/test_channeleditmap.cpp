@@ -416,7 +416,7 @@ TEST_F(ChannelEditMapTest, RxThatIsNotANumberIsRefused) {
         EXPECT_EQ(*Find(3), before);
         EXPECT_EQ(st.CurRadioData.BankTable, banks);
         ASSERT_EQ(said.size(), 1u);
-        EXPECT_EQ(said[0], (std::pair<std::string, int>{"T1310", 48}));
+        EXPECT_EQ(said[0], (std::pair<std::string, int>{"T2010", 48}));
     }
 }
 

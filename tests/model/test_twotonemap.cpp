@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <cstring>
 
@@ -17,6 +19,8 @@ struct ToneBytesCase {
     double hz;
     BytePair tenths, listDivider, encodeDivider;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const ToneBytesCase& c, std::ostream* os) { *os << c.name; }
 
 const ToneBytesCase kToneBytes[] = {
     {"Lowest_288", 288.0, {11, 64}, {8, 35}, {65, 26}},

@@ -18,6 +18,7 @@
 #include "shell/MsgBox.h"
 #include "qtcomm/QtCommLink.h"
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QElapsedTimer>
 #include <QAction>
@@ -212,12 +213,15 @@ TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     frmMain w(st, settings.Make());
     ScopedMsgBoxScript answers(vbOK);
     int viewerShown = 0;
+    QString viewerName, serialShown;
     // The viewer is modal: close it as soon as it shows.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         for (auto* top : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QDialog*>(top); d && d->isVisible() && d->parent() == &w) {
                 ++viewerShown;
+                viewerName = d->objectName();
+                if (auto* serial = d->findChild<QLineEdit*>("Text1_1")) serialShown = serial->text();
                 d->reject();
             }
     });
@@ -238,6 +242,9 @@ TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     EXPECT_TRUE(w.MenuAction("mnuProRead")->isEnabled());
     EXPECT_TRUE(w.ToolButton("TCommWrite")->isEnabled());
     EXPECT_EQ(viewerShown, 1);
+    EXPECT_EQ(viewerName, "FrmEMG");
+    // The record's single-byte text, as the viewer shows it.
+    EXPECT_EQ(serialShown, QString::fromLatin1(QByteArray::fromStdString(st.CurRadioInfo.SerialNumber.Trimmed())));
 }
 
 }  // namespace

@@ -256,4 +256,30 @@ TEST_F(BatchDialogTest, TheMenuOpensItAndApplyRedrawsTheGrid) {
     EXPECT_EQ(w.MSFlexGrid1[0]->TextMatrix(200, 1), "402.48750");
 }
 
+
+
+// The left column's captions and options show whole, left of their boxes, in both languages.
+TEST_F(BatchDialogTest, LeftColumnCaptionsFitBesideTheirBoxes) {
+    const char* fields[8] = {"Text2_0", "Text2_1", "Text2_4", "Combo1_0", "Text2_5", "Combo1_1", "Text2_6", "Text2_9"};
+    for (int language : {1, 2}) {
+        UseLanguage(st, language);
+        auto d = Open();
+        for (int i = 0; i < 8; ++i) {
+            auto* label = d->findChild<QLabel*>(QString("Label4_%1").arg(i));
+            auto* field = d->findChild<QWidget*>(fields[i]);
+            ASSERT_TRUE(label && field);
+            EXPECT_GE(label->x(), 0) << language << " " << i;
+            EXPECT_LE(label->x() + label->sizeHint().width(), field->x()) << language << " " << i;
+        }
+        for (const char* name : {"Option3_0", "Option3_1", "Option3_2", "Option6_0", "Option6_1"}) {
+            auto* o = d->findChild<QRadioButton*>(name);
+            ASSERT_NE(o, nullptr);
+            EXPECT_GE(o->width(), o->sizeHint().width()) << language << " " << name;
+            const QPoint right = o->mapTo(d->Frame1, QPoint(o->sizeHint().width(), 0));
+            EXPECT_LE(right.x(), d->Text2[3]->x()) << language << " " << name;
+        }
+        EXPECT_LE(d->Frame1->geometry().right(), d->width()) << language;
+    }
+}
+
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "model/LangText.h"
 #include "model/NewData.h"
 #include "shell/MainCommands.h"
@@ -100,6 +102,8 @@ struct SaveQuestionCase {
     std::deque<std::optional<std::string>> fileNames;
     bool goesOn;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const SaveQuestionCase& c, std::ostream* os) { *os << c.name; }
 
 class NewSaveQuestion : public Fixture, public ::testing::WithParamInterface<SaveQuestionCase> {};
 
@@ -223,6 +227,8 @@ struct OpenCase {
     std::deque<int> answers;
     Log log;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 
 class OpenSaveQuestion : public Fixture, public ::testing::WithParamInterface<OpenCase> {};
 
@@ -267,6 +273,8 @@ struct ReadCase {
     std::deque<int> answers;
     Log log;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadCommand : public Fixture, public ::testing::WithParamInterface<ReadCase> {};
 

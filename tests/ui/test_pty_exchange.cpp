@@ -3,6 +3,8 @@
 // radio on a cable.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -106,7 +108,21 @@ TEST_P(PtyExchange, ReadFillsTheDataAsTheRadioHoldsIt) {
     EXPECT_EQ(ChannelsOf(st), ChannelsOf(src));
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, PtyExchange, ::testing::Values("", "--corrupt 12", "--drop 9"));
+INSTANTIATE_TEST_SUITE_P(Faults, PtyExchange, ::testing::Values("", "--corrupt 12", "--drop 9"),
+                         [](const auto& info) {
+                             // "--corrupt 12" names its case "Corrupt12"; no fault is "NoFault".
+                             std::string name;
+                             bool upper = true;
+                             for (const char* p = info.param; *p; ++p) {
+                                 if (std::isalnum(static_cast<unsigned char>(*p))) {
+                                     name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*p))) : *p;
+                                     upper = false;
+                                 } else if (*p == ' ') {
+                                     upper = true;
+                                 }
+                             }
+                             return name.empty() ? std::string("NoFault") : name;
+                         });
 
 TEST(PtyExchangeWrite, WriteLeavesTheEncodedImageAndSparesTheInformationArea) {
     QTemporaryDir dir;

@@ -94,6 +94,7 @@ TEST_F(QtLanguage, FileDialogSpeaksTheProgramsLanguage) {
     r.FileName = QString(RP_RUNTIME_DIR);
     PrepareFileDialog(dlg, r);
     EXPECT_TRUE(dlg.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(dlg.viewMode(), QFileDialog::List);
     auto* name = dlg.findChild<QLabel*>("fileNameLabel");
     ASSERT_NE(name, nullptr);
     EXPECT_TRUE(HasChinese(name->text())) << name->text().toStdString();

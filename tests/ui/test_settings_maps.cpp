@@ -1,6 +1,8 @@
 // The option, scan, alert and information-viewer mappings without widgets.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "model/Banks.h"
 #include "model/NewData.h"
 #include "settings/AlertMap.h"
@@ -38,6 +40,8 @@ struct FreqCase {
     const char* typed;
     const char* shown;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const FreqCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string kHuge(400, '9');
 const std::string kHugeNegative = "-" + kHuge;
@@ -133,6 +137,7 @@ TEST(OptionMap, ListsAndModelVariants) {
     EXPECT_EQ(v.Items[23].front(), "0.5");
     EXPECT_EQ(v.Items[23].back(), "3.0");
     EXPECT_EQ(v.Items[29].back(), "ALARM{CN}");
+    EXPECT_EQ(v.Items[27], (std::vector<std::string>{"0"}));  // no AM entry holds a text
     EXPECT_TRUE(v.Hidden[19]);  // hidden, but filled and shown from its field
     EXPECT_EQ(v.Items[19].size(), 3u);
     s.CurModelCode = "6173USA";
@@ -373,6 +378,8 @@ struct BandCase {
     int code;
     int item;
 };
+// A failing case names itself in the log, not as the bytes of the record.
+void PrintTo(const BandCase& c, std::ostream* os) { *os << c.name; }
 class EMGBand : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(EMGBand, CodeSelectsItem) {

@@ -66,7 +66,14 @@ bool SimTransport::Write(const ByteBuffer& frame) {
         const std::int64_t start = std::max(sent, lineFree_) + LatencyMicros + std::int64_t{r.DelayMs} * 1000;
         const std::int64_t end = start + (Paced ? kByteMicros * static_cast<std::int64_t>(r.Bytes.size()) : 0);
         lineFree_ = end;
-        clock_.At(end, [this, bytes = std::move(r.Bytes)] { Arrive(bytes); });
+        if (ByteByByte && Paced) {
+            // As a serial port hands them over: each byte when it has come down the line.
+            for (std::size_t i = 0; i < r.Bytes.size(); ++i)
+                clock_.At(start + kByteMicros * static_cast<std::int64_t>(i + 1),
+                          [this, byte = r.Bytes[i]] { Arrive(ByteBuffer{byte}); });
+        } else {
+            clock_.At(end, [this, bytes = std::move(r.Bytes)] { Arrive(bytes); });
+        }
     }
     return true;
 }

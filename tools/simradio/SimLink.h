@@ -62,6 +62,8 @@ public:
     // Bytes take their line time (the request's and the reply's) when Paced is set.
     bool Paced = true;
     std::int64_t LatencyMicros = 200;
+    // Paced replies arrive a byte at a time, so a time-out can fall in the middle of one.
+    bool ByteByByte = false;
 
     // Delivers bytes as if they had come down the line now.
     void Inject(const ByteBuffer& bytes);

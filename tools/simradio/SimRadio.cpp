@@ -1,5 +1,6 @@
 #include "SimRadio.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,15 @@ const char kEndWord[] = "END";
 }  // namespace
 
 SimRadio::SimRadio() { Memory.fill(0xFF); }
+
+bool SimRadio::Chance(int percent) {
+    if (percent <= 0) return false;
+    if (seededWith_ != Faults.RandomSeed + 1) {
+        random_.seed(Faults.RandomSeed);
+        seededWith_ = Faults.RandomSeed + 1;
+    }
+    return std::uniform_int_distribution<int>(0, 99)(random_) < percent;
+}
 
 bool SimRadio::LoadImage(const std::string& path, std::string& error) {
     std::ifstream f(path, std::ios::binary);
@@ -70,7 +80,7 @@ void SimRadio::Reply(std::vector<SimReply>& out, ByteBuffer bytes, std::size_t r
         silentLeft_ = Faults.SilentFor;
         Faults.SilentAfterBlock = -1;
     }
-    if (n == Faults.DropReply) return;
+    if (n == Faults.DropReply || Chance(Faults.DropPercent)) return;
     if (n == Faults.CorruptChecksum && bytes.size() >= 2) bytes[bytes.size() - 2] ^= 0x5A;
     if (n == Faults.ShortReply && !bytes.empty()) bytes.pop_back();
     if (n == Faults.LongReply) bytes.push_back(kAck);
@@ -78,6 +88,8 @@ void SimRadio::Reply(std::vector<SimReply>& out, ByteBuffer bytes, std::size_t r
     r.Bytes = std::move(bytes);
     r.RequestLength = requestLength;
     if (n == Faults.DelayReply) r.DelayMs = Faults.DelayMs;
+    else if (Chance(Faults.DelayPercent))
+        r.DelayMs = std::uniform_int_distribution<int>(1, std::max(1, Faults.MaxDelayMs))(random_);
     out.push_back(std::move(r));
 }
 
@@ -127,6 +139,7 @@ void SimRadio::Parse(std::vector<SimReply>& out) {
                 refuse = true;
                 Faults.RefuseWriteAt = -1;
             }
+            if (!refuse && Chance(Faults.RefusePercent)) refuse = true;
             if (!refuse && Faults.RefuseWrites != 0) {
                 refuse = true;
                 if (Faults.RefuseWrites > 0) --Faults.RefuseWrites;

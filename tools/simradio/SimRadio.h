@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ struct SimFaults {
     int RefuseWriteAt = -1;   // the first frame for this address is answered 0x0A
     int SilentAfterBlock = -1;  // once the block at this address was answered...
     int SilentFor = -1;         // ...this many requests get no answer (-1: none ever again)
+    // Faults by chance, from RandomSeed (percent of replies or write frames; 0 = never).
+    unsigned RandomSeed = 0;
+    int DropPercent = 0;      // a reply is not sent
+    int DelayPercent = 0;     // a reply comes up to MaxDelayMs late
+    int MaxDelayMs = 0;
+    int RefusePercent = 0;    // a good write frame is answered 0x0A and not stored
 };
 
 struct SimReply {
@@ -74,7 +81,11 @@ private:
                bool isBlock, int blockAddress);
     ByteBuffer BlockReply(int address, int length, bool wrongAddress) const;
 
+    bool Chance(int percent);
+
     ByteBuffer in_;
+    std::mt19937 random_;
+    unsigned seededWith_ = 0;
     bool programming_ = false;
     int silentLeft_ = 0;
     bool silent_ = false;

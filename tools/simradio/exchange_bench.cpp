@@ -1,13 +1,16 @@
-// Times a whole read and a whole write of a radio with every channel in use, through the real
-// serial port against the simulated radio on a pseudo-terminal, once with the radio pacing its
-// bytes as a 9600-baud line does and once as fast as the pseudo-terminal goes. Prints the
-// exchange time, the time its bytes need on a 9600-baud line, and their ratio.
+// Times a whole read and a whole write through the real serial port against the simulated radio
+// on a pseudo-terminal, once with the radio pacing its bytes as a 9600-baud line does and once as
+// fast as the pseudo-terminal goes, for two data sets: every channel in use ("channels"), and
+// everything in use with every list full ("full": broadcast, AM, book, 2-Tone, five-tone, DTMF),
+// which moves the most blocks. Prints the exchange time, the time its bytes need on a 9600-baud
+// line, and their ratio.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <cstdio>
 #include <fstream>
 
+#include "FullDataSet.h"
 #include "PtyHarness.h"
 #include "comm/CommImage.h"
 #include "model/NewData.h"
@@ -17,7 +20,12 @@ using namespace rp;
 
 namespace {
 
-void FullData(AppState& st) {
+void FullData(AppState& st, bool fullLists) {
+    if (fullLists) {
+        bench::FillFullData(st);
+        st.LangText = [](int id) { return "text " + std::to_string(id); };
+        return;
+    }
     NewData(st);
     for (int n = 1; n <= kMemoryChannels; ++n) {
         bool present = false;
@@ -33,7 +41,7 @@ struct Result {
     double seconds = 0, lineSeconds = 0;
 };
 
-Result RunOne(const QString& simradio, bool paced, bool write, const std::string& image) {
+Result RunOne(const QString& simradio, bool paced, bool write, bool fullLists, const std::string& image) {
     QStringList args;
     if (paced) args << "--paced";
     if (!write) args << "--image" << QString::fromStdString(image);
@@ -41,7 +49,7 @@ Result RunOne(const QString& simradio, bool paced, bool write, const std::string
     Result r;
     if (!radio.Ok()) { std::fprintf(stderr, "%s\n", radio.Error().c_str()); return r; }
     AppState st;
-    FullData(st);
+    FullData(st, fullLists);
     st.ComPortName = radio.Device();
     sim::RecordingUser user;
     QtCommLink link(st, user);
@@ -61,32 +69,36 @@ Result RunOne(const QString& simradio, bool paced, bool write, const std::string
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString simradio = QString::fromUtf8(RP_RUNTIME_DIR) + "/simradio";
-    AppState st;
-    FullData(st);
-    InitCommImage(st);
-    std::string label;
-    if (!SetCommData(st, label)) { std::fprintf(stderr, "encoder failed: %s\n", label.c_str()); return 1; }
-    const std::string image = QDir::temp().filePath("exchange_bench.img").toStdString();
-    {
-        std::ofstream f(image, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(st.CommImage.data()), static_cast<std::streamsize>(st.CommImage.size()));
-    }
-    std::printf("%-8s %-8s %10s %10s %7s\n", "line", "exchange", "time s", "9600 s", "ratio");
+    std::printf("%-8s %-8s %-8s %10s %10s %7s\n", "data", "line", "exchange", "time s", "9600 s", "ratio");
     int failures = 0;
-    // Optional arguments pick one case: "paced" or "unpaced", then "read" or "write".
+    // Optional arguments pick one case: "paced" or "unpaced", then "read" or "write", then
+    // "channels" or "full".
     const QStringList a = app.arguments();
-    for (bool paced : {true, false}) {
-        if (a.size() > 1 && (a[1] == "paced") != paced) continue;
-        for (bool write : {false, true}) {
-            if (a.size() > 2 && (a[2] == "write") != write) continue;
-            const Result r = RunOne(simradio, paced, write, image);
-            if (!r.ok) ++failures;
-            std::printf("%-8s %-8s %10.3f %10.3f %7.3f%s\n", paced ? "paced" : "unpaced", write ? "write" : "read",
-                        r.seconds, r.lineSeconds, r.lineSeconds > 0 ? r.seconds / r.lineSeconds : 0.0,
-                        r.ok ? "" : "  FAILED");
-            std::fflush(stdout);
+    for (bool fullLists : {false, true}) {
+        if (a.size() > 3 && (a[3] == "full") != fullLists) continue;
+        AppState st;
+        FullData(st, fullLists);
+        InitCommImage(st);
+        std::string label;
+        if (!SetCommData(st, label)) { std::fprintf(stderr, "encoder failed: %s\n", label.c_str()); return 1; }
+        const std::string image = QDir::temp().filePath("exchange_bench.img").toStdString();
+        {
+            std::ofstream f(image, std::ios::binary | std::ios::trunc);
+            f.write(reinterpret_cast<const char*>(st.CommImage.data()), static_cast<std::streamsize>(st.CommImage.size()));
         }
+        for (bool paced : {true, false}) {
+            if (a.size() > 1 && (a[1] == "paced") != paced) continue;
+            for (bool write : {false, true}) {
+                if (a.size() > 2 && (a[2] == "write") != write) continue;
+                const Result r = RunOne(simradio, paced, write, fullLists, image);
+                if (!r.ok) ++failures;
+                std::printf("%-8s %-8s %-8s %10.3f %10.3f %7.3f%s\n", fullLists ? "full" : "channels",
+                            paced ? "paced" : "unpaced", write ? "write" : "read", r.seconds, r.lineSeconds,
+                            r.lineSeconds > 0 ? r.seconds / r.lineSeconds : 0.0, r.ok ? "" : "  FAILED");
+                std::fflush(stdout);
+            }
+        }
+        std::remove(image.c_str());
     }
-    std::remove(image.c_str());
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,141 @@
+#include "settings/FrmScan.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/DialogKit.h"
+
+namespace rp {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
+    setObjectName("FrmScan");
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < kScanCombos; ++i) {
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
+        Label1[i] = new QLabel(this);
+        Label1[i]->setObjectName(QString("Label1_%1").arg(i));
+        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Label1[i]->setBuddy(Combo1[i]);
+        connect(Combo1[i], &QComboBox::activated, this, [this, i](int) { Combo1_Click(i); });
+        kit::EnterMovesFocus(Combo1[i]);
+    }
+    int row = 0;
+    for (const int i : {0, 1, 2, 4, 6, 7, 8, 9, 10}) {
+        grid->addWidget(Label1[i], row, 0);
+        grid->addWidget(Combo1[i], row, 1);
+        ++row;
+    }
+    for (const int i : {3, 5, 11, 12}) {
+        Label1[i]->hide();
+        Combo1[i]->hide();
+    }
+    grid->setColumnStretch(1, 1);
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName("Combo2");
+    Combo2->hide();
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName("Check1");
+    kit::EnterMovesFocus(Check1);
+
+    CommandOK = new QPushButton(this);
+    CommandOK->setObjectName("CommandOK");
+    CommandCancel = new QPushButton(this);
+    CommandCancel->setObjectName("CommandCancel");
+    connect(CommandOK, &QPushButton::clicked, this, &FrmScan::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandOK);
+    buttons->addWidget(CommandCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(Check1);
+    layout->addLayout(buttons);
+    kit::NoDefaultButtons(this);
+
+    ShowByData();
+}
+
+void FrmScan::ShowByData() {
+    const ScanShow v = ShowScan(s_);
+    template_ = v.Template;
+    edit_ = v.Record;
+    setWindowTitle(Q(v.Caption));
+    for (int i = 0; i < kScanCombos; ++i) {
+        Label1[i]->setText(Q(v.Label1[i]));
+        kit::FillCombo(Combo1[i], v.Items[i]);
+        kit::SetComboIndex(Combo1[i], v.Index[i]);
+        Combo1[i]->setEnabled(v.Enabled.Combo[i]);
+    }
+    kit::FillCombo(Combo2, v.Template);
+    Check1->setText(Q(v.Check1Caption));
+    kit::SetCheckValue(Check1, v.Check1);
+    Check1->setEnabled(v.Enabled.Check);
+    CommandOK->setText(Q(v.OKCaption));
+    CommandCancel->setText(Q(v.CancelCaption));
+    // The load's repairs (revert choice, prompt tone) stand even when the user cancels.
+    s_.CurRadioData.Signal.Scan = edit_;
+}
+
+void FrmScan::InitRevertList() {
+    const int priority = kit::ComboIndex(Combo1[1], -1);
+    kit::FillCombo(Combo1[6], ScanRevertList(template_, priority));
+    ScanEnabled e;
+    for (int i = 0; i < kScanCombos; ++i) e.Combo[i] = Combo1[i]->isEnabled();
+    e.Check = Check1->isEnabled();
+    ApplyRevertEnabling(e, priority);
+    for (int i = 0; i < kScanCombos; ++i) Combo1[i]->setEnabled(e.Combo[i]);
+}
+
+void FrmScan::SetControlState() {
+    ScanEnabled e;
+    for (int i = 0; i < kScanCombos; ++i) e.Combo[i] = Combo1[i]->isEnabled();
+    e.Check = Check1->isEnabled();
+    ApplyScanControlState(e, kit::ComboIndex(Combo1[0], -1), kit::ComboIndex(Combo1[1], -1));
+    for (int i = 0; i < kScanCombos; ++i) Combo1[i]->setEnabled(e.Combo[i]);
+    Check1->setEnabled(e.Check);
+}
+
+void FrmScan::Combo1_Click(int index) {
+    switch (index) {
+    case 0:
+        SetControlState();
+        break;
+    case 1: {
+        InitRevertList();
+        SetControlState();
+        const ScanRevertChoice c = ScanPriorityModeChange(template_, kit::ComboIndex(Combo1[1], -1), edit_.RevertMode);
+        kit::SetComboIndex(Combo1[6], c.Index);
+        edit_.RevertMode = c.RevertMode;
+        break;
+    }
+    case 6:
+        edit_.RevertMode = ScanRevertModeOfText(template_, Combo1[6]->currentText().toStdString());
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmScan::CommandOK_Click() {
+    ScanHeld h;
+    for (int i = 0; i < kScanCombos; ++i) {
+        h.Index[i] = kit::ComboIndex(Combo1[i], -1);
+        h.Text[i] = Combo1[i]->currentText().toStdString();
+    }
+    h.Check1 = kit::CheckValue(Check1);
+    s_.CurRadioData.Signal.Scan = StoreScan(edit_, template_, h);
+    accept();
+}
+
+}  // namespace rp

@@ -1,0 +1,126 @@
+// DTMF codes, kill and stun codes and settings made in the dialog as a user makes them, written
+// into the simulated radio through the real serial port and read back: the dialog shows the same.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "PtyHarness.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/DialogKit.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+#include "signalling/FrmDTMF.h"
+
+namespace rp {
+namespace {
+
+// What the dialog shows of the values the radio keeps.
+QStringList Shown(FrmDTMF& d) {
+    QStringList out;
+    for (auto* t : d.Text2) out << t->text();
+    out << d.Text3->text();
+    for (int i = 5; i < kDTMFLists; ++i) out << d.Combo1[i]->currentText();
+    out << QString::number(kit::CheckValue(d.Check1));
+    return out;
+}
+
+void WithDialog(frmMain& w, const std::function<void(FrmDTMF&)>& act) {
+    bool done = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<FrmDTMF*>(QApplication::activeModalWidget());
+        if (d == nullptr || done) return;
+        done = true;
+        act(*d);
+    });
+    driver.start(5);
+    w.MenuAction("MnuViewDTMF")->trigger();
+    driver.stop();
+    ASSERT_TRUE(done);
+}
+
+TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    AppState st;
+    st.ProgramDir = RP_RUNTIME_DIR;
+    SetLanguage(st, 1);
+    InitMsgString(st);
+    InitFunLangText(st);
+    NewData(st);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    w.show();
+
+    auto pick = [](QComboBox* c, int index) {
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    };
+    QStringList made;
+    WithDialog(w, [&](FrmDTMF& d) {
+        d.Text3->setFocus(Qt::TabFocusReason);
+        kit::SetText(d.Text3, "");
+        QTest::keyClicks(d.Text3, "42");
+        d.Text2[0]->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QTest::keyClicks(d.Text2[0], "12*#abcd");
+        QTest::keyClicks(d.Text2[15], "0123456789ABCD*#01234567");
+        QTest::keyClicks(d.Text2[16], "#9");
+        QTest::keyClicks(d.Text2[kDTMFKillBox], "420");  // the own ID: moves to 421
+        QTest::keyClicks(d.Text2[kDTMFStunBox], "421");  // then past the kill code: 422
+        pick(d.Combo1[6], 3);
+        pick(d.Combo1[7], 2);
+        pick(d.Combo1[8], 250);
+        pick(d.Combo1[9], 0);
+        pick(d.Combo1[10], 17);
+        pick(d.Combo1[12], 71);
+        d.Check1->click();
+        d.CommandOK->click();
+    });
+    const DTMFData& rec = st.CurRadioData.Signal.DTMF;
+    EXPECT_EQ(rec.OwnId.Str(), "420");
+    EXPECT_EQ(rec.KillCode.Code.Trimmed(), "421");
+    EXPECT_EQ(rec.StunCode.Code.Trimmed(), "422");
+    WithDialog(w, [&](FrmDTMF& d) {
+        made = Shown(d);
+        d.CommandCancel->click();
+    });
+    EXPECT_EQ(made[0], "12*#ABCD");
+    EXPECT_EQ(made[18], "421");
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+    }
+    // What the read brings back must come from the radio.
+    st.CurRadioData.Signal.DTMF = DTMFData{};
+    {
+        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+    }
+    QStringList back;
+    WithDialog(w, [&](FrmDTMF& d) {
+        back = Shown(d);
+        d.CommandCancel->click();
+    });
+    ASSERT_EQ(back.size(), made.size());
+    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << "item " << i;
+    {
+        ScopedMsgBoxScript answers(vbNo);
+        w.close();
+    }
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,163 @@
+// 2-Tone entries made in the editor as a user makes them, a channel pointed at one, saved,
+// written into the simulated radio through the real serial port and read back: the editor shows
+// the same values.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "PtyHarness.h"
+#include "model/DataChanged.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/DialogKit.h"
+#include "shell/FileDialogs.h"
+#include "shell/GridAdapter.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
+
+namespace rp {
+namespace {
+
+// Everything the editor shows, one text per control.
+QStringList Shown(Frm2Tone& d) {
+    QStringList out;
+    for (int r = 1; r <= kTwoToneListRows; ++r)
+        for (int c = 1; c <= 3; ++c) out << d.MSHFlexGrid1->TextMatrix(r, c);
+    for (auto* t : d.Text2) out << t->text() + (t->isEnabled() ? "+" : "-");
+    for (auto* c : d.Combo1) out << c->currentText();
+    for (auto* c : d.Combo2) out << c->currentText();
+    out << QString::number(kit::CheckValue(d.Check1));
+    for (int k = 0; k < kTwoToneDecodeTabs; ++k)
+        out << d.Text4[k]->text() << d.Text5[k]->text() << d.Combo3[k]->currentText() << d.Text6[k]->text()
+            << QString::number(kit::CheckValue(d.Check2[k]));
+    return out;
+}
+
+// Runs `act` on the editor once the menu command has opened it.
+void WithEditor(frmMain& w, const std::function<void(Frm2Tone&)>& act) {
+    bool done = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<Frm2Tone*>(QApplication::activeModalWidget());
+        if (d == nullptr || done) return;
+        done = true;
+        act(*d);
+    });
+    driver.start(5);
+    w.MenuAction("MnuView2Tone")->trigger();
+    driver.stop();
+    ASSERT_TRUE(done);
+}
+
+TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+
+    AppState st;
+    st.ProgramDir = RP_RUNTIME_DIR;
+    SetLanguage(st, 1);
+    InitMsgString(st);
+    InitFunLangText(st);
+    NewData(st);
+    st.ComPortName = radio.Device();
+    st.ChannelTable[0] = test::MakeChannel(1, "145.5");
+    st.CurRadioData.ChannelCount = 1;
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    w.show();
+
+    QStringList made;
+    WithEditor(w, [&](Frm2Tone& d) {
+        // Five rows typed through the grid's editors: first tone, Enter, second tone, Enter,
+        // name, Enter, and on to the next row.
+        const char* rows[5][3] = {{"1000", "1500", "ONE"},  {"321.7", "", "TWO"},  {"288", "3116", "THREE"},
+                                  {"2000.5", "999.9", "4"}, {"700", "800", "FIVE55"}};
+        d.MSHFlexGrid1->SetCell(1, 1);
+        d.MSHFlexGrid1_Click();
+        for (const auto& r : rows) {
+            QTest::keyClicks(d.Text1, r[0]);
+            QTest::keyClick(d.Text1, Qt::Key_Return);
+            QTest::keyClicks(d.Text1, r[1]);
+            QTest::keyClick(d.Text1, Qt::Key_Return);
+            QTest::keyClicks(d.Text3, r[2]);
+            QTest::keyClick(d.Text3, Qt::Key_Return);
+        }
+        d.Combo2[0]->setCurrentIndex(9);  // D-A
+        emit d.Combo2[0]->activated(9);
+        kit::SetText(d.Text2[3], "1234.5");
+        d.Combo1[3]->setCurrentIndex(7);
+        d.Check1->click();
+        if (d.Check2[2]->isChecked()) d.Check2[2]->click();
+        d.Check2[2]->click();
+        kit::SetText(d.Text4[2], "1100.0");
+        kit::SetText(d.Text5[2], "1300.0");
+        kit::SetText(d.Text6[2], "DEC3");
+        d.Combo3[2]->setCurrentIndex(2);
+        d.CommandOK->click();
+    });
+    const TwoToneData& t = st.CurRadioData.Signal.TwoTone;
+    ASSERT_EQ(t.List[4].EmptyFlag, 0);
+    ASSERT_EQ(t.List[5].EmptyFlag == 0 && t.List[5].FirstDividerLow + t.List[5].FirstDividerHigh > 0, false);
+    st.ChannelTable[0].SignalType = 2;
+    st.ChannelTable[0].TwoToneNo = 3;
+    st.ChannelTable[0].TwoToneDecodeNo = 2;
+    w.ReShowListByData();
+    WithEditor(w, [&](Frm2Tone& d) {
+        made = Shown(d);
+        d.CommandCancel->click();
+    });
+    EXPECT_EQ(made[0], "1000.0");
+    EXPECT_EQ(made[5], "TWO");
+    EXPECT_EQ(made[4], "");
+    EXPECT_EQ(made[12], "700.0");
+
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        ScopedFileDialogScript names({dir.filePath("twotone")});
+        w.mnuFileSave_Click();
+    }
+    EXPECT_FALSE(IsDataChanged(st));
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+    }
+    // What the read brings back must come from the radio, not from what is still here.
+    st.CurRadioData.Signal.TwoTone = TwoToneData{};
+    st.ChannelTable[0].TwoToneNo = 0;
+    {
+        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 60000));
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
+    }
+    EXPECT_EQ(st.ChannelTable[0].SignalType, 2);
+    EXPECT_EQ(st.ChannelTable[0].TwoToneNo, 3);
+    EXPECT_EQ(st.ChannelTable[0].TwoToneDecodeNo, 2);
+    QStringList back;
+    WithEditor(w, [&](Frm2Tone& d) {
+        back = Shown(d);
+        d.CommandCancel->click();
+    });
+    ASSERT_EQ(back.size(), made.size());
+    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << "item " << i;
+    {
+        ScopedMsgBoxScript answers(vbNo);
+        w.close();
+    }
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,210 @@
+// The print dialog and the printout on a real QPrinter writing PDF files, read back with
+// pdftotext.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "model/DataChanged.h"
+#include "print/FrmPrintList.h"
+#include "print/QtPrint.h"
+#include "print/core/PrintText.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+struct PrintListTest : ::testing::Test {
+    AppState st;
+    QTemporaryDir dir;
+    QPrinter printer{QPrinter::HighResolution};
+    void SetUp() override {
+        UseLanguage(st, kLanguageEnglish);
+        InitPrintText(st);
+    }
+    QString Pdf() const { return dir.filePath("out.pdf"); }
+    // A printer dialog that chooses a PDF file and OK, or Cancel.
+    std::function<bool(QPrinter&, QWidget*)> PrintTo(const QString& file, bool ok = true) {
+        return [file, ok, this](QPrinter& p, QWidget*) {
+            ++printDialogs;
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(file);
+            return ok;
+        };
+    }
+    int printDialogs = 0;
+};
+
+TEST_F(PrintListTest, TitleCaptionsAndSelectAll) {
+    for (int lang : {kLanguageEnglish, kLanguageChinese}) {
+        SetLanguage(st, lang);
+        FrmPrintList dlg(st, printer);
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("打印列表"));
+        EXPECT_EQ(dlg.Check1[0]->text(), lang == 1 ? "Channel Infomation" : "信道信息");
+        EXPECT_EQ(dlg.Check1[5]->text(), "2Tone{DN}");
+        EXPECT_EQ(dlg.Command1->text(), lang == 1 ? "&OK" : "确定(&O)");
+        EXPECT_EQ(dlg.Check1[9]->text(), QString::fromStdString(st.LangText(2600)));
+        for (auto* c : dlg.Check1) EXPECT_FALSE(c->isChecked());
+        dlg.CommandSelAll->click();
+        for (auto* c : dlg.Check1) EXPECT_TRUE(c->isChecked());
+        dlg.CommandClrAll->click();
+        for (auto* c : dlg.Check1) EXPECT_FALSE(c->isChecked());
+        // Items 1 and 2 lie below the client area.
+        EXPECT_GE(dlg.Check1[1]->geometry().top(), dlg.height());
+        EXPECT_FALSE(dlg.Command1->autoDefault());
+    }
+}
+
+TEST_F(PrintListTest, NothingTickedAsksForItemsAndKeepsTheFlags) {
+    for (int lang : {kLanguageEnglish, kLanguageChinese}) {
+        SetLanguage(st, lang);
+        st.PrintItemFlags = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        FrmPrintList dlg(st, printer);
+        dlg.ExecPrintDialog = PrintTo(Pdf());
+        for (bool onlyHiddenItems : {false, true}) {
+            dlg.Check1[1]->setChecked(onlyHiddenItems);
+            dlg.Check1[2]->setChecked(onlyHiddenItems);
+            ScopedMsgBoxScript script(vbOK);
+            dlg.Command1->click();
+            ASSERT_EQ(script.Messages().size(), 1u);
+            EXPECT_EQ(script.Messages()[0].Text, lang == 1 ? "Please select printing items." : "请选择打印项目。");
+            EXPECT_EQ(script.Messages()[0].Style, 48);
+        }
+        EXPECT_EQ(printDialogs, 0);
+        EXPECT_EQ(st.PrintItemFlags[0], 1);
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_FALSE(QFile::exists(Pdf()));
+    }
+}
+
+TEST_F(PrintListTest, CancelInThePrinterDialogPrintsNothingAndKeepsTheDialog) {
+    FillAllChannels(st);
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = PrintTo(Pdf(), false);
+    dlg.Check1[0]->setChecked(true);
+    dlg.Check1[7]->setChecked(true);
+    {
+        ScopedMsgBoxScript script(vbOK);
+        dlg.Command1->click();
+        EXPECT_TRUE(script.Messages().empty());
+    }
+    EXPECT_FALSE(st.PrintJobOK);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_TRUE(dlg.Check1[0]->isChecked());
+    EXPECT_TRUE(dlg.Check1[7]->isChecked());
+    EXPECT_TRUE(dlg.LastPages.empty());
+    EXPECT_FALSE(QFile::exists(Pdf()));
+    // A second OK starts a new job.
+    dlg.ExecPrintDialog = PrintTo(Pdf(), true);
+    dlg.Command1->click();
+    EXPECT_TRUE(st.PrintJobOK);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_TRUE(QFile::exists(Pdf()));
+}
+
+TEST_F(PrintListTest, AFailedJobSaysSoAndPrintsNothing) {
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = PrintTo(Pdf());
+    dlg.Sources.Alert = [](print::PrintJob&) { throw std::runtime_error("out of paper"); };
+    dlg.Check1[7]->setChecked(true);
+    dlg.Check1[9]->setChecked(true);
+    ScopedMsgBoxScript script(vbOK);
+    dlg.Command1->click();
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0].Text, "Printing failed.");
+    EXPECT_FALSE(st.PrintJobOK);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_TRUE(dlg.Check1[9]->isChecked());
+    EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+TEST_F(PrintListTest, PrintCommandOnlyWithThePrintSwitch) {
+    TempSettings settings;
+    for (int flag : {0, 1}) {
+        st.PrintMenuFlag = flag;
+        frmMain w(st, settings.Make());
+        auto* print = w.findChild<QAction*>("mnuFilePrint");
+        ASSERT_NE(print, nullptr);
+        EXPECT_EQ(print->isVisible(), flag == 1);
+    }
+}
+
+// ---- PDF -------------------------------------------------------------------------------------
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    if (!p.waitForFinished(60000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct PdfCase {
+    const char* Name;
+    QPageSize::PageSizeId Paper;
+    int Language;
+};
+std::ostream& operator<<(std::ostream& os, const PdfCase& c) { return os << c.Name; }
+
+class PrintPdf : public PrintListTest, public ::testing::WithParamInterface<PdfCase> {};
+
+TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
+    const PdfCase& c = GetParam();
+    FillAllChannels(st);
+    for (int i = 0; i < 80; ++i) {
+        st.CurRadioData.CommBookList[i].CallID = std::to_string(10000 + i);
+        st.CurRadioData.CommBookList[i].Name = "BK" + std::to_string(i);
+    }
+    st.FileChannelTable = st.ChannelTable;
+    st.FileRadioData = st.CurRadioData;
+    st.FileRadioData.ModelCode = st.CurModelCode;
+    ASSERT_FALSE(IsDataChanged(st));
+    SetLanguage(st, c.Language);
+    printer.setPageSize(QPageSize(c.Paper));
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = PrintTo(Pdf());
+    dlg.CommandSelAll->click();
+    ScopedMsgBoxScript script(vbOK);
+    dlg.Command1->click();
+    EXPECT_TRUE(script.Messages().empty());
+    ASSERT_TRUE(st.PrintJobOK);
+    EXPECT_FALSE(IsDataChanged(st));
+
+    const QString text = PdfText(Pdf());
+    if (qEnvironmentVariableIsSet("RP_KEEP_PDF")) QFile::copy(Pdf(), qEnvironmentVariable("RP_KEEP_PDF") + "/" + c.Name + ".pdf");
+    const int pages = static_cast<int>(dlg.LastPages.size());
+    EXPECT_GE(pages, 43);  // 42 channel pages at most five blocks each, then the book
+    // pdftotext ends every page with a form feed.
+    EXPECT_EQ(text.count('\f'), pages);
+    const QString title = QString::fromStdString(PrtText(st, st.PrtTextTitle));
+    EXPECT_EQ(text.count(title), pages);
+    for (const char* name : {"CH1", "CH100", "CH206"}) EXPECT_TRUE(text.contains(QString(name) + "\n") || text.contains(QString(name) + " ")) << name;
+    EXPECT_TRUE(text.contains("VFO2"));
+    EXPECT_TRUE(text.contains("BK79"));
+    // The footers, in page order: 1 up to the last page, each once.
+    QList<int> footers;
+    static const QRegularExpression footer(R"(^\s*-\s*(\d+)\s*-\s*$)", QRegularExpression::MultilineOption);
+    for (auto it = footer.globalMatch(text); it.hasNext();) footers << it.next().captured(1).toInt();
+    QList<int> expected;
+    for (int p = 1; p <= pages; ++p) expected << p;
+    EXPECT_EQ(footers, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, PrintPdf,
+                         ::testing::Values(PdfCase{"A4English", QPageSize::A4, 1},
+                                           PdfCase{"LetterEnglish", QPageSize::Letter, 1},
+                                           PdfCase{"A4Chinese", QPageSize::A4, 2},
+                                           PdfCase{"LetterChinese", QPageSize::Letter, 2}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace

@@ -1,0 +1,377 @@
+// The option, scan, alert and information dialogs driven through their controls.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "MainFixture.h"
+#include "PtyHarness.h"
+#include "model/LangText.h"
+#include "comm/CommImage.h"
+#include "model/NewData.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmEMG.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
+#include "settings/OptionMap.h"
+#include "shell/DialogKit.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+
+namespace rp {
+namespace {
+
+using test::UseLanguage;
+
+class SettingsDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseLanguage(st, 1);
+        InitFunLangText(st);
+        st.NoInitFileFlag = true;
+        NewData(st);
+    }
+
+    template <class T>
+    static QComboBox* Combo(T& dlg, const char* name) {
+        auto* c = dlg.template findChild<QComboBox*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    // A choice as the user makes it: the selection, then the activation Qt reports for it.
+    static void Pick(QComboBox* c, int index) {
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+
+    AppState st;
+};
+
+TEST_F(SettingsDialogs, OptionDisplayModeCascade) {
+    st.CurRadioData.Signal.Option.DisplayMode = 0;
+    FrmOption dlg(st);
+    QComboBox* mode = Combo(dlg, "Combo1_0");
+    QComboBox* style1 = Combo(dlg, "Combo1_1");
+    QComboBox* style2 = Combo(dlg, "Combo1_2");
+    QComboBox* option = Combo(dlg, "Combo1_18");
+    ASSERT_FALSE(kit::IsShown(option));
+
+    Pick(mode, 1);
+    EXPECT_EQ(style1->currentIndex(), 1);
+    EXPECT_EQ(style2->currentIndex(), 1);
+    EXPECT_FALSE(style1->isEnabled());
+    EXPECT_FALSE(style2->isEnabled());
+    EXPECT_TRUE(kit::IsShown(option));
+    EXPECT_EQ(option->currentIndex(), 0);
+    EXPECT_EQ(dlg.EditOptionData().DisplayStyle1, 1);
+    EXPECT_EQ(dlg.EditOptionData().DisplayStyle2, 1);
+    EXPECT_EQ(dlg.EditOptionData().DisplayMode, 1);
+
+    Pick(mode, 0);
+    EXPECT_EQ(style1->currentIndex(), 0);
+    EXPECT_TRUE(style1->isEnabled());
+    EXPECT_TRUE(style2->isEnabled());
+    EXPECT_FALSE(kit::IsShown(option));
+    EXPECT_EQ(dlg.EditOptionData().DisplayStyle2, 0);
+
+    dlg.CommandOK_Click();
+    EXPECT_EQ(st.CurRadioData.Signal.Option.DisplayMode, 0);
+    EXPECT_EQ(st.CurRadioData.Signal.Option.DisplayStyle1, 0);
+}
+
+TEST_F(SettingsDialogs, OptionWorkModeRebuildsTheChannelListAndTheChannelFollows) {
+    st.CurRadioData.Signal.Option.MemoryChannel1 = 201;  // PU1 (202)
+    FrmOption dlg(st);
+    QComboBox* channels = Combo(dlg, "Combo1_4");
+    EXPECT_EQ(channels->currentText(), "PU1");
+    Pick(Combo(dlg, "Combo1_30"), 1);  // "Bank": memory channels only
+    Pick(Combo(dlg, "Combo1_7"), 9);   // group "0": all of them
+    EXPECT_EQ(channels->findText("PU1"), -1);
+    EXPECT_EQ(channels->currentIndex(), 0);
+    EXPECT_EQ(dlg.EditOptionData().MemoryChannel1, GetChannelNoByName(channels->itemText(0).toStdString()) - 1);
+}
+
+TEST_F(SettingsDialogs, OptionOkRoundTripsHiddenControlsAndCancelKeepsTheRecord) {
+    OptionData& o = st.CurRadioData.Signal.Option;
+    o.BusyLockout = 2;  // Combo1(19), never shown
+    o.RadioText = "AB";
+    st.CurModelCode = "6173USA";
+    st.CurRadioData.OptionBytesA[4] = 5;  // sub-unit volume, hidden for this model
+    st.CurRadioData.SWFreq = std::string("12.5\0xx", 7);
+    const OptionData before = o;
+    {
+        FrmOption dlg(st);
+        dlg.findChild<QCheckBox*>("Check1_0")->click();
+        Pick(Combo(dlg, "Combo1_9"), 2);
+        dlg.CommandCancel->click();
+    }
+    EXPECT_EQ(st.CurRadioData.Signal.Option, before);
+    // Opening normalised the text in place, whichever button closed the dialog.
+    EXPECT_EQ(st.CurRadioData.SWFreq.Str(), "12.5    ");
+
+    FrmOption dlg(st);
+    EXPECT_FALSE(kit::IsShown(dlg.Combo1[25]));
+    EXPECT_EQ(dlg.findChild<QLineEdit*>("Text1_0")->text(), "A");
+    EXPECT_EQ(dlg.findChild<QLineEdit*>("Text1_2")->text(), "");
+    dlg.Text3[1]->setText("0.1");
+    dlg.CommandOK_Click();
+    EXPECT_EQ(st.CurRadioData.Signal.Option.BusyLockout, 2);
+    EXPECT_EQ(st.CurRadioData.Signal.Option.RadioText.Str(), "AB          ");
+    EXPECT_EQ(GetOptionSingles(st.CurRadioData).SubUnitVolume, 5);
+    EXPECT_EQ(st.CurRadioData.SWFreq.Str(), "12.5000 ");
+    EXPECT_EQ(st.CurRadioData.LWFreq.Str(), "0.5200  ");
+}
+
+TEST_F(SettingsDialogs, OptionButtonsNeverDefault) {
+    FrmOption dlg(st);
+    EXPECT_FALSE(dlg.CommandOK->autoDefault());
+    EXPECT_FALSE(dlg.CommandCancel->autoDefault());
+}
+
+TEST_F(SettingsDialogs, ScanPriorityModeEnabling) {
+    ScanData& r = st.CurRadioData.Signal.Scan;
+    r.ScanMode = 1;
+    r.PriorityMode = 0;
+    r.RevertMode = 7;
+    r.Reserved10 = 0x11;
+    r.Reserved12 = 0x22;
+    FrmScan dlg(st);
+    // The load brought the revert choice into the list and stored that at once.
+    EXPECT_EQ(st.CurRadioData.Signal.Scan.RevertMode, 0);
+    QComboBox* p1 = Combo(dlg, "Combo1_2");
+    QComboBox* p2 = Combo(dlg, "Combo1_4");
+    QComboBox* revert = Combo(dlg, "Combo1_6");
+    EXPECT_FALSE(p1->isEnabled());
+    EXPECT_FALSE(p2->isEnabled());
+    EXPECT_EQ(revert->count(), 4);
+
+    Pick(Combo(dlg, "Combo1_1"), 3);
+    EXPECT_TRUE(p1->isEnabled());
+    EXPECT_TRUE(p2->isEnabled());
+    EXPECT_EQ(revert->count(), 8);
+    Pick(revert, 7);
+    EXPECT_EQ(dlg.EditScanData().RevertMode, 7);
+
+    Pick(Combo(dlg, "Combo1_1"), 1);
+    EXPECT_TRUE(p1->isEnabled());
+    EXPECT_FALSE(p2->isEnabled());
+    EXPECT_EQ(revert->currentIndex(), 0);
+    EXPECT_EQ(dlg.EditScanData().RevertMode, 0);
+
+    Pick(Combo(dlg, "Combo1_0"), 0);
+    for (int i = 1; i < kScanCombos; ++i) EXPECT_FALSE(dlg.Combo1[i]->isEnabled()) << i;
+    EXPECT_FALSE(dlg.Check1->isEnabled());
+    Pick(Combo(dlg, "Combo1_0"), 1);
+    EXPECT_TRUE(p1->isEnabled());
+    EXPECT_FALSE(p2->isEnabled());
+    EXPECT_TRUE(dlg.Check1->isEnabled());
+    EXPECT_FALSE(kit::IsShown(dlg.Combo1[11]));
+    EXPECT_FALSE(kit::IsShown(dlg.Combo1[12]));
+
+    dlg.CommandOK_Click();
+    EXPECT_EQ(st.CurRadioData.Signal.Scan.PriorityMode, 1);
+    EXPECT_EQ(st.CurRadioData.Signal.Scan.Reserved10, 0x11);
+    EXPECT_EQ(st.CurRadioData.Signal.Scan.Reserved12, 0x22);
+}
+
+TEST_F(SettingsDialogs, AlertTypeChangeRebuildsTheCodeListAndTheLoneWorkGroupRoundTrips) {
+    st.CurRadioData.Signal.DTMF.Memories[1].Length = 2;
+    AlertData& a = st.CurRadioData.Signal.Alert;
+    a.AlarmMode = 1;
+    a.IDCodeType = 0;
+    a.IDCode = 3;
+    a.AutoDetectMode = 1;
+    a.PreAlertTime = 30;
+    a.LoneWorkTime = 60;
+    FrmAlert dlg(st);
+    EXPECT_FALSE(kit::IsShown(dlg.Frame1));
+    EXPECT_FALSE(kit::IsShown(dlg.Combo1[7]));
+    QComboBox* code = Combo(dlg, "Combo1_2");
+    EXPECT_EQ(code->count(), 0);
+    Pick(Combo(dlg, "Combo1_1"), 2);  // five-tone: no row holds a code in new data
+    EXPECT_EQ(code->count(), 1);
+    EXPECT_EQ(code->currentText(), "0");
+    Pick(Combo(dlg, "Combo1_1"), 1);
+    EXPECT_EQ(code->currentText(), "M2");
+    Pick(Combo(dlg, "Combo1_0"), 0);
+    EXPECT_TRUE(dlg.Combo1[3]->isEnabled());
+    EXPECT_FALSE(dlg.Combo1[2]->isEnabled());
+    Pick(Combo(dlg, "Combo1_6"), 1);
+    EXPECT_FALSE(dlg.Combo1[8]->isEnabled());
+    dlg.CommandOK_Click();
+    EXPECT_EQ(a.AlarmMode, 0);
+    EXPECT_EQ(a.IDCodeType, 1);
+    EXPECT_EQ(a.IDCode, 1);
+    EXPECT_EQ(a.ChannelSelect, 1);
+    EXPECT_EQ(a.AutoDetectMode, 1);
+    EXPECT_EQ(a.PreAlertTime, 30);
+    EXPECT_EQ(a.LoneWorkTime, 60);
+}
+
+TEST_F(SettingsDialogs, AlertCancelLeavesTheRecord) {
+    st.CurRadioData.Signal.Alert.AutoDetectMode = 7;
+    const AlertData before = st.CurRadioData.Signal.Alert;
+    FrmAlert dlg(st);
+    EXPECT_FALSE(dlg.Check1->isChecked());
+    Pick(Combo(dlg, "Combo1_9"), 4);
+    dlg.CommandCancel->click();
+    EXPECT_EQ(st.CurRadioData.Signal.Alert, before);
+}
+
+TEST_F(SettingsDialogs, InformationViewerShowsTheRecordInEitherLanguage) {
+    RadioInfo& i = st.CurRadioInfo;
+    i.InfoModelCode = "6173USD";
+    i.BandCode = 3;
+    i.SerialNumber = "SN42";
+    i.MaintenanceReason = "Display replaced";
+    i.FirmwareVersion = "V100";
+    i.Seller = std::string("Shop\0zz", 7);
+    const RadioInfo before = i;
+    {
+        FrmEMG dlg(st, st.CurRadioInfo);
+        EXPECT_EQ(dlg.windowTitle(), "Embedded Message");
+        EXPECT_EQ(dlg.BoxText(1), "SN42");
+        EXPECT_EQ(dlg.BoxText(4), "Display replaced");
+        EXPECT_EQ(dlg.BoxText(11), "Shop");
+        EXPECT_EQ(dlg.Combo1[1]->currentText(), "UHF(430 - 440 MHz) VHF(144 - 146 MHz)");
+        EXPECT_EQ(dlg.Combo1[0]->count(), 1);
+        EXPECT_EQ(dlg.Combo1[0]->currentText().toStdString(), GetLangStr(st, 8901));
+        EXPECT_EQ(dlg.CommandClose->text(), "&Close");
+        EXPECT_FALSE(dlg.CommandClose->autoDefault());
+    }
+    UseLanguage(st, 2);
+    FrmEMG dlg(st, st.CurRadioInfo);
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("嵌入信息"));
+    EXPECT_EQ(dlg.Label1[7]->text(), "");
+    EXPECT_EQ(dlg.CommandHelp->text(), QString::fromUtf8("帮助(&H)"));
+    dlg.CommandHelp->click();  // does nothing
+    dlg.CommandClose->click();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(st.CurRadioInfo, before);
+}
+
+// Ten options, the scan list and the alert, changed in the dialogs as a user would.
+void ChangeSettingsLikeAUser(AppState& st) {
+    auto pick = [](QComboBox* c, int index) {
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    };
+    for (const int n : {7, 12, 150}) {
+        const int slot = st.CurRadioData.ChannelCount++;
+        st.ChannelTable[slot] = test::MakeChannel(n, "145.5000");
+    }
+    {
+        FrmOption dlg(st);
+        pick(dlg.Combo1[9], 2);
+        pick(dlg.Combo1[10], 4);
+        pick(dlg.Combo1[11], 1);
+        pick(dlg.Combo1[16], 6);
+        pick(dlg.Combo1[17], 2);
+        pick(dlg.Combo1[20], 3);
+        pick(dlg.Combo1[23], 10);
+        pick(dlg.Combo1[32], 6);
+        dlg.Check1[2]->click();
+        dlg.Check3[4]->click();
+        dlg.Text1[0]->setText("Z");
+        dlg.CommandOK_Click();
+    }
+    {
+        FrmScan dlg(st);
+        pick(dlg.Combo1[0], 1);
+        pick(dlg.Combo1[1], 3);
+        pick(dlg.Combo1[2], 2);
+        pick(dlg.Combo1[4], 1);
+        pick(dlg.Combo1[6], 6);
+        pick(dlg.Combo1[7], 8);
+        dlg.Check1->click();
+        dlg.CommandOK_Click();
+    }
+    {
+        FrmAlert dlg(st);
+        pick(dlg.Combo1[0], 2);
+        pick(dlg.Combo1[4], 20);
+        pick(dlg.Combo1[8], 1);
+        pick(dlg.Combo1[9], 9);
+        dlg.CommandOK_Click();
+    }
+}
+
+struct Shown {
+    OptionShow Option;
+    ScanShow Scan;
+    AlertShow Alert;
+};
+
+void ExpectSameShown(const Shown& a, const Shown& b) {
+    // Combo1(19)'s word has no place in the radio.
+    for (int i = 0; i < kOptionCombos; ++i) {
+        if (i != 19) {
+            EXPECT_EQ(b.Option.Text[i], a.Option.Text[i]) << "Combo1(" << i << ")";
+        }
+    }
+    EXPECT_EQ(b.Option.Check1, a.Option.Check1);
+    EXPECT_EQ(b.Option.Check3, a.Option.Check3);
+    EXPECT_EQ(b.Option.Text1, a.Option.Text1);
+    EXPECT_EQ(b.Scan.Text, a.Scan.Text);
+    EXPECT_EQ(b.Scan.Check1, a.Scan.Check1);
+    EXPECT_EQ(b.Alert.Text, a.Alert.Text);
+    EXPECT_EQ(b.Alert.Combo2Text, a.Alert.Combo2Text);
+}
+
+// The changes survive the data written into a radio image and read back into fresh data.
+TEST_F(SettingsDialogs, ChangesSurviveAWriteAndAReadBack) {
+    ChangeSettingsLikeAUser(st);
+    const Shown before{ShowOption(st), ShowScan(st), ShowAlert(st)};
+    EXPECT_EQ(before.Option.Text[16], before.Option.Items[16][6]);
+    EXPECT_EQ(before.Scan.Text[2], "6");  // channels 1, 2, 7, 12, 150 listed from 0
+    EXPECT_EQ(before.Alert.Text[8], "1");
+
+    std::string label;
+    ASSERT_TRUE(SetCommData(st, label)) << label;
+    AppState back;
+    UseLanguage(back, 1);
+    back.NoInitFileFlag = true;
+    NewData(back);
+    back.CommImage = st.CommImage;
+    back.RadioModelCode = st.CurModelCode;
+    GetCommData(back);
+    ExpectSameShown(before, {ShowOption(back), ShowScan(back), ShowAlert(back)});
+}
+
+// The same through the main window and the simulated radio on its serial line.
+TEST_F(SettingsDialogs, ChangesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    InitMsgString(st);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    ChangeSettingsLikeAUser(st);
+    const Shown before{ShowOption(st), ShowScan(st), ShowAlert(st)};
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+        ASSERT_FALSE(answers.Messages().empty());
+        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+    }
+    st.CurRadioData.Signal.Option = OptionData{};
+    st.CurRadioData.Signal.Scan = ScanData{};
+    st.CurRadioData.Signal.Alert = AlertData{};
+    {
+        // Unsaved data: the read asks to save them first; No reads without saving.
+        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+        w.mnuProRead_Click();
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+    }
+    ExpectSameShown(before, {ShowOption(st), ShowScan(st), ShowAlert(st)});
+}
+
+}  // namespace
+}  // namespace rp
