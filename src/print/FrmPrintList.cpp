@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "print/PrtEditorSections.h"
 #include "print/QtPrint.h"
 #include "print/core/PrintText.h"
 #include "shell/DialogKit.h"
@@ -28,7 +29,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 print::PrintSources MakePrintSources(const AppState&) {
     print::PrintSources src;
     src.DateTimeText = print::PrintDateTimeText();
-    // The option, DTMF, 2-Tone, 5-Tone, embedded-message and alert sections print nothing yet.
+    print::AddEditorSections(src);
     return src;
 }
 
