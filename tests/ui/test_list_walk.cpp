@@ -57,7 +57,9 @@ TEST_F(ListWalk, BroadcastRadioListOfNewDataStaysAsItWas) {
     auto& g = *w->MSFlexGrid1[2];
     for (int r = 1; r <= 101; ++r) {
         const auto& e = st.CurRadioData.FMRadioList[r - 1];
-        if (e.Valid != 1) EXPECT_EQ(g.TextMatrix(r, 1), "") << r;
+        if (e.Valid != 1) {
+            EXPECT_EQ(g.TextMatrix(r, 1), "") << r;
+        }
     }
     for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 20, 101, 100}) Click(g, r, 1);
     ASSERT_FALSE(w->Text2->isHidden());
