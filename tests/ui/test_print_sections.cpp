@@ -9,6 +9,8 @@
 #include "model/LangText.h"
 #include "model/NewData.h"
 #include "model/TwoToneMap.h"
+#include "model/DataChanged.h"
+#include "print/FrmPrintList.h"
 #include "print/PrtEditorSections.h"
 #include "print/PrtFiveTone.h"
 #include "print/PrtSettings.h"
@@ -363,6 +365,37 @@ TEST(PrtEditorSections, LeaveTheDataAsTheyWere) {
         EXPECT_TRUE(st.EditSignalData == before.EditSignalData);
         EXPECT_TRUE(st.CurRadioInfo == before.CurRadioInfo);
     }
+}
+
+}  // namespace
+}  // namespace rp::print
+
+namespace rp::print {
+namespace {
+
+using namespace test;
+
+TEST(PrtEditorSections, FullJobWithEveryItemLeavesTheDataUnchanged) {
+    AppState st = DataIn(kLanguageEnglish);
+    st.ChannelTable[0].ChannelNo = 1;
+    st.ChannelTable[0].Used = 1;
+    st.ChannelTable[0].RxFreq = "043012500";
+    st.CurRadioData.ChannelCount = 1;
+    st.FileRadioData = st.CurRadioData;
+    st.FileChannelTable = st.ChannelTable;
+    ASSERT_FALSE(IsDataChanged(st));
+    const AppState before = st;
+    Metrics m(1000, 1414);
+    PrintSurface s(m);
+    std::array<int, 10> all{};
+    all.fill(1);
+    ASSERT_TRUE(PrintAllItems(st, s, all, MakePrintSources(st)));
+    EXPECT_GE(s.Pages().size(), 8u);
+    EXPECT_TRUE(st.CurRadioData == before.CurRadioData);
+    EXPECT_TRUE(st.ChannelTable == before.ChannelTable);
+    EXPECT_TRUE(st.EditSignalData == before.EditSignalData);
+    EXPECT_TRUE(st.CurRadioInfo == before.CurRadioInfo);
+    EXPECT_FALSE(IsDataChanged(st));
 }
 
 }  // namespace
