@@ -456,6 +456,14 @@ void FrmCHEdit::Text1_Change(int index) {
     else EnableValueControls();
 }
 
+// The controls that only some models show follow the others only where they are shown.
+void FrmCHEdit::EnableShownModelControls(bool on) {
+    QWidget* const controls[] = {Combo3[0], Combo3[1], Combo3[2], Combo3[3], Combo4[0], Combo4[1],
+                                 Combo4[2], Combo4[3], Check2[0], Check2[1], Check3};
+    for (QWidget* w : controls)
+        if (kit::IsShown(w)) w->setEnabled(on);
+}
+
 void FrmCHEdit::DisableValueControls() {
     for (int i = 1; i <= 8; ++i) Text1[i]->setEnabled(false);
     Text1[10]->setEnabled(false);
@@ -463,13 +471,7 @@ void FrmCHEdit::DisableValueControls() {
     for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 15, 16, 17}) Combo1[i]->setEnabled(false);
     Combo2->setEnabled(false);
     for (QCheckBox* c : {Check1, Check4[0], Check4[1], Check5, Check6, Check7}) c->setEnabled(false);
-    for (QWidget* w : {static_cast<QWidget*>(Combo3[0]), static_cast<QWidget*>(Combo3[1]),
-                       static_cast<QWidget*>(Combo3[2]), static_cast<QWidget*>(Combo3[3]),
-                       static_cast<QWidget*>(Combo4[0]), static_cast<QWidget*>(Combo4[1]),
-                       static_cast<QWidget*>(Combo4[2]), static_cast<QWidget*>(Combo4[3]),
-                       static_cast<QWidget*>(Check2[0]), static_cast<QWidget*>(Check2[1]),
-                       static_cast<QWidget*>(Check3)})
-        if (kit::IsShown(w)) w->setEnabled(false);
+    EnableShownModelControls(false);
     Text3->setEnabled(false);
     ListBank->setEnabled(false);
 }
@@ -486,13 +488,7 @@ void FrmCHEdit::EnableValueControls() {
     Combo1[16]->setEnabled(SignalTypeOfOptSig(lists_, Combo1[4]->currentIndex()) == 2);
     for (QCheckBox* c : {Check1, Check4[0], Check4[1], Check5, Check6}) c->setEnabled(true);
     Combo2->setEnabled(true);
-    for (QWidget* w : {static_cast<QWidget*>(Combo3[0]), static_cast<QWidget*>(Combo3[1]),
-                       static_cast<QWidget*>(Combo3[2]), static_cast<QWidget*>(Combo3[3]),
-                       static_cast<QWidget*>(Combo4[0]), static_cast<QWidget*>(Combo4[1]),
-                       static_cast<QWidget*>(Combo4[2]), static_cast<QWidget*>(Combo4[3]),
-                       static_cast<QWidget*>(Check2[0]), static_cast<QWidget*>(Check2[1]),
-                       static_cast<QWidget*>(Check3)})
-        if (kit::IsShown(w)) w->setEnabled(true);
+    EnableShownModelControls(true);
     Text3->setEnabled(true);
     ListBank->setEnabled(true);
     Text1[0]->setEnabled(true);

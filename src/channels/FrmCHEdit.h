@@ -34,6 +34,7 @@ public:
     void Check4_Click(int index);
     void RefreshComboList();
     void Text1_Change(int index);
+    void EnableShownModelControls(bool on);
     void DisableValueControls();
     void EnableValueControls();
     void ListBank_ItemCheck(int item);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../print/PrintFixture.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
 #include "print/core/PrintFrame.h"
@@ -12,28 +13,8 @@
 
 namespace rp::print::test {
 
-// Every character is half its font size wide (a CJK character its full size); a line is 1.2
-// times the size high.
-class Metrics : public PrintMetrics {
-public:
-    Metrics(float w, float h) : w_(w), h_(h) {}
-    float PageWidth() const override { return w_; }
-    float PageHeight() const override { return h_; }
-    float TextWidth(const std::string& s, const PrintFont& f) const override {
-        float units = 0;
-        for (std::size_t i = 0; i < s.size();) {
-            const auto c = static_cast<unsigned char>(s[i]);
-            const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : 4;
-            units += n >= 3 ? 1.0f : 0.5f;
-            i += n;
-        }
-        return units * f.Size * (f.Bold ? 1.1f : 1.0f);
-    }
-    float LineHeight(const PrintFont& f) const override { return f.Size * 1.2f; }
-
-private:
-    float w_, h_;
-};
+// The fixed metrics of the printout's core tests.
+using Metrics = FixedMetrics;
 
 inline AppState DataIn(int language) {
     AppState st;
