@@ -441,10 +441,11 @@ void Frm5Tone::OpenCellEditor(int r, int c) {
         break;
     }
     case 3: {
-        // Entering only shows the row's standard; its period changes when the user chooses.
+        // Entering only shows the row's standard; its period changes when the user chooses. A
+        // row on the user tone set has no list item, and the view then shows the user's tones.
         const int idx = text.isEmpty() ? -1 : ToneStandardIndex(S(text));
         kit::SetComboIndex(Combo2, idx);
-        if (idx >= 0) ShowToneStandard(Combo2->currentText());
+        ShowToneStandard(Combo2->currentText());
         place(Combo2, true);
         break;
     }

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
@@ -33,38 +33,20 @@ QStringList Shown(FrmDTMF& d) {
 }
 
 void WithDialog(frmMain& w, const std::function<void(FrmDTMF&)>& act) {
-    bool done = false;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<FrmDTMF*>(QApplication::activeModalWidget());
-        if (d == nullptr || done) return;
-        done = true;
-        act(*d);
-    });
-    driver.start(5);
-    w.MenuAction("MnuViewDTMF")->trigger();
-    driver.stop();
-    ASSERT_TRUE(done);
+    ASSERT_TRUE(test::RunModal<FrmDTMF>([&] { w.MenuAction("MnuViewDTMF")->trigger(); }, act));
 }
 
 TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
     sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, 1);
-    InitMsgString(st);
-    InitFunLangText(st);
-    NewData(st);
+    test::PrepareUserRound(st);
     st.ComPortName = radio.Device();
     test::TempSettings settings;
     frmMain w(st, settings.Make());
     w.show();
 
-    auto pick = [](QComboBox* c, int index) {
-        c->setCurrentIndex(index);
-        emit c->activated(index);
-    };
+    using test::Pick;
     QStringList made;
     WithDialog(w, [&](FrmDTMF& d) {
         d.Text3->setFocus(Qt::TabFocusReason);
@@ -77,12 +59,12 @@ TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
         QTest::keyClicks(d.Text2[16], "#9");
         QTest::keyClicks(d.Text2[kDTMFKillBox], "420");  // the own ID: moves to 421
         QTest::keyClicks(d.Text2[kDTMFStunBox], "421");  // then past the kill code: 422
-        pick(d.Combo1[6], 3);
-        pick(d.Combo1[7], 2);
-        pick(d.Combo1[8], 250);
-        pick(d.Combo1[9], 0);
-        pick(d.Combo1[10], 17);
-        pick(d.Combo1[12], 71);
+        Pick(d.Combo1[6], 3);
+        Pick(d.Combo1[7], 2);
+        Pick(d.Combo1[8], 250);
+        Pick(d.Combo1[9], 0);
+        Pick(d.Combo1[10], 17);
+        Pick(d.Combo1[12], 71);
         d.Check1->click();
         d.CommandOK->click();
     });

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
@@ -44,18 +44,7 @@ QStringList Shown(Frm2Tone& d) {
 
 // Runs `act` on the editor once the menu command has opened it.
 void WithEditor(frmMain& w, const std::function<void(Frm2Tone&)>& act) {
-    bool done = false;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<Frm2Tone*>(QApplication::activeModalWidget());
-        if (d == nullptr || done) return;
-        done = true;
-        act(*d);
-    });
-    driver.start(5);
-    w.MenuAction("MnuView2Tone")->trigger();
-    driver.stop();
-    ASSERT_TRUE(done);
+    ASSERT_TRUE(test::RunModal<Frm2Tone>([&] { w.MenuAction("MnuView2Tone")->trigger(); }, act));
 }
 
 TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
@@ -65,11 +54,7 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
 
     AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, 1);
-    InitMsgString(st);
-    InitFunLangText(st);
-    NewData(st);
+    test::PrepareUserRound(st);
     st.ComPortName = radio.Device();
     st.ChannelTable[0] = test::MakeChannel(1, "145.5");
     st.CurRadioData.ChannelCount = 1;

@@ -186,13 +186,18 @@ TEST_F(FiveToneTest, OwnIdChangeRewritesTheGridAndCancelKeepsTheDecodeTime) {
 }
 
 TEST_F(FiveToneTest, EnteringTheStandardCellKeepsPeriodAndUserToneStandard) {
+    st.CurRadioData.Signal.FiveTone.UserToneSet[0] = 12345;
     Open();
     Grid()->SetCell(1, 3);
     ASSERT_FALSE(dlg->Combo2->isHidden());
     EXPECT_EQ(dlg->Combo2->currentText(), "CCIR1");
+    EXPECT_TRUE(dlg->Text1->toPlainText().startsWith("CCIR1\n"));
     EXPECT_EQ(Cell(1, 4), "55");
     Grid()->SetCell(4, 3);  // the user tone set: no item of the list
     EXPECT_EQ(dlg->Combo2->currentIndex(), -1);
+    // The view follows the row onto the user's tones, not the standard shown before.
+    EXPECT_TRUE(dlg->Text1->toPlainText().startsWith("\n")) << dlg->Text1->toPlainText().toStdString();
+    EXPECT_TRUE(dlg->Text1->toPlainText().contains("1234.5"));
     Grid()->SetCell(4, 5);
     dlg->CommandOK_Click();
     ASSERT_EQ(dlg->result(), QDialog::Accepted);
