@@ -11,7 +11,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "FullDataFixture.h"
 #include "MainFixture.h"
+#include "model/DTMFMap.h"
+#include "model/FiveTone.h"
+#include "model/LangText.h"
+#include "settings/AlertMap.h"
+#include "settings/OptionMap.h"
 #include "model/DataChanged.h"
 #include "print/FrmPrintList.h"
 #include "print/QtPrint.h"
@@ -160,16 +166,11 @@ class PrintPdf : public PrintListTest, public ::testing::WithParamInterface<PdfC
 TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
     const PdfCase& c = GetParam();
-    FillAllChannels(st);
-    for (int i = 0; i < 80; ++i) {
-        st.CurRadioData.CommBookList[i].CallID = std::to_string(10000 + i);
-        st.CurRadioData.CommBookList[i].Name = "BK" + std::to_string(i);
-    }
-    st.FileChannelTable = st.ChannelTable;
-    st.FileRadioData = st.CurRadioData;
-    st.FileRadioData.ModelCode = st.CurModelCode;
+    FillFullData(st);
     ASSERT_FALSE(IsDataChanged(st));
     SetLanguage(st, c.Language);
+    const std::vector<std::uint8_t> before = DataBytes(st);
+    const RadioInfo infoBefore = st.CurRadioInfo;
     printer.setPageSize(QPageSize(c.Paper));
     FrmPrintList dlg(st, printer);
     dlg.ExecPrintDialog = PrintTo(Pdf());
@@ -179,11 +180,13 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     EXPECT_TRUE(script.Messages().empty());
     ASSERT_TRUE(st.PrintJobOK);
     EXPECT_FALSE(IsDataChanged(st));
+    EXPECT_TRUE(DataBytes(st) == before);
+    EXPECT_TRUE(st.CurRadioInfo == infoBefore);
 
     const QString text = PdfText(Pdf());
     if (qEnvironmentVariableIsSet("RP_KEEP_PDF")) QFile::copy(Pdf(), qEnvironmentVariable("RP_KEEP_PDF") + "/" + c.Name + ".pdf");
     const int pages = static_cast<int>(dlg.LastPages.size());
-    EXPECT_GE(pages, 43);  // 42 channel pages at most five blocks each, then the book
+    EXPECT_GE(pages, 50);  // 42 channel pages at most five blocks each, the book, six more sections
     // pdftotext ends every page with a form feed.
     EXPECT_EQ(text.count('\f'), pages);
     const QString title = QString::fromStdString(PrtText(st, st.PrtTextTitle));
@@ -191,6 +194,20 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     for (const char* name : {"CH1", "CH100", "CH206"}) EXPECT_TRUE(text.contains(QString(name) + "\n") || text.contains(QString(name) + " ")) << name;
     EXPECT_TRUE(text.contains("VFO2"));
     EXPECT_TRUE(text.contains("BK79"));
+    // Every section's title as printed, in the language in use.
+    const std::string titles[] = {GetLangStr(st, 3009),
+                                  ShowOption(st).Caption,
+                                  ShowDTMFData(st, st.CurRadioData.Signal.DTMF).FormCaption,
+                                  MakeTwoToneCaptions(st).Form,
+                                  ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0).Caption,
+                                  PrtText(st, st.PrtText5Tone),
+                                  PrtText(st, st.PrtTextCommBook),
+                                  PrtText(st, st.PrtTextEmbedded),
+                                  ShowAlert(st).Caption};
+    for (const std::string& t : titles) {
+        ASSERT_FALSE(t.empty());
+        EXPECT_TRUE(text.contains(QString::fromStdString(t))) << t;
+    }
     // The footers, in page order: 1 up to the last page, each once.
     QList<int> footers;
     static const QRegularExpression footer(R"(^\s*-\s*(\d+)\s*-\s*$)", QRegularExpression::MultilineOption);
