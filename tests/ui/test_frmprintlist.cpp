@@ -65,6 +65,11 @@ TEST_F(PrintListTest, TitleCaptionsAndSelectAll) {
         for (auto* c : dlg.Check1) EXPECT_TRUE(c->isChecked());
         dlg.CommandClrAll->click();
         for (auto* c : dlg.Check1) EXPECT_FALSE(c->isChecked());
+        // Every caption shows whole, left of the buttons.
+        for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) {
+            EXPECT_GE(dlg.Check1[i]->width(), dlg.Check1[i]->sizeHint().width()) << dlg.Check1[i]->text().toStdString();
+            EXPECT_LT(dlg.Check1[i]->geometry().right(), dlg.CommandSelAll->x());
+        }
         // Items 1 and 2 lie below the client area.
         EXPECT_GE(dlg.Check1[1]->geometry().top(), dlg.height());
         EXPECT_FALSE(dlg.Command1->autoDefault());
