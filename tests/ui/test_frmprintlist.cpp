@@ -13,11 +13,7 @@
 
 #include "FullDataFixture.h"
 #include "MainFixture.h"
-#include "model/DTMFMap.h"
-#include "model/FiveTone.h"
-#include "model/LangText.h"
-#include "settings/AlertMap.h"
-#include "settings/OptionMap.h"
+#include "PrintPdfFixture.h"
 #include "model/DataChanged.h"
 #include "print/FrmPrintList.h"
 #include "print/QtPrint.h"
@@ -152,13 +148,6 @@ TEST_F(PrintListTest, PrintCommandOnlyWithThePrintSwitch) {
 
 // ---- PDF -------------------------------------------------------------------------------------
 
-QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 struct PdfCase {
     const char* Name;
     QPageSize::PageSizeId Paper;
@@ -200,16 +189,7 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     EXPECT_TRUE(text.contains("VFO2"));
     EXPECT_TRUE(text.contains("BK79"));
     // Every section's title as printed, in the language in use.
-    const std::string titles[] = {GetLangStr(st, 3009),
-                                  ShowOption(st).Caption,
-                                  ShowDTMFData(st, st.CurRadioData.Signal.DTMF).FormCaption,
-                                  MakeTwoToneCaptions(st).Form,
-                                  ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0).Caption,
-                                  PrtText(st, st.PrtText5Tone),
-                                  PrtText(st, st.PrtTextCommBook),
-                                  PrtText(st, st.PrtTextEmbedded),
-                                  ShowAlert(st).Caption};
-    for (const std::string& t : titles) {
+    for (const std::string& t : SectionTitles(st)) {
         ASSERT_FALSE(t.empty());
         EXPECT_TRUE(text.contains(QString::fromStdString(t))) << t;
     }
