@@ -1,6 +1,7 @@
 #include "print/FrmPrintList.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -97,6 +98,10 @@ void FrmPrintList::ChangShowByLanguage() {
                                                   &s.PrtText5Tone,   &s.PrtTextCommBook,   &s.PrtTextEmbedded};
     for (int i = 0; i <= 8; ++i) Check1[i]->setText(Q(PrtText(s, *tables[i])));
     Check1[9]->setText(LangQ(s, 2600));
+    // The form's widths suit a smaller system font than today's desktops use: a caption that
+    // needs more room gets it, up to the buttons' column, so no item is cut short.
+    const int room = CommandSelAll->x() - Check1[0]->x() - 1;
+    for (auto* c : Check1) c->resize(std::clamp(c->sizeHint().width(), c->width(), std::max(room, c->width())), c->height());
     Command1->setText(Q(PrtText(s, s.PrtTextOK)));
     Command2->setText(Q(PrtText(s, s.PrtTextCancel)));
 }

@@ -224,9 +224,10 @@ TEST_F(ChEditTest, HostileRecordsOpenAndStore) {
         SCOPED_TRACE(bad);
         ChannelData c = MakeChannel(3, "145.5");
         for (int k = 7; k < 7 + ChannelData::kIntRun; ++k) c.IntField(k) = static_cast<std::int16_t>(bad);
-        c.ScanFlag = c.SquelchLevel = c.TwoToneDecodeNo = static_cast<std::int16_t>(bad);
+        c.Used = c.ScanFlag = c.SquelchLevel = c.TwoToneDecodeNo = static_cast<std::int16_t>(bad);
         c.Name.Bytes.fill('\xff');
         c.SpareText.Bytes.fill('\xff');
+        c.OffsetFreq.Bytes.fill('\xff');
         st.ChannelTable[2] = c;
         st.CurRadioData.ChannelCount = 3;
         auto d = Open(3);

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "FullDataFixture.h"
 #include "MainFixture.h"
+#include "PrintPdfFixture.h"
 #include "model/DataChanged.h"
 #include "print/FrmPrintList.h"
 #include "print/QtPrint.h"
@@ -59,6 +61,11 @@ TEST_F(PrintListTest, TitleCaptionsAndSelectAll) {
         for (auto* c : dlg.Check1) EXPECT_TRUE(c->isChecked());
         dlg.CommandClrAll->click();
         for (auto* c : dlg.Check1) EXPECT_FALSE(c->isChecked());
+        // Every caption shows whole, left of the buttons.
+        for (int i : {0, 3, 4, 5, 6, 7, 8, 9}) {
+            EXPECT_GE(dlg.Check1[i]->width(), dlg.Check1[i]->sizeHint().width()) << dlg.Check1[i]->text().toStdString();
+            EXPECT_LT(dlg.Check1[i]->geometry().right(), dlg.CommandSelAll->x());
+        }
         // Items 1 and 2 lie below the client area.
         EXPECT_GE(dlg.Check1[1]->geometry().top(), dlg.height());
         EXPECT_FALSE(dlg.Command1->autoDefault());
@@ -141,13 +148,6 @@ TEST_F(PrintListTest, PrintCommandOnlyWithThePrintSwitch) {
 
 // ---- PDF -------------------------------------------------------------------------------------
 
-QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 struct PdfCase {
     const char* Name;
     QPageSize::PageSizeId Paper;
@@ -160,16 +160,11 @@ class PrintPdf : public PrintListTest, public ::testing::WithParamInterface<PdfC
 TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
     const PdfCase& c = GetParam();
-    FillAllChannels(st);
-    for (int i = 0; i < 80; ++i) {
-        st.CurRadioData.CommBookList[i].CallID = std::to_string(10000 + i);
-        st.CurRadioData.CommBookList[i].Name = "BK" + std::to_string(i);
-    }
-    st.FileChannelTable = st.ChannelTable;
-    st.FileRadioData = st.CurRadioData;
-    st.FileRadioData.ModelCode = st.CurModelCode;
+    FillFullData(st);
     ASSERT_FALSE(IsDataChanged(st));
     SetLanguage(st, c.Language);
+    const std::vector<std::uint8_t> before = DataBytes(st);
+    const RadioInfo infoBefore = st.CurRadioInfo;
     printer.setPageSize(QPageSize(c.Paper));
     FrmPrintList dlg(st, printer);
     dlg.ExecPrintDialog = PrintTo(Pdf());
@@ -179,11 +174,13 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     EXPECT_TRUE(script.Messages().empty());
     ASSERT_TRUE(st.PrintJobOK);
     EXPECT_FALSE(IsDataChanged(st));
+    EXPECT_TRUE(DataBytes(st) == before);
+    EXPECT_TRUE(st.CurRadioInfo == infoBefore);
 
     const QString text = PdfText(Pdf());
     if (qEnvironmentVariableIsSet("RP_KEEP_PDF")) QFile::copy(Pdf(), qEnvironmentVariable("RP_KEEP_PDF") + "/" + c.Name + ".pdf");
     const int pages = static_cast<int>(dlg.LastPages.size());
-    EXPECT_GE(pages, 43);  // 42 channel pages at most five blocks each, then the book
+    EXPECT_GE(pages, 50);  // 42 channel pages at most five blocks each, the book, six more sections
     // pdftotext ends every page with a form feed.
     EXPECT_EQ(text.count('\f'), pages);
     const QString title = QString::fromStdString(PrtText(st, st.PrtTextTitle));
@@ -191,6 +188,11 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     for (const char* name : {"CH1", "CH100", "CH206"}) EXPECT_TRUE(text.contains(QString(name) + "\n") || text.contains(QString(name) + " ")) << name;
     EXPECT_TRUE(text.contains("VFO2"));
     EXPECT_TRUE(text.contains("BK79"));
+    // Every section's title as printed, in the language in use.
+    for (const std::string& t : SectionTitles(st)) {
+        ASSERT_FALSE(t.empty());
+        EXPECT_TRUE(text.contains(QString::fromStdString(t))) << t;
+    }
     // The footers, in page order: 1 up to the last page, each once.
     QList<int> footers;
     static const QRegularExpression footer(R"(^\s*-\s*(\d+)\s*-\s*$)", QRegularExpression::MultilineOption);

@@ -9,6 +9,7 @@
 #include "model/LangText.h"
 #include "model/NewData.h"
 #include "model/TwoToneMap.h"
+#include "model/DTMFMap.h"
 #include "model/DataChanged.h"
 #include "print/FrmPrintList.h"
 #include "print/PrtEditorSections.h"
@@ -16,6 +17,7 @@
 #include "print/PrtSettings.h"
 #include "print/PrtSignalling.h"
 #include "print/core/PrintText.h"
+#include "FullDataFixture.h"
 #include "PrintSectionFixture.h"
 #include "settings/AlertMap.h"
 #include "settings/OptionMap.h"
@@ -376,26 +378,35 @@ namespace {
 using namespace test;
 
 TEST(PrtEditorSections, FullJobWithEveryItemLeavesTheDataUnchanged) {
-    AppState st = DataIn(kLanguageEnglish);
-    st.ChannelTable[0].ChannelNo = 1;
-    st.ChannelTable[0].Used = 1;
-    st.ChannelTable[0].RxFreq = "043012500";
-    st.CurRadioData.ChannelCount = 1;
-    st.FileRadioData = st.CurRadioData;
-    st.FileChannelTable = st.ChannelTable;
-    ASSERT_FALSE(IsDataChanged(st));
-    const AppState before = st;
-    Metrics m(1000, 1414);
-    PrintSurface s(m);
-    std::array<int, 10> all{};
-    all.fill(1);
-    ASSERT_TRUE(PrintAllItems(st, s, all, MakePrintSources(st)));
-    EXPECT_GE(s.Pages().size(), 8u);
-    EXPECT_TRUE(st.CurRadioData == before.CurRadioData);
-    EXPECT_TRUE(st.ChannelTable == before.ChannelTable);
-    EXPECT_TRUE(st.EditSignalData == before.EditSignalData);
-    EXPECT_TRUE(st.CurRadioInfo == before.CurRadioInfo);
-    EXPECT_FALSE(IsDataChanged(st));
+    for (const int lang : {kLanguageEnglish, kLanguageChinese}) {
+        AppState st = DataIn(lang);
+        rp::test::FillFullData(st);
+        ASSERT_FALSE(IsDataChanged(st));
+        // The data hold what the editors repair or normalise when they show them.
+        const DTMFData& dtmf = st.CurRadioData.Signal.DTMF;
+        ASSERT_EQ(dtmf.GroupDigit, 255);
+        ASSERT_FALSE(RepairDTMFData(dtmf) == dtmf);
+        RadioData normalised = st.CurRadioData;
+        NormaliseOptionTexts(normalised);
+        ASSERT_FALSE(normalised == st.CurRadioData);
+        ASSERT_EQ(st.CurRadioInfo.Seller.Str().back(), ' ');
+        const AppState before = st;
+        const std::vector<std::uint8_t> bytes = rp::test::DataBytes(st);
+        Metrics m(1000, 1414);
+        PrintSurface s(m);
+        std::array<int, 10> all{};
+        all.fill(1);
+        ASSERT_TRUE(PrintAllItems(st, s, all, MakePrintSources(st)));
+        EXPECT_GE(s.Pages().size(), 50u);
+        EXPECT_TRUE(rp::test::DataBytes(st) == bytes);
+        EXPECT_TRUE(st.CurRadioData == before.CurRadioData);
+        EXPECT_TRUE(st.ChannelTable == before.ChannelTable);
+        EXPECT_TRUE(st.EditSignalData == before.EditSignalData);
+        EXPECT_TRUE(st.EditChannel == before.EditChannel);
+        EXPECT_TRUE(st.EditBankTable == before.EditBankTable);
+        EXPECT_TRUE(st.CurRadioInfo == before.CurRadioInfo);
+        EXPECT_FALSE(IsDataChanged(st));
+    }
 }
 
 }  // namespace
