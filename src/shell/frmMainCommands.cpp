@@ -18,7 +18,7 @@
 #include "settings/FrmAlert.h"
 #include "settings/FrmOption.h"
 #include "settings/FrmScan.h"
-#include "shell/EditorDialogs.h"
+#include "shell/FrmTestData.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmComPort.h"
 #include "shell/FrmLanguage.h"
@@ -108,7 +108,10 @@ void frmMain::MnuCommBook_Click() {
     dlg.exec();
 }
 void frmMain::MnuEMg_Click() { MainCommandHost::Of(*this).Commands().ReadRadioInfo(); }
-void frmMain::mnuTestData_Click() { ShowEditorDialog(State(), EditorKind::TestData, this); }
+void frmMain::mnuTestData_Click() {
+    FrmTestData dlg(State(), this);
+    dlg.exec();
+}
 void frmMain::MnuCHBatch_Click() {
     FrmCHBatch dlg(State(), [this] { ReShowListByData(); }, this);
     dlg.exec();

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "model/LangText.h"
-#include "shell/EditorDialogs.h"
+#include "shell/FrmTestData.h"
 #include "shell/FileDialogs.h"
 #include "shell/FrmComPort.h"
 #include "shell/FrmModel.h"
@@ -134,11 +134,11 @@ TEST(ModelDialog, SameBandAsksNothing) {
     EXPECT_FALSE(dlg.BandChanged());
 }
 
-TEST(EditorPlaceholders, NamedAfterTheirFormAndChangeNothing) {
+TEST(TestDataWindow, StandsInAndChangesNothing) {
     AppState s;
     const AppState before = s;
-    FrmEditorPending dlg(s, EditorKind::TwoTone, nullptr);
-    EXPECT_EQ(dlg.objectName(), "Frm2Tone");
+    FrmTestData dlg(s, nullptr);
+    EXPECT_EQ(dlg.objectName(), "FrmTestData");
     dlg.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_TRUE(s.CurRadioData == before.CurRadioData);
