@@ -25,10 +25,8 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Fixed-width fields are bytes: a stored byte shows as its Latin-1 character and goes back as
-// the same byte.
-QString FromBytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string ToBytes(const QString& s) { return s.toLatin1().toStdString(); }
+using kit::FromBytes;
+using kit::ToBytes;
 
 bool IsNameKey(QChar c) { return c.unicode() >= 32 && c.unicode() <= 126 && c != QLatin1Char('\\') && c != QLatin1Char('~'); }
 

@@ -334,7 +334,7 @@ void Frm5Tone::ShowByData() {
     FiveToneData& ft = st_.EditSignalData.FiveTone;
     RepairFiveToneForShow(ft);
     const FiveToneView v = ShowFiveTone(st_, ft, EditDecodeTime);
-    kit::SetText(Text2, Q(v.OwnID));
+    kit::SetText(Text2, kit::FromBytes(v.OwnID));
     for (int i = 1; i <= 12; ++i) {
         kit::SetComboIndex(Combo1[i], v.Combo1[i].Index);
         if (i == 1 || i == 10) Combo1_Click(i);
@@ -343,7 +343,7 @@ void Frm5Tone::ShowByData() {
     kit::SetComboIndex(Combo6, 0);
     Combo6_Click();
     for (int i = 0; i < 2; ++i) {
-        kit::SetText(Text4[i], Q(v.Ptt[i].Code));
+        kit::SetText(Text4[i], kit::FromBytes(v.Ptt[i].Code));
         kit::SetComboIndex(Combo4[i], v.Ptt[i].Standard);
         Combo4_Click(i);
         kit::SetComboText(Combo5[i], Q(v.Ptt[i].Period));
@@ -352,33 +352,33 @@ void Frm5Tone::ShowByData() {
         const FiveToneRowCells& c = v.Rows[k];
         const int r = k + 1;
         MSHFlexGrid1->SetTextMatrix(r, 1, Q(c.Kind));
-        MSHFlexGrid1->SetTextMatrix(r, 2, Q(c.Code));
+        MSHFlexGrid1->SetTextMatrix(r, 2, kit::FromBytes(c.Code));
         MSHFlexGrid1->SetTextMatrix(r, 3, Q(c.Standard));
         MSHFlexGrid1->SetTextMatrix(r, 4, Q(c.Period));
-        MSHFlexGrid1->SetTextMatrix(r, 5, Q(c.Name));
+        MSHFlexGrid1->SetTextMatrix(r, 5, kit::FromBytes(c.Name));
     }
 }
 
 void Frm5Tone::SaveToData() {
     FiveToneView v;
-    v.OwnID = S(Text2->text());
+    v.OwnID = kit::ToBytes(Text2->text());
     for (int i = 1; i <= 12; ++i) v.Combo1[i].Index = Combo1[i]->currentIndex();
     v.SideTone = Check1->isChecked();
     for (int i = 0; i < 2; ++i) {
-        v.Ptt[i].Code = S(Text4[i]->text());
+        v.Ptt[i].Code = kit::ToBytes(Text4[i]->text());
         v.Ptt[i].Standard = Combo4[i]->currentIndex();
         v.Ptt[i].Period = S(Combo5[i]->currentText());
     }
     for (int k = 0; k < kFiveToneRows; ++k) {
         v.Rows[k].Standard = S(MSHFlexGrid1->TextMatrix(k + 1, 3));
         v.Rows[k].Period = S(MSHFlexGrid1->TextMatrix(k + 1, 4));
-        v.Rows[k].Name = S(MSHFlexGrid1->TextMatrix(k + 1, 5));
+        v.Rows[k].Name = kit::ToBytes(MSHFlexGrid1->TextMatrix(k + 1, 5));
     }
     SaveFiveTone(st_.EditSignalData.FiveTone, EditDecodeTime, v);
 }
 
 void Frm5Tone::ReplaceSelfIDCode() {
-    rp::ReplaceSelfIDCode(st_.EditSignalData.FiveTone, S(OldOwnID), S(Text2->text()));
+    rp::ReplaceSelfIDCode(st_.EditSignalData.FiveTone, kit::ToBytes(OldOwnID), kit::ToBytes(Text2->text()));
 }
 
 // ---- Grid -----------------------------------------------------------------------------------
@@ -389,7 +389,7 @@ void Frm5Tone::SaveEditCell(int row, int col) {
     FlexGrid* g = MSHFlexGrid1;
     QString v;
     switch (col) {
-    case 2: v = Q(CommitFiveToneCode(rec, S(Text3->text()), S(Text2->text()))); break;
+    case 2: v = kit::FromBytes(CommitFiveToneCode(rec, kit::ToBytes(Text3->text()), kit::ToBytes(Text2->text()))); break;
     case 3: {
         std::string period = S(g->TextMatrix(row, 4));
         v = Q(CommitFiveToneStandard(rec, Combo2->currentIndex(), S(g->TextMatrix(row, 3)), period));
@@ -400,7 +400,7 @@ void Frm5Tone::SaveEditCell(int row, int col) {
         if (Combo3->currentIndex() < 0) return;
         v = Q(CommitFiveTonePeriod(rec, S(Combo3->currentText())));
         break;
-    case 5: v = Q(CommitFiveToneName(rec, S(Text6->text()))); break;
+    case 5: v = kit::FromBytes(CommitFiveToneName(rec, kit::ToBytes(Text6->text()))); break;
     }
     g->SetTextMatrix(row, col, v);
 }
@@ -530,9 +530,9 @@ void Frm5Tone::ShowInfoCode() {
     kit::SetComboIndex(Combo7[0], v.Function);
     Combo7_Click(0);
     kit::SetComboIndex(Combo7[1], v.Response);
-    kit::SetText(Text5, Q(v.Code));
+    kit::SetText(Text5, kit::FromBytes(v.Code));
     const int f = Combo7[0]->currentIndex();
-    kit::SetText(Text7, (f == 0 || f == 6) ? QString() : Q(v.Name));
+    kit::SetText(Text7, (f == 0 || f == 6) ? QString() : kit::FromBytes(v.Name));
 }
 
 void Frm5Tone::Combo7_Click(int index) {
@@ -555,7 +555,7 @@ void Frm5Tone::Combo7_Click(int index) {
 void Frm5Tone::SaveInfoCode(int id) {
     if (id < 1 || id > 8) return;
     rp::SaveInfoCode(st_.EditSignalData.FiveTone.InfoCodes[id - 1], Combo7[0]->currentIndex(), Combo7[1]->currentIndex(),
-                     S(Text5->text()), S(Text7->text()));
+                     kit::ToBytes(Text5->text()), kit::ToBytes(Text7->text()));
 }
 
 bool Frm5Tone::IsInfoKillStunWakenOK() {
@@ -573,8 +573,8 @@ void Frm5Tone::Text2_LostFocus() {
         return;
     }
     FiveToneData& ft = st_.EditSignalData.FiveTone;
-    OldOwnID = Q(ft.OwnID.Trimmed());
-    ft.OwnID = S(Text2->text());
+    OldOwnID = kit::FromBytes(ft.OwnID.Trimmed());
+    ft.OwnID = kit::ToBytes(Text2->text());
     if (kit::IsShown(Text3)) {
         SaveEditCell(CurTone5Row, CurTone5Col);
         Text3->hide();
@@ -586,7 +586,7 @@ void Frm5Tone::Text2_LostFocus() {
 }
 
 void Frm5Tone::Text4_LostFocus(int index) {
-    kit::SetText(Text4[index], Q(GetSignalIDStr(S(Text4[index]->text()), S(Text2->text()))));
+    kit::SetText(Text4[index], kit::FromBytes(GetSignalIDStr(kit::ToBytes(Text4[index]->text()), kit::ToBytes(Text2->text()))));
 }
 
 void Frm5Tone::Command1_Click() {

@@ -176,7 +176,7 @@ void FrmSpecial::CommandOK_Click() {
     in.Code = (in.Kind == 1 ? Text1[1] : Text1[0])->text().toStdString();
     in.Separator = kit::ComboIndex(Combo3);
     in.Message = Text2->text().toStdString();
-    in.OwnId = owner_.Text2->text().toStdString();
+    in.OwnId = kit::ToBytes(owner_.Text2->text());
     const SpecialCodeOutput out = ApplySpecialCode(st, st.EditSignalData.FiveTone, in);
     if (out.CodeTooShort) {
         Text1_LostFocus(in.Kind == 1 ? 1 : 0);
@@ -184,9 +184,9 @@ void FrmSpecial::CommandOK_Click() {
     }
     if (mode_ == 0) {
         owner_.MSHFlexGrid1->SetTextMatrix(in.Row + 1, 1, Q(out.KindCell));
-        owner_.MSHFlexGrid1->SetTextMatrix(in.Row + 1, 2, Q(out.CodeCell));
+        owner_.MSHFlexGrid1->SetTextMatrix(in.Row + 1, 2, kit::FromBytes(out.CodeCell));
     } else if (mode_ == 1 || mode_ == 2) {
-        kit::SetText(owner_.Text4[mode_ - 1], Q(out.BoxText));
+        kit::SetText(owner_.Text4[mode_ - 1], kit::FromBytes(out.BoxText));
     }
     accept();
 }

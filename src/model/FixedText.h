@@ -14,6 +14,12 @@ std::string TrimNull(std::string_view s);
 // Cut at the first NUL, nothing else.
 std::string CutAtNull(std::string_view s);
 
+// A record text for printing or any other UTF-8 text: one character per record byte (the
+// data's single-byte code page, taken as Latin-1), so 0x80..0xFF print as the editors show them.
+std::string AnsiToUtf8(std::string_view bytes);
+// Back to record bytes; a character beyond Latin-1 becomes "?".
+std::string Utf8ToAnsi(std::string_view utf8);
+
 template <std::size_t N>
 struct FixedText {
     // A zero-filled field holds NULs, as a freshly cleared record does.

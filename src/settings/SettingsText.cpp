@@ -7,43 +7,6 @@
 
 namespace rp {
 
-std::string AnsiToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out.push_back(ch);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
-std::string Utf8ToAnsi(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++i;
-            continue;
-        }
-        std::size_t len = (c >= 0xF0) ? 4 : (c >= 0xE0) ? 3 : (c >= 0xC0) ? 2 : 1;
-        if (len == 2 && i + 1 < utf8.size()) {
-            const unsigned v = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-            out.push_back(v <= 0xFF ? static_cast<char>(v) : '?');
-        } else {
-            out.push_back('?');
-        }
-        i += std::min(len, utf8.size() - i);
-    }
-    return out;
-}
-
 std::vector<std::string> NumberItems(int first, int last) {
     std::vector<std::string> items;
     for (int i = first; i <= last; ++i) items.push_back(std::to_string(i));

@@ -1,18 +1,16 @@
 #pragma once
 // Texts shared by the settings mappings. Every text a show mapping returns is UTF-8, ready for
-// QString::fromStdString; record texts are single-byte characters and pass through these two.
+// QString::fromStdString; record texts are single-byte characters and pass through AnsiToUtf8 and
+// Utf8ToAnsi (model/FixedText.h).
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/FixedText.h"
+
 namespace rp {
 
 struct AppState;
-
-// One record byte per character (the data's single-byte code page, taken as Latin-1).
-std::string AnsiToUtf8(std::string_view bytes);
-// Back to record bytes; a character beyond Latin-1 becomes "?".
-std::string Utf8ToAnsi(std::string_view utf8);
 
 // The decimal texts of first .. last.
 std::vector<std::string> NumberItems(int first, int last);

@@ -14,6 +14,7 @@
 #include "model/ToneLists.h"
 #include "model/ValueText.h"
 #include "model/Values.h"
+#include "shell/DialogKit.h"
 #include "shell/GridAdapter.h"
 #include "shell/MainGridText.h"
 #include "shell/MsgBox.h"
@@ -393,7 +394,7 @@ void frmMain::SaveOldData() {
     if (!TextName->isHidden()) {
         TextName->hide();
         if (ChEditCol != 3) return;
-        SetChannelDataByGrid(st_, no, TextName->text().toStdString(), 3, 0);
+        SetChannelDataByGrid(st_, no, kit::ToBytes(TextName->text()), 3, 0);
         ReShowGrid(0, no, 0);
         return;
     }

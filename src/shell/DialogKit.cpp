@@ -79,6 +79,12 @@ bool IsShown(const QWidget* w) { return w && !w->isHidden(); }
 
 // ---- Lists ------------------------------------------------------------------------------------
 
+QString FromBytes(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
+
 QStringList ToQStringList(const std::vector<std::string>& items) {
     QStringList out;
     out.reserve(static_cast<qsizetype>(items.size()));

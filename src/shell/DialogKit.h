@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QAbstractButton;
@@ -28,6 +29,14 @@ namespace rp::kit {
 
 // The form's Visible: the control's own flag, true also for controls of a dialog not shown yet.
 bool IsShown(const QWidget* w);
+
+// ---- Record texts -----------------------------------------------------------------------------
+
+// A record text (bytes of a fixed-width field, from the radio or a data file) shows each byte as
+// its Latin-1 character and goes back as the same bytes, so 0x80..0xFF survive a round through a
+// widget untouched. Language texts are UTF-8 and never pass through these.
+QString FromBytes(std::string_view bytes);
+std::string ToBytes(const QString& text);
 
 // ---- Lists ------------------------------------------------------------------------------------
 

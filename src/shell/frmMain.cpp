@@ -22,6 +22,7 @@
 
 #include "model/FixedText.h"
 #include "model/Records.h"
+#include "shell/DialogKit.h"
 #include "shell/GridAdapter.h"
 #include "shell/Language.h"
 #include "shell/MainCommandHost.h"
@@ -680,7 +681,8 @@ void frmMain::ReShowGrid(int rIndex, int rRow, int /*rCol*/) {
         return;
     }
     const RowTexts t = ChannelRowTexts(st_, *ch, rowLists_);
-    for (int c = 1; c <= 10; ++c) g->SetTextMatrix(rRow, c, Q(t[c - 1]));
+    // The name is the channel's own bytes; every other column is a number or a language text.
+    for (int c = 1; c <= 10; ++c) g->SetTextMatrix(rRow, c, c == 3 ? kit::FromBytes(t[c - 1]) : Q(t[c - 1]));
 }
 
 }  // namespace rp

@@ -42,6 +42,9 @@ const char* kHelpContext = "HelpContextID";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// The list's third column is the entry's name, a record text; the tones are numbers.
+QString CellText(int col, const std::string& s) { return col == 3 ? kit::FromBytes(s) : Q(s); }
+
 template <class W>
 W* Named(W* w, const QString& name) {
     w->setObjectName(name);
@@ -391,12 +394,12 @@ void Frm2Tone::ShowByData() {
         kit::SetText(Text4[k], Q(t.FirstTone));
         kit::SetText(Text5[k], Q(t.SecondTone));
         kit::SetComboListIndex(Combo3[k], t.Response);
-        kit::SetText(Text6[k], Q(t.Name));
+        kit::SetText(Text6[k], kit::FromBytes(t.Name));
         kit::SetCheckValue(Check2[k], t.Valid);
         SetDecodeTabEnabled(k, kit::CheckValue(Check2[k]));
     }
     for (int r = 1; r <= kTwoToneListRows; ++r)
-        for (int col = 1; col <= 3; ++col) MSHFlexGrid1->SetTextMatrix(r, col, Q(v.Grid[r - 1][col - 1]));
+        for (int col = 1; col <= 3; ++col) MSHFlexGrid1->SetTextMatrix(r, col, CellText(col, v.Grid[r - 1][col - 1]));
     kit::SetComboListIndex(Combo2[0], v.CallFormat);
     kit::SetComboListIndex(Combo2[1], v.Response);
     kit::SetComboListIndex(Combo1[0], v.Time1);
@@ -432,7 +435,7 @@ void Frm2Tone::SaveDecodeData() {
         in[k].FirstTone = Text4[k]->text().toStdString();
         in[k].SecondTone = Text5[k]->text().toStdString();
         in[k].Response = kit::ComboIndex(Combo3[k]);
-        in[k].Name = Text6[k]->text().toStdString();
+        in[k].Name = kit::ToBytes(Text6[k]->text());
         in[k].Valid = kit::CheckValue(Check2[k]);
     }
     rp::SaveDecodeData(st_.EditSignalData.TwoTone, in);
@@ -444,8 +447,9 @@ void Frm2Tone::SaveEditCell(int row, int col) {
     if (row < 1 || row > kTwoToneListRows || col < 1 || col >= kGridCols) return;
     const QString text = col < 3 ? Text1->text() : Text3->text();
     const EditCellResult r =
-        rp::SaveEditCell(st_.EditSignalData.TwoTone.List[static_cast<std::size_t>(row - 1)], col, text.toStdString());
-    MSHFlexGrid1->SetTextMatrix(row, col, Q(r.CellText));
+        rp::SaveEditCell(st_.EditSignalData.TwoTone.List[static_cast<std::size_t>(row - 1)], col,
+                         col == 3 ? kit::ToBytes(text) : text.toStdString());
+    MSHFlexGrid1->SetTextMatrix(row, col, CellText(col, r.CellText));
     if (r.ClearRow) {
         MSHFlexGrid1->SetTextMatrix(row, 2, QString());
         MSHFlexGrid1->SetTextMatrix(row, 3, QString());

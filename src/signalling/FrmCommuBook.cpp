@@ -132,8 +132,8 @@ void FrmCommuBook::ShowBookData() {
     for (int i = 0; i < 80; ++i) {
         const auto& e = s_.CommBookBuffer[static_cast<std::size_t>(i)];
         MSFlexGrid1->SetTextMatrix(i + 1, 0, QString::number(i));
-        MSFlexGrid1->SetTextMatrix(i + 1, 1, QString::fromStdString(e.CallID.Trimmed()));
-        MSFlexGrid1->SetTextMatrix(i + 1, 2, QString::fromStdString(e.Name.Trimmed()));
+        MSFlexGrid1->SetTextMatrix(i + 1, 1, kit::FromBytes(e.CallID.Trimmed()));
+        MSFlexGrid1->SetTextMatrix(i + 1, 2, kit::FromBytes(e.Name.Trimmed()));
         for (int c = 1; c <= 2; ++c)
             if (auto* item = MSFlexGrid1->item(i, c - 1)) item->setTextAlignment(Qt::AlignCenter);
     }
@@ -168,8 +168,8 @@ void FrmCommuBook::MSFlexGrid1_EnterCell() {
 void FrmCommuBook::SaveEditCell(int row, int col) {
     if (row < 1 || col < 1 || row > 80 || col > 2) return;
     auto& entry = s_.CommBookBuffer[static_cast<std::size_t>(row - 1)];
-    const std::string shown = CommitBookCell(entry, col, Text1->text().toStdString());
-    MSFlexGrid1->SetTextMatrix(row, col, QString::fromStdString(shown));
+    const std::string shown = CommitBookCell(entry, col, kit::ToBytes(Text1->text()));
+    MSFlexGrid1->SetTextMatrix(row, col, kit::FromBytes(shown));
 }
 
 bool FrmCommuBook::FreLoadBookFile() {

@@ -196,17 +196,17 @@ void FrmMSK::ShowEntryData() {
     SetEntryEnabled(kit::CheckValue(Check2));
     kit::SetComboListIndex(Combo1[1], v.CallType);
     SetIDTextEnabled(Combo1[1]->currentIndex(), Combo1[1]->isEnabled());
-    kit::SetText(Text1[0], Q(v.IndividualID));
-    kit::SetText(Text1[1], Q(v.GroupID));
-    kit::SetText(Text1[2], Q(v.MessageCode));
-    kit::SetText(Text1[3], Q(v.Name));
+    kit::SetText(Text1[0], kit::FromBytes(v.IndividualID));
+    kit::SetText(Text1[1], kit::FromBytes(v.GroupID));
+    kit::SetText(Text1[2], kit::FromBytes(v.MessageCode));
+    kit::SetText(Text1[3], kit::FromBytes(v.Name));
 }
 
 void FrmMSK::ShowByData() {
     EditMSKData = s_.CurRadioData.MSK;
     const MSKHeaderView h = ShowMSKHeader(EditMSKData.Header);
-    kit::SetText(Text2[0], Q(h.OwnID));
-    kit::SetText(Text2[1], Q(h.GroupID));
+    kit::SetText(Text2[0], kit::FromBytes(h.OwnID));
+    kit::SetText(Text2[1], kit::FromBytes(h.GroupID));
     kit::SetText(Text2[2], Q(h.Frequency));
     Text2_Change(2);
     kit::SetComboListIndex(Combo2[0], h.PreSendDelay);
@@ -220,8 +220,8 @@ void FrmMSK::ShowByData() {
 
 void FrmMSK::SaveToData() {
     MSKHeaderView v;
-    v.OwnID = Text2[0]->text().toStdString();
-    v.GroupID = Text2[1]->text().toStdString();
+    v.OwnID = kit::ToBytes(Text2[0]->text());
+    v.GroupID = kit::ToBytes(Text2[1]->text());
     v.Frequency = Text2[2]->text().toStdString();
     v.PreSendDelay = kit::ComboIndex(Combo2[0]);
     v.PTTIDMode = kit::ComboIndex(Combo2[1]);
@@ -236,10 +236,10 @@ void FrmMSK::SaveEntryData() {
     MSKEntryView v;
     v.Valid = kit::CheckValue(Check2);
     v.CallType = kit::ComboIndex(Combo1[1]);
-    v.IndividualID = Text1[0]->text().toStdString();
-    v.GroupID = Text1[1]->text().toStdString();
-    v.MessageCode = Text1[2]->text().toStdString();
-    v.Name = Text1[3]->text().toStdString();
+    v.IndividualID = kit::ToBytes(Text1[0]->text());
+    v.GroupID = kit::ToBytes(Text1[1]->text());
+    v.MessageCode = kit::ToBytes(Text1[2]->text());
+    v.Name = kit::ToBytes(Text1[3]->text());
     SaveMSKEntry(v, EditMSKData.Entries[static_cast<std::size_t>(CurMSKEditID)]);
 }
 
@@ -258,12 +258,12 @@ void FrmMSK::Combo1_Click(int index) {
 void FrmMSK::Check2_Click() { SetEntryEnabled(kit::CheckValue(Check2)); }
 
 void FrmMSK::Text1_LostFocus(int index) {
-    if (index == 0 || index == 1) kit::SetText(Text1[index], Q(GetHexIDText(Text1[index]->text().toStdString())));
+    if (index == 0 || index == 1) kit::SetText(Text1[index], kit::FromBytes(GetHexIDText(kit::ToBytes(Text1[index]->text()))));
 }
 
 void FrmMSK::Text2_LostFocus(int index) {
     if (index == 0 || index == 1) {
-        kit::SetText(Text2[index], Q(GetHexIDText(Text2[index]->text().toStdString())));
+        kit::SetText(Text2[index], kit::FromBytes(GetHexIDText(kit::ToBytes(Text2[index]->text()))));
     } else if (index == 2) {
         kit::SetText(Text2[2], QString::number(GetLimitFre(s_, Text2[2]->text().toStdString())));
         Text2_Change(2);

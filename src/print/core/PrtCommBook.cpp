@@ -31,8 +31,8 @@ std::vector<PrintCell> BookRow(const AppState& st, int r) {
         if (p >= static_cast<int>(book.size())) continue;
         const auto& e = book[static_cast<std::size_t>(p)];
         cells.push_back({kGroupColumns[g][0], std::to_string(p)});
-        cells.push_back({kGroupColumns[g][1], e.CallID.Trimmed()});
-        cells.push_back({kGroupColumns[g][2], e.Name.Trimmed()});
+        cells.push_back({kGroupColumns[g][1], AnsiToUtf8(e.CallID.Trimmed())});
+        cells.push_back({kGroupColumns[g][2], AnsiToUtf8(e.Name.Trimmed())});
     }
     return cells;
 }
