@@ -55,7 +55,7 @@ void Prt_5Tone(PrintJob& job) {
     SectionPager pager(job, TitleOpening(v.Caption));
     pager.Begin(TitleOpening(v.Caption));
 
-    pager.Row({{10, At(v.Label1, 0)}, {35, v.OwnID}, {55, At(v.Label1, 1)}, {75, v.Combo1[1].Text}});
+    pager.Row({{10, At(v.Label1, 0)}, {35, RecordText(v.OwnID)}, {55, At(v.Label1, 1)}, {75, v.Combo1[1].Text}});
     for (int i = 2; i <= 8; i += 2)
         pager.Row({{10, At(v.Label1, i)},
                    {35, v.Combo1[static_cast<std::size_t>(i)].Text},
@@ -80,7 +80,7 @@ void Prt_5Tone(PrintJob& job) {
     pager.Row({{35, At(v.GridHeader, 2)}, {65, At(v.GridHeader, 3)}, {80, At(v.GridHeader, 4)}});
     for (int k = 0; k < 2; ++k) {
         const FiveTonePttView& p = v.Ptt[static_cast<std::size_t>(k)];
-        pager.Row({{10, At(v.FrameCaption, k)}, {35, p.Code}, {65, p.StandardText}, {80, p.Period}});
+        pager.Row({{10, At(v.FrameCaption, k)}, {35, RecordText(p.Code)}, {65, p.StandardText}, {80, p.Period}});
     }
 
     // Rows whose length says they hold a code; the empty flag is not asked.

@@ -323,6 +323,8 @@ const PrintCase kPrintCases[] = {
          c.Name = t;
      },
      print::Prt_5Tone, [](AppState& st) { return Frm5Tone(st).MSHFlexGrid1->TextMatrix(1, 5); }},
+    {"FiveToneOwnID", [](AppState& st, const std::string& t) { st.CurRadioData.Signal.FiveTone.OwnID = t; },
+     print::Prt_5Tone, [](AppState& st) { return Frm5Tone(st).Text2->text(); }},
     {"BookName",
      [](AppState& st, const std::string& t) {
          CommitBookCell(st.CurRadioData.CommBookList[0], 1, "12345");
