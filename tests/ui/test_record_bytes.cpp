@@ -1,19 +1,18 @@
 // Record texts hold whatever bytes the radio or a data file gave them; only typing is limited to
 // printable ASCII. Opening an editor from the main window and pressing OK without touching
 // anything must leave every byte as it was, for an erased radio (all 0xFF) as for texts that mix
-// bytes 0x80..0xFF with ASCII.
+// bytes 0x80..0xFF with ASCII; and the printout shows such a byte as the editor does.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "FullDataFixture.h"
-#include "PrintSectionFixture.h"
 #include "MainFixture.h"
 #include "ModalDriver.h"
+#include "PrintSectionFixture.h"
 #include "channels/FrmBank.h"
 #include "channels/FrmCHEdit.h"
 #include "comm/CommImage.h"
@@ -174,7 +173,7 @@ OpenAndOk ByMenu(const char* action) {
     };
 }
 
-// The menu item is off for models without scan settings; the tree's node opens it always.
+// The window keeps the scan menu item off; the tree's node opens the scan editor.
 bool ScanByTree(frmMain& w) {
     return test::RunModal<FrmScan>([&] { w.tvTreeView_NodeClick("N10"); },
                                    [](FrmScan& d) { d.CommandOK->click(); });
@@ -207,8 +206,8 @@ bool ChannelNameCell(frmMain& w) {
 // texts normalised); for it only the record texts are compared. The full set keeps its numbers
 // inside their lists, so there every byte counts, except for three editors that rewrite numbers
 // of the full set by their own rules (Repairs): scan and alert bytes the fixture fills with
-// values outside their lists, and the channel dialog, which keeps only the chosen tone type's
-// code and clears the others the fixture fills.
+// values outside their lists, and the channel dialog, which keeps only the values of the chosen
+// tone types and signalling and clears the others the fixture fills.
 struct Editor {
     const char* Name;
     OpenAndOk Run;
