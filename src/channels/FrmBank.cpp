@@ -39,8 +39,8 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     };
     CommandL = makeButton("<<", "CommandL");
     CommandR = makeButton(">>", "CommandR");
-    CommandOK = makeButton(QString(), "CommandOK");
-    CommandCancel = makeButton(QString(), "CommandCancel");
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
+    buttons->addStretch();  // centred under the lists
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1[0], 0, 0);
@@ -58,11 +58,6 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     List1->setFixedWidth(110);
     List2->setMinimumSize(140, 300);
     List3->setMinimumSize(140, 300);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

@@ -187,15 +187,8 @@ void Frm5Tone::Build() {
 
     Command1 = new QPushButton(this);
     Command1->setObjectName("Command1");
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCANCEL = new QPushButton(this);
-    CommandCANCEL->setObjectName("CommandCANCEL");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCANCEL);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCANCEL, "CommandCANCEL");
+    buttons->insertWidget(0, Command1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -215,7 +208,6 @@ void Frm5Tone::WireEditors() {
     kit::EnterMovesFocus(Text2);
     kit::SelectAllOnFocus(Text2);
     kit::OnLeave(Text2, [this] { Text2_LostFocus(); });
-    kit::SkipLeaveCheck(CommandCANCEL);
 
     for (int i = 0; i < 2; ++i) {
         kit::SetKeyFilter(Text4[i], kit::Keys::Hex, 24);

@@ -11,6 +11,7 @@
 #include "model/FiveToneStandards.h"
 #include "model/LangText.h"
 #include "shell/DialogKit.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
@@ -28,14 +29,9 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppState& s, QWidget* parent) : QDialog(parent), st
         grid->addWidget(Label1[i], row, col);
         grid->addWidget(Text1[i], row, col + 1);
     }
-    CommandOK = new QPushButton(QString::fromStdString(GetLangStr(st_, 101)), this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCancel = new QPushButton(QString::fromStdString(GetLangStr(st_, 102)), this);
-    CommandCancel->setObjectName("CommandCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
+    CommandOK->setText(Q(GetLangStr(st_, 101)));
+    CommandCancel->setText(Q(GetLangStr(st_, 102)));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
@@ -45,7 +41,6 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppState& s, QWidget* parent) : QDialog(parent), st
     setTabOrder(CommandOK, CommandCancel);
     setTabOrder(CommandCancel, Text1[0]);
     for (int i = 0; i + 1 < 16; ++i) setTabOrder(Text1[i], Text1[i + 1]);
-    kit::SkipLeaveCheck(CommandCancel);
     for (int i = 0; i < 16; ++i) {
         QLineEdit* e = Text1[i];
         kit::SetKeyFilter(e, kit::Keys::DigitsDot, 6);

@@ -68,14 +68,7 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner, int mode, QWidget* parent)
     g4->addWidget(Text1[1], 0, 1);
     g4->addWidget(Label5, 1, 0);
     g4->addWidget(Combo3, 1, 1);
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCANCEL = new QPushButton(this);
-    CommandCANCEL->setObjectName("CommandCANCEL");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCANCEL);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCANCEL, "CommandCANCEL");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     // The two groups take the same place; at most one shows.
@@ -127,7 +120,6 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner, int mode, QWidget* parent)
         kit::EnterMovesFocus(e);
         kit::SelectAllOnFocus(e);
     }
-    kit::SkipLeaveCheck(CommandCANCEL);
     connect(Combo1[1], &QComboBox::activated, this, [this] { Combo1_Click(1); });
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCANCEL, &QPushButton::clicked, this, &QDialog::reject);

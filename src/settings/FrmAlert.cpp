@@ -70,16 +70,9 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     }
     Frame1->hide();
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName("CommandCancel");
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     connect(CommandOK, &QPushButton::clicked, this, &FrmAlert::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(Frame1);

@@ -127,17 +127,9 @@ void FrmOption::BuildControls() {
     }
     freqRows->setColumnStretch(4, 1);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName("CommandCancel");
-    kit::SkipLeaveCheck(CommandCancel);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     connect(CommandOK, &QPushButton::clicked, this, &FrmOption::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -44,16 +44,9 @@ FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     Check1->setObjectName("Check1");
     kit::EnterMovesFocus(Check1);
 
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName("CommandCancel");
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     connect(CommandOK, &QPushButton::clicked, this, &FrmScan::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(Check1);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -276,6 +277,23 @@ void OnLeave(QWidget* w, std::function<void()> check) {
         });
         return false;
     });
+}
+
+QHBoxLayout* OKCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel, const char* cancelName) {
+    ok = new QPushButton(parent);
+    ok->setObjectName(QStringLiteral("CommandOK"));
+    cancel = new QPushButton(parent);
+    cancel->setObjectName(QString::fromLatin1(cancelName));
+    for (auto* b : {ok, cancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    SkipLeaveCheck(cancel);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 void QueueFocus(QWidget* w) {

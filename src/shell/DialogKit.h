@@ -22,7 +22,9 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace rp::kit {
@@ -115,6 +117,12 @@ void SkipLeaveCheck(QWidget* w);
 // when the window loses the activation, a popup or a message box opens, the focus goes to a
 // control marked by SkipLeaveCheck, or the window is closing or gone.
 void OnLeave(QWidget* w, std::function<void()> check);
+// The dialog's OK and Cancel buttons (object names "CommandOK" and cancelName, autoDefault off,
+// Cancel exempt from the leave-checks) at the right end of a row the caller puts into its
+// layout; buttons that go left of them are inserted at the row's start. The buttons are made
+// here, so call it where they come in the dialog's tab order. Connect them yourself.
+QHBoxLayout* OKCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel,
+                         const char* cancelName = "CommandCancel");
 // Moves the focus to w once the current event is done (a focus move inside a key handler would
 // happen before the key's character is in the box).
 void QueueFocus(QWidget* w);

@@ -261,14 +261,7 @@ void Frm2Tone::Build() {
         prev = now;
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    CommandOK = Named(new QPushButton(this), QStringLiteral("CommandOK"));
-    CommandCancel = Named(new QPushButton(this), QStringLiteral("CommandCancel"));
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    outer->addLayout(buttons);
-    kit::SkipLeaveCheck(CommandCancel);
+    outer->addLayout(kit::OKCancelRow(this, CommandOK, CommandCancel));
     kit::NoDefaultButtons(this);
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });

@@ -74,9 +74,7 @@ FrmDTMF::FrmDTMF(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     kit::OnLeave(Text3, [this] { Text3_LostFocus(); });
     Check1 = new QCheckBox(this);
     Check1->setObjectName("Check1");
-    CommandOK = Button(this, "CommandOK");
-    CommandCancel = Button(this, "CommandCancel");
-    kit::SkipLeaveCheck(CommandCancel);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
 
     // Memories in two columns of eight.
     auto* memories = new QGridLayout;
@@ -111,10 +109,6 @@ FrmDTMF::FrmDTMF(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     auto* body = new QHBoxLayout;
     body->addWidget(Frame1, 3);
     body->addLayout(settings, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addLayout(buttons);
@@ -264,9 +258,7 @@ FrmDTMFSpecial::FrmDTMFSpecial(const AppState& s, FrmDTMF& dtmf, QWidget* parent
     kit::EnterMovesFocus(Text1);
     kit::SelectAllOnFocus(Text1);
     kit::OnLeave(Text1, [this] { Text1_LostFocus(); });
-    CommandOK = Button(this, "CommandOK");
-    CommandCancel = Button(this, "CommandCancel");
-    kit::SkipLeaveCheck(CommandCancel);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
 
     auto* kind = new QHBoxLayout;
     kind->addWidget(Label1);
@@ -274,10 +266,6 @@ FrmDTMFSpecial::FrmDTMFSpecial(const AppState& s, FrmDTMF& dtmf, QWidget* parent
     auto* code = new QHBoxLayout(Frame1);
     code->addWidget(Label2);
     code->addWidget(Text1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kind);
     layout->addWidget(Frame1);

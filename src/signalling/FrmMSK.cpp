@@ -89,12 +89,7 @@ FrmMSK::FrmMSK(AppState& s, std::function<void()> redraw, QWidget* parent)
     SSTab1->addTab(encode, QString());
     SSTab1->addTab(decode, QString());
 
-    CommandOK = named(new QPushButton, "CommandOK");
-    CommandCancel = named(new QPushButton, "CommandCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
+    auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
     layout->addLayout(buttons);
@@ -117,7 +112,6 @@ FrmMSK::FrmMSK(AppState& s, std::function<void()> redraw, QWidget* parent)
     }
     for (int i = 0; i < 4; ++i) kit::OnLeave(Text1[i], [this, i] { Text1_LostFocus(i); });
     for (int i = 0; i < 3; ++i) kit::OnLeave(Text2[i], [this, i] { Text2_LostFocus(i); });
-    kit::SkipLeaveCheck(CommandCancel);
     kit::NoDefaultButtons(this);
 
     connect(Combo1[0], &QComboBox::activated, this, [this] { Combo1_Click(0); });
