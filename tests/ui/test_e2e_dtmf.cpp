@@ -38,13 +38,10 @@ void WithDialog(frmMain& w, const std::function<void(FrmDTMF&)>& act) {
 }
 
 TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
-    AppState st;
-    test::PrepareUserRound(st);
-    st.ComPortName = radio.Device();
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
+    frmMain w(st, round.settings.Make());
     w.show();
 
     using test::Pick;

@@ -49,18 +49,12 @@ void WithEditor(frmMain& w, const std::function<void(Frm2Tone&)>& act) {
 }
 
 TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
-
-    AppState st;
-    test::PrepareUserRound(st);
-    st.ComPortName = radio.Device();
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
     st.ChannelTable[0] = test::MakeChannel(1, "145.5");
     st.CurRadioData.ChannelCount = 1;
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    frmMain w(st, round.settings.Make());
     w.show();
 
     QStringList made;
@@ -108,7 +102,7 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(made[4], "");
     EXPECT_EQ(made[12], "700.0");
 
-    test::SaveAs(w, dir.filePath("twotone"));
+    test::SaveAs(w, round.dir.filePath("twotone"));
     EXPECT_FALSE(IsDataChanged(st));
     ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // What the read brings back must come from the radio, not from what is still here.
