@@ -110,6 +110,12 @@ inline void DecodeRadioMemory(const std::vector<std::uint8_t>& memory, AppState&
     GetCommData(out);
 }
 
+// The window closed with No to saving the data first.
+inline void CloseWithoutSaving(frmMain& w) {
+    ScopedMsgBoxScript answers(vbNo);
+    w.close();
+}
+
 // What an editor or the grid showed after the round, item by item against what it showed before.
 inline void ExpectSameShown(const QStringList& back, const QStringList& made, const char* what = "item",
                             int firstNumber = 0) {

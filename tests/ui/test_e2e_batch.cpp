@@ -76,10 +76,7 @@ TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
     ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
     const QStringList back = GridRows(w);
     test::ExpectSameShown(back, made, "row", 1);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::CloseWithoutSaving(w);
 }
 
 }  // namespace

@@ -207,10 +207,7 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(st.ChannelTable[0].FiveToneNo, 3);
     EXPECT_EQ(channelCell(), "5tone 3");
     ExpectSameShown(ShownByEditor(w), made);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::CloseWithoutSaving(w);
 }
 
 TEST(EndToEnd, FiveToneUserTonesSpecialAndInformationCodesSurviveSaveAndOpen) {

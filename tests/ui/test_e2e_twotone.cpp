@@ -48,6 +48,16 @@ void WithEditor(frmMain& w, const std::function<void(Frm2Tone&)>& act) {
     ASSERT_TRUE(test::RunModal<Frm2Tone>([&] { w.MenuAction("MnuView2Tone")->trigger(); }, act));
 }
 
+// What the editor shows, opened by its menu command and left with Cancel.
+QStringList ShownByEditor(frmMain& w) {
+    QStringList shown;
+    WithEditor(w, [&](Frm2Tone& d) {
+        shown = Shown(d);
+        d.CommandCancel->click();
+    });
+    return shown;
+}
+
 TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     test::SimRadioRound round;
     ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
@@ -57,7 +67,6 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     frmMain w(st, round.settings.Make());
     w.show();
 
-    QStringList made;
     WithEditor(w, [&](Frm2Tone& d) {
         // Five rows typed through the grid's editors: first tone, Enter, second tone, Enter,
         // name, Enter, and on to the next row.
@@ -93,10 +102,8 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     st.ChannelTable[0].TwoToneNo = 3;
     st.ChannelTable[0].TwoToneDecodeNo = 2;
     w.ReShowListByData();
-    WithEditor(w, [&](Frm2Tone& d) {
-        made = Shown(d);
-        d.CommandCancel->click();
-    });
+    const QStringList made = ShownByEditor(w);
+    ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(made[0], "1000.0");
     EXPECT_EQ(made[5], "TWO");
     EXPECT_EQ(made[4], "");
@@ -112,16 +119,8 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(st.ChannelTable[0].SignalType, 2);
     EXPECT_EQ(st.ChannelTable[0].TwoToneNo, 3);
     EXPECT_EQ(st.ChannelTable[0].TwoToneDecodeNo, 2);
-    QStringList back;
-    WithEditor(w, [&](Frm2Tone& d) {
-        back = Shown(d);
-        d.CommandCancel->click();
-    });
-    test::ExpectSameShown(back, made);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::ExpectSameShown(ShownByEditor(w), made);
+    test::CloseWithoutSaving(w);
 }
 
 }  // namespace
