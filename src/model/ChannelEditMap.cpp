@@ -7,6 +7,7 @@
 #include "model/ChannelOps.h"
 #include "model/FixedText.h"
 #include "model/ToneLists.h"
+#include "model/ValueText.h"
 #include "model/Values.h"
 
 namespace rp {
@@ -14,8 +15,6 @@ namespace rp {
 namespace {
 
 constexpr const char* kSignalNames[] = {"DTMF", "2Tone{DN}", "5Tone", "MSK{DN}"};
-
-int Positive(int v) { return v > 0 ? 1 : 0; }
 
 // The item at a stored position, item 0 for a position the list does not have; -1 for an
 // empty list.
@@ -36,13 +35,6 @@ bool Contains(const std::vector<int>& v, int x) { return std::find(v.begin(), v.
 
 std::string ItemText(const std::vector<std::string>& items, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < items.size() ? items[index] : std::string();
-}
-
-std::string TrimBlanks(const std::string& s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    const auto e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
 }
 
 }  // namespace
@@ -206,8 +198,8 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     // rebuild of the offered list (reverse ticked, talk-around unticking it) still offers it.
     int mode = rec.SquelchMode >= 0 && rec.SquelchMode < 5 ? rec.SquelchMode : 0;
     if (!Contains(OfferedSquelchModes(v.DecKind, signalling), mode)) mode = 0;
-    v.Reverse = Positive(rec.Reverse);
-    v.TalkAround = Positive(rec.TalkAround);
+    v.Reverse = IsPositive(rec.Reverse);
+    v.TalkAround = IsPositive(rec.TalkAround);
     if (v.Reverse && !Contains(OfferedSquelchModes(v.EncKind, signalling), mode)) mode = 0;
     if (v.TalkAround) v.Reverse = 0;  // reverse and talk-around exclude each other
     view.SquelchOffered = OfferedSquelchModes(GoverningToneKind(v.DecKind, v.EncKind, v.Reverse), signalling);
@@ -219,22 +211,22 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     v.SquelchLevel = std::max(ByPosition(rec.SquelchLevel, lists.SquelchLevel.size()), 0);
     v.TwoToneDecode = ByText(lists.TwoToneDecode, std::to_string(rec.TwoToneDecodeNo + 1));
     v.OffsetMode = std::max(ByPosition(rec.ExtraFlag, lists.OffsetMode.size()), 0);
-    v.TxInhibit = Positive(rec.TxInhibit);
-    v.Compander = Positive(rec.Compander);
-    v.ScanSkip = Positive(rec.ScanFlag);
-    v.PttIdDecode = Positive(rec.Spare7);
+    v.TxInhibit = IsPositive(rec.TxInhibit);
+    v.Compander = IsPositive(rec.Compander);
+    v.ScanSkip = IsPositive(rec.ScanFlag);
+    v.PttIdDecode = IsPositive(rec.Spare7);
     v.PttIdCode = rec.SpareText.Trimmed();
 
     view.IdListShown = IdListOfSignalType(rec.SignalType);
     switch (view.IdListShown) {
         case 0:
             v.IdIndex[0] = ByPosition(rec.DTMFMemoryNo, lists.DtmfMemories.size());
-            v.PttIdFlag = Positive(rec.Spare4);
+            v.PttIdFlag = IsPositive(rec.Spare4);
             break;
         case 1: v.IdIndex[1] = ByText(lists.TwoToneEntries, std::to_string(rec.TwoToneNo)); break;
         case 2:
             v.IdIndex[2] = ByText(lists.FiveToneRows, std::to_string(rec.FiveToneNo));
-            v.PttIdFlag = Positive(rec.Spare4);
+            v.PttIdFlag = IsPositive(rec.Spare4);
             break;
         case 3: v.IdIndex[3] = ByText(lists.MskEntries, std::to_string(rec.MSKNo)); break;
         default: break;
@@ -245,14 +237,14 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     if (view.DecCtcssShown) v.DecCtcss = ByPosition(rec.DecCTCSSIndex, lists.Ctcss.size());
     if (view.DecDcsShown) {
         v.DecDcs = ByPosition(rec.DecDCSCode, lists.Dcs.size());
-        v.DecInvert = Positive(rec.DecDCSInvert);
+        v.DecInvert = IsPositive(rec.DecDCSInvert);
     }
     view.EncCtcssShown = v.EncKind == 1;
     view.EncDcsShown = v.EncKind == 2;
     if (view.EncCtcssShown) v.EncCtcss = ByPosition(rec.EncCTCSSIndex, lists.Ctcss.size());
     if (view.EncDcsShown) {
         v.EncDcs = ByPosition(rec.EncDCSCode, lists.Dcs.size());
-        v.EncInvert = Positive(rec.EncDCSInvert);
+        v.EncInvert = IsPositive(rec.EncDCSInvert);
     }
 
     // A custom tone of 1000 Hz and more is shown whole, as stored.

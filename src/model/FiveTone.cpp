@@ -24,13 +24,6 @@ std::string Mid5ToneNoE(std::string_view s, int start, int len) {
     return r;
 }
 
-std::string TrimBlanks(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return "";
-    const auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
-}
-
 static bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
 static bool EndsWith(std::string_view s, std::string_view p) {
     return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
