@@ -29,6 +29,13 @@ std::string CutAtNull(std::string_view s) {
     return std::string(nul == std::string_view::npos ? s : s.substr(0, nul));
 }
 
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
