@@ -27,11 +27,17 @@ std::string ItemText(const std::vector<std::string>& items, int index) {
 // ---------------------------------------------------------------------------------------------
 // Lists and captions
 
+std::vector<std::string> ChannelStepItems() {
+    return {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
+}
+
+std::vector<std::string> ChannelBandwidthItems() { return {"25KHz", "12.5KHz"}; }
+
 ChannelEditLists BuildChannelEditLists(const AppState& st, const LangFn& lang) {
     auto L = [&](int id) { return lang ? lang(id) : std::string(); };
     ChannelEditLists l;
-    l.Step = {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
-    l.Bandwidth = {"25KHz", "12.5KHz"};
+    l.Step = ChannelStepItems();
+    l.Bandwidth = ChannelBandwidthItems();
     l.Power = {L(1204), L(1205)};
     l.OptSig = {L(1206), kSignalNames[0], kSignalNames[1], kSignalNames[2]};
     // Only the full model has MSK signalling.
