@@ -10,11 +10,6 @@ namespace rp::print {
 
 namespace {
 
-template <typename Array>
-const auto& At(const Array& a, int i) {
-    return a[static_cast<std::size_t>(i)];
-}
-
 // A record text as printed: the bytes up to the first NUL, one character each.
 std::string RecordText(std::string_view bytes) {
     const auto nul = bytes.find('\0');

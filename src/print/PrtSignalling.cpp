@@ -7,15 +7,6 @@
 
 namespace rp::print {
 
-namespace {
-
-template <typename Array>
-const auto& At(const Array& a, int i) {
-    return a[static_cast<std::size_t>(i)];
-}
-
-}  // namespace
-
 void Prt_2Tone(PrintJob& job) {
     const AppState& st = job.State;
     const TwoToneData data = st.CurRadioData.Signal.TwoTone;
