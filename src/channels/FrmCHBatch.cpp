@@ -29,7 +29,6 @@ constexpr int kTextHeight = 285;
 constexpr int kComboHeight = 315;
 constexpr int kCheckHeight = 255;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
 }  // namespace

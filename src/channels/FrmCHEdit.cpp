@@ -18,12 +18,11 @@
 #include "model/ValueText.h"
 #include "shell/DialogKit.h"
 #include "shell/MsgBox.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 using kit::FromBytes;
 using kit::ToBytes;

@@ -24,12 +24,12 @@
 #include "shell/DialogKit.h"
 #include "shell/GridAdapter.h"
 #include "shell/MsgBox.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
 QLineEdit* MakeLine(QWidget* parent, const QString& name) {

@@ -15,12 +15,11 @@
 #include "shell/DialogKit.h"
 #include "shell/GridAdapter.h"
 #include "shell/MsgBox.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name) {
     auto* l = new QLabel(parent);

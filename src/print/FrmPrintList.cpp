@@ -23,8 +23,6 @@ QRect Twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 }  // namespace
 
 print::PrintSources MakePrintSources(const AppState&) {

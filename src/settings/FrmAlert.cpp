@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "shell/DialogKit.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 AlertEnabled EnabledOf(const FrmAlert& f) {
     AlertEnabled e;

@@ -12,12 +12,9 @@
 
 #include "settings/EMGMap.h"
 #include "shell/DialogKit.h"
+#include "shell/ShellText.h"
 
 namespace rp {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 FrmEMG::FrmEMG(const AppState& s, const RadioInfo& info, QWidget* parent) : QDialog(parent) {
     setObjectName("FrmEMG");

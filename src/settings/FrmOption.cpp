@@ -12,12 +12,11 @@
 
 #include "model/ValueText.h"
 #include "shell/DialogKit.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 template <class T>
 T* Named(T* w, const char* base, int index) {

@@ -9,12 +9,9 @@
 #include <QVBoxLayout>
 
 #include "shell/DialogKit.h"
+#include "shell/ShellText.h"
 
 namespace rp {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     setObjectName("FrmScan");

@@ -9,6 +9,10 @@ namespace rp {
 
 inline QString LangQ(const AppState& s, int id) { return QString::fromStdString(s.LangText(id)); }
 
+// A UTF-8 text of the core (language texts, list items, formatted numbers) for a widget.
+// Record bytes go through kit::FromBytes instead.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+
 // A menu caption without its access key: "&Model" gives "Model", and the bracketed key of
 // the Chinese captions goes as a whole ("机型(&M)" gives "机型").
 inline QString WithoutAccessKey(QString text) {

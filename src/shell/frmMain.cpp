@@ -39,8 +39,6 @@ constexpr int kChannelCols = 13;
 constexpr QRgb kBankHeaderColour = qRgb(192, 0, 0);
 constexpr QRgb kHeaderColour = qRgb(0, 0, 155);
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // Menu texts carry an accelerator and an ellipsis that a tree caption does not want.
 QString TreeCaption(QString s) {
     s = WithoutAccessKey(s);

@@ -22,6 +22,7 @@
 #include "model/Values.h"
 #include "shell/DialogKit.h"
 #include "shell/GridAdapter.h"
+#include "shell/ShellText.h"
 
 namespace rp {
 
@@ -39,8 +40,6 @@ constexpr int kDecodeNameLen = 6;
 constexpr int kLabelGapTwips = 100;
 
 const char* kHelpContext = "HelpContextID";
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The list's third column is the entry's name, a record text; the tones are numbers.
 QString CellText(int col, const std::string& s) { return col == 3 ? kit::FromBytes(s) : Q(s); }

@@ -20,8 +20,6 @@ namespace rp {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 QLabel* RightLabel(QWidget* parent, const QString& name) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);

@@ -19,8 +19,6 @@ namespace rp {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // ID boxes take digits and "A" only ("a" is taken as "A").
 kit::KeyFilter IdFilter() {
     kit::KeyFilter f;

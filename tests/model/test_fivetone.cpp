@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "EnglishState.h"
 #include "model/AppState.h"
 #include "model/FiveTone.h"
 #include "model/FiveToneStandards.h"
@@ -15,12 +16,7 @@ using namespace rp;
 
 namespace {
 
-AppState EnglishState() {
-    AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, kLanguageEnglish);
-    return st;
-}
+using test::EnglishState;
 
 FiveToneCodeRec Row(std::string code, int length, int standard = 0, int period = 70, std::string name = "") {
     FiveToneCodeRec r;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "EnglishState.h"
 #include "model/AppState.h"
 #include "model/FiveTone.h"
 #include "model/FiveToneInfo.h"
@@ -15,12 +16,7 @@ using namespace rp;
 
 namespace {
 
-AppState EnglishState() {
-    AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, kLanguageEnglish);
-    return st;
-}
+using test::EnglishState;
 
 struct Entry { int number, function; const char* code; };
 

@@ -120,9 +120,13 @@ TEST(TwoToneMap, GridShowsOnlyRowsWithAFirstDivider) {
     d.List[2].EmptyFlag = 1;       // marked empty though it has bytes
     d.List[2].FirstDividerLow = 88;
     d.List[2].Name = "X";
+    SaveEditCell(d.List[3], 1, "1000");  // a used row beside them is shown
+    SaveEditCell(d.List[3], 3, "Y");
     const TwoToneView v = ShowByData(d);
     for (int k : {1, 2})
         for (const auto& cell : v.Grid[static_cast<std::size_t>(k)]) EXPECT_EQ(cell, "");
+    EXPECT_EQ(v.Grid[3][0], "1000.0");
+    EXPECT_EQ(v.Grid[3][2], "Y");
 }
 
 TEST(TwoToneMap, EncodeSaveDerivesTheCallFormatPair) {
@@ -309,9 +313,15 @@ TEST(TwoToneMap, CaptionsAndListsComeFromTheLanguageFile) {
     EXPECT_EQ(c.MainTabs[2], GetOptionStr(s, "60044") + "{N}");
     EXPECT_EQ(c.Label3[3], "D" + GetOptionStr(s, "60056"));
     EXPECT_EQ(c.DecodeTabs[15], GetLangStr(s, 8146) + " 16");
+    // The shipped English texts themselves: a key missing from the file would read empty above.
+    EXPECT_EQ(c.MainTabs[0], "2-Tone List{DN}");
+    EXPECT_EQ(c.MainTabs[2], "2-Tone Setup{N}");
+    EXPECT_EQ(c.Label3[3], "D-Tone (Hz)");
+    EXPECT_EQ(c.DecodeTabs[15], "Decode 16");
     EXPECT_EQ(c.RowNumbers[0], "0");
     EXPECT_EQ(c.RowNumbers[31], "31");
     EXPECT_FALSE(c.OK.empty());
+    EXPECT_EQ(c.OK, "OK");
     const TwoToneLists l = MakeTwoToneLists(s);
     EXPECT_EQ(l.Time.size(), 96u);
     EXPECT_EQ(l.Time.front(), "0.5");
@@ -322,4 +332,5 @@ TEST(TwoToneMap, CaptionsAndListsComeFromTheLanguageFile) {
     EXPECT_EQ(l.CallFormat.back(), "Long C");
     ASSERT_EQ(l.Response.size(), 3u);
     EXPECT_EQ(l.Response[2], GetOptionStr(s, "60059"));
+    EXPECT_EQ(l.Response[2], "Alert Tone and Transpond");
 }

@@ -8,11 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "channels/FrmCHBatch.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
@@ -45,11 +46,7 @@ TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
 
     AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, 1);
-    InitMsgString(st);
-    InitFunLangText(st);
-    NewData(st);
+    test::PrepareUserRound(st);
     st.BatchFunIniPath = dir.filePath("BatchFun.ini").toStdString();
     SetDefaultBatchFun(st.BatchFunFlags);
     st.ComPortName = radio.Device();
@@ -59,52 +56,32 @@ TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
 
     // All channels from 400 MHz at 12.5 kHz, decode tone increasing from 67.0 Hz, the encode
     // tone following it.
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<FrmCHBatch*>(QApplication::activeModalWidget());
-        if (d == nullptr) return;
-        d->CommandSelNone_Click();
-        d->Check2[kBatchRxFreq]->click();
-        d->Check2[kBatchDecTone]->click();
-        d->Check2[kBatchEncTone]->click();
-        kit::SetText(d->Text2[0], "400");
-        kit::SetText(d->Text2[1], "12.5");
-        d->Combo1[0]->setCurrentIndex(2);
-        kit::SetText(d->Text2[5], "1");
-        d->CommandApply->click();
-        d->CommandClose->click();
-    });
-    driver.start(5);
-    w.MenuAction("MnuCHBatch")->trigger();
-    driver.stop();
+    ASSERT_TRUE(test::RunModal<FrmCHBatch>([&] { w.MenuAction("MnuCHBatch")->trigger(); },
+                                           [&](FrmCHBatch& d) {
+                                               d.CommandSelNone_Click();
+                                               d.Check2[kBatchRxFreq]->click();
+                                               d.Check2[kBatchDecTone]->click();
+                                               d.Check2[kBatchEncTone]->click();
+                                               kit::SetText(d.Text2[0], "400");
+                                               kit::SetText(d.Text2[1], "12.5");
+                                               d.Combo1[0]->setCurrentIndex(2);
+                                               kit::SetText(d.Text2[5], "1");
+                                               d.CommandApply->click();
+                                               d.CommandClose->click();
+                                           }));
     ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
     EXPECT_EQ(w.MSFlexGrid1[0]->TextMatrix(1, 1), "400.00000");
     EXPECT_EQ(w.MSFlexGrid1[0]->TextMatrix(200, 1), "402.48750");
     const QStringList made = GridRows(w);
 
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        ScopedFileDialogScript names({dir.filePath("batch")});
-        w.mnuFileSave_Click();
-    }
+    test::SaveAs(w, dir.filePath("batch"));
     EXPECT_EQ(QFile(dir.filePath("batch.fre")).size(), 113 * 206);
     EXPECT_FALSE(IsDataChanged(st));
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w));
     ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
     const QStringList back = GridRows(w);
-    ASSERT_EQ(back.size(), made.size());
-    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i], made[i]) << "row " << i + 1;
+    test::ExpectSameShown(back, made, "row", 1);
     {
         ScopedMsgBoxScript answers(vbNo);
         w.close();

@@ -5,11 +5,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
+#include "UserRound.h"
 #include "channels/FrmCHEdit.h"
 #include "model/ChannelOps.h"
 #include "model/DataFiles.h"
@@ -25,18 +26,7 @@ namespace {
 
 // Double-clicks the details cell of a row; `edit` runs in the open dialog, as the user would.
 void EditInDialog(frmMain& w, int row, const std::function<void(FrmCHEdit&)>& edit) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<FrmCHEdit*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        seen = true;
-        edit(*d);
-        if (d->isVisible()) d->CommandCancel->click();
-    });
-    auto& g = *w.MSFlexGrid1[0];
-    g.SetCell(row, g.Cols() - 2);
-    emit g.CellDoubleClicked(row, g.Cols() - 2);
-    EXPECT_TRUE(seen);
+    EXPECT_TRUE(test::EditChannelInDialog(w, row, edit));
 }
 
 void Retype(QLineEdit* e, const char* text) {
@@ -51,11 +41,7 @@ TEST(EndToEnd, ChannelsEditedInTheDialogSurviveSaveAndOpen) {
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("radio.dat");
     AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, 1);
-    InitMsgString(st);
-    InitFunLangText(st);
-    NewData(st);
+    test::PrepareUserRound(st);
     ASSERT_TRUE(IsChannelNoUsed(st, 1) && IsChannelNoUsed(st, 2) && !IsChannelNoUsed(st, 12));
     ASSERT_TRUE(SaveDataFile(st, path.toStdString()).Ok());
     NewData(st);

@@ -12,6 +12,7 @@
 #include "MainFixture.h"
 #include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
 #include "shell/DialogKit.h"
@@ -78,26 +79,16 @@ TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
     });
     EXPECT_EQ(made[0], "12*#ABCD");
     EXPECT_EQ(made[18], "421");
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // What the read brings back must come from the radio.
     st.CurRadioData.Signal.DTMF = DTMFData{};
-    {
-        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w));
     QStringList back;
     WithDialog(w, [&](FrmDTMF& d) {
         back = Shown(d);
         d.CommandCancel->click();
     });
-    ASSERT_EQ(back.size(), made.size());
-    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << "item " << i;
+    test::ExpectSameShown(back, made);
     {
         ScopedMsgBoxScript answers(vbNo);
         w.close();

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,12 +13,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
 #include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "channels/FrmCHEdit.h"
 #include "comm/CommImage.h"
 #include "fivetone/Frm5Tone.h"
@@ -37,6 +36,7 @@
 namespace rp {
 namespace {
 
+using test::ExpectSameShown;
 using test::Pick;
 using test::RunModal;
 
@@ -100,19 +100,6 @@ QStringList ShownByEditor(frmMain& w) {
         d.CommandCANCEL->click();
     });
     return shown;
-}
-
-void ExpectSameShown(const QStringList& back, const QStringList& made) {
-    ASSERT_EQ(back.size(), made.size());
-    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << "item " << i;
-}
-
-std::vector<std::uint8_t> WaitForDump(const std::string& path) {
-    QElapsedTimer t;
-    t.start();
-    while (QFile(QString::fromStdString(path)).size() != 0x4000 && t.elapsed() < 10000) QTest::qWait(20);
-    std::ifstream dump(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(dump), {}};
 }
 
 TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
@@ -181,17 +168,12 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
 
     // The channel's signalling pointed at the fourth code (number 3) in the channel dialog.
     auto& g = *w.MSFlexGrid1[0];
-    ASSERT_TRUE(RunModal<FrmCHEdit>(
-        [&] {
-            g.SetCell(1, g.Cols() - 2);
-            emit g.CellDoubleClicked(1, g.Cols() - 2);
-        },
-        [&](FrmCHEdit& d) {
-            Pick(d.Combo1[4], d.Combo1[4]->findText("5Tone"));
-            ASSERT_FALSE(d.Combo4[2]->isHidden());
-            Pick(d.Combo4[2], d.Combo4[2]->findText("3"));
-            d.CommandOK->click();
-        }));
+    ASSERT_TRUE(test::EditChannelInDialog(w, 1, [&](FrmCHEdit& d) {
+        Pick(d.Combo1[4], d.Combo1[4]->findText("5Tone"));
+        ASSERT_FALSE(d.Combo4[2]->isHidden());
+        Pick(d.Combo4[2], d.Combo4[2]->findText("3"));
+        d.CommandOK->click();
+    }));
     EXPECT_EQ(st.ChannelTable[0].SignalType, 3);
     EXPECT_EQ(st.ChannelTable[0].FiveToneNo, 3);
     auto channelCell = [&] {
@@ -207,28 +189,15 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(made[5 * 3 + 2], "EIA");
     EXPECT_EQ(made[5 * 1 + 1], "1E23");
 
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        ScopedFileDialogScript names({dir.filePath("fivetone")});
-        w.mnuFileSave_Click();
-    }
+    test::SaveAs(w, dir.filePath("fivetone"));
     EXPECT_FALSE(IsDataChanged(st));
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // The radio's memory holds the codes and the channel's pointer.
     {
-        const auto memory = WaitForDump(dumpPath);
+        const auto memory = test::WaitForDump(dumpPath);
         ASSERT_EQ(memory.size(), 0x4000u);
         AppState inRadio;
-        inRadio.ProgramDir = RP_RUNTIME_DIR;
-        NewData(inRadio);
-        std::copy(memory.begin(), memory.end(), inRadio.CommImage.begin());
-        inRadio.RadioModelCode = "6173USD";
-        GetCommData(inRadio);
+        test::DecodeRadioMemory(memory, inRadio);
         for (int k = 0; k < 5; ++k) EXPECT_EQ(inRadio.CurRadioData.Signal.FiveTone.CodeRows[k], ft.CodeRows[k]) << k;
         EXPECT_EQ(inRadio.CurRadioData.Signal.FiveTone.CodeRows[5].IsEmpty, 1);
         EXPECT_EQ(inRadio.ChannelTable[0].SignalType, 3);
@@ -240,12 +209,7 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
     st.ChannelTable[0].SignalType = 0;
     st.ChannelTable[0].FiveToneNo = 0;
     w.ReShowListByData();
-    {
-        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w));
     EXPECT_EQ(st.ChannelTable[0].SignalType, 3);
     EXPECT_EQ(st.ChannelTable[0].FiveToneNo, 3);
     EXPECT_EQ(channelCell(), "5tone 3");

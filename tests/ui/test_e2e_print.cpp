@@ -8,14 +8,15 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "FullDataFixture.h"
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PrintPdfFixture.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "model/LangText.h"
 #include "print/FrmPrintList.h"
 #include "print/core/PrintText.h"
@@ -59,41 +60,27 @@ TEST(EndToEnd, PrintEveryItemOfAReadRadioToAPdfFile) {
     w.show();
     ASSERT_TRUE(w.MenuAction("mnuFilePrint")->isVisible());
 
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 30000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w, 30000));
     ASSERT_EQ(st.CurRadioData.ChannelCount, kMaxChannels);
     const std::vector<std::uint8_t> before = test::DataBytes(st);
 
     // File > Print: Select All, OK, and in the printer dialog a PDF file on A4.
     const QString pdf = dir.filePath("all.pdf");
     std::size_t pages = 0;
-    bool driven = false;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<FrmPrintList*>(QApplication::activeModalWidget());
-        if (d == nullptr || driven) return;
-        driven = true;
-        d->ExecPrintDialog = [&](QPrinter& p, QWidget*) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            p.setPageSize(QPageSize(QPageSize::A4));
-            return true;
-        };
-        d->CommandSelAll->click();
-        ScopedMsgBoxScript none(vbOK);
-        d->Command1->click();
-        EXPECT_TRUE(none.Messages().empty());
-        pages = d->LastPages.size();
-        if (d->isVisible()) d->reject();
-    });
-    driver.start(5);
-    w.MenuAction("mnuFilePrint")->trigger();
-    driver.stop();
-    ASSERT_TRUE(driven);
+    ASSERT_TRUE(test::RunModal<FrmPrintList>([&] { w.MenuAction("mnuFilePrint")->trigger(); },
+                                             [&](FrmPrintList& d) {
+                                                 d.ExecPrintDialog = [&](QPrinter& p, QWidget*) {
+                                                     p.setOutputFormat(QPrinter::PdfFormat);
+                                                     p.setOutputFileName(pdf);
+                                                     p.setPageSize(QPageSize(QPageSize::A4));
+                                                     return true;
+                                                 };
+                                                 d.CommandSelAll->click();
+                                                 ScopedMsgBoxScript none(vbOK);
+                                                 d.Command1->click();
+                                                 EXPECT_TRUE(none.Messages().empty());
+                                                 pages = d.LastPages.size();
+                                             }));
     EXPECT_TRUE(st.PrintJobOK);
     EXPECT_TRUE(test::DataBytes(st) == before);
 

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "comm/CommImage.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
@@ -60,11 +62,7 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
 
     AppState st;
-    st.ProgramDir = RP_RUNTIME_DIR;
-    SetLanguage(st, 1);
-    InitMsgString(st);
-    InitFunLangText(st);
-    NewData(st);
+    test::PrepareUserRound(st);
     st.ComPortName = radio.Device();
     test::TempSettings settings;
     frmMain w(st, settings.Make());
@@ -107,22 +105,12 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
     // Edit and write: the changed frequency lands in the radio's memory.
     st.ChannelTable[slot].RxFreq = test::Fre("146.0000");
     w.ReShowListByData();
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 30000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w, 30000));
     radio.Stop();
-    std::ifstream dump(dumpPath, std::ios::binary);
-    std::vector<std::uint8_t> memory((std::istreambuf_iterator<char>(dump)), {});
+    const auto memory = test::WaitForDump(dumpPath);
     ASSERT_EQ(memory.size(), 0x4000u);
     AppState back;
-    back.ProgramDir = RP_RUNTIME_DIR;
-    NewData(back);
-    std::copy(memory.begin(), memory.end(), back.CommImage.begin());
-    back.RadioModelCode = "6173USD";
-    GetCommData(back);
+    test::DecodeRadioMemory(memory, back);
     const int backSlot = SlotOf(back, 5);
     ASSERT_GE(backSlot, 0);
     EXPECT_EQ(back.ChannelTable[backSlot].RxFreq.Str(), test::Fre("146.0000"));

@@ -14,6 +14,7 @@
 #include "MainFixture.h"
 #include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
@@ -107,27 +108,13 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(made[4], "");
     EXPECT_EQ(made[12], "700.0");
 
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        ScopedFileDialogScript names({dir.filePath("twotone")});
-        w.mnuFileSave_Click();
-    }
+    test::SaveAs(w, dir.filePath("twotone"));
     EXPECT_FALSE(IsDataChanged(st));
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // What the read brings back must come from the radio, not from what is still here.
     st.CurRadioData.Signal.TwoTone = TwoToneData{};
     st.ChannelTable[0].TwoToneNo = 0;
-    {
-        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 60000));
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w));
     EXPECT_EQ(st.ChannelTable[0].SignalType, 2);
     EXPECT_EQ(st.ChannelTable[0].TwoToneNo, 3);
     EXPECT_EQ(st.ChannelTable[0].TwoToneDecodeNo, 2);
@@ -136,8 +123,7 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
         back = Shown(d);
         d.CommandCancel->click();
     });
-    ASSERT_EQ(back.size(), made.size());
-    for (int i = 0; i < made.size(); ++i) EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << "item " << i;
+    test::ExpectSameShown(back, made);
     {
         ScopedMsgBoxScript answers(vbNo);
         w.close();

@@ -8,10 +8,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "UserRound.h"
 #include "channels/FrmCHEdit.h"
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
@@ -245,16 +245,12 @@ TEST_F(ChEditTest, GridDoubleClickOpensTheDialogAndOKRedrawsTheRow) {
     TempSettings settings;
     frmMain w(st, settings.Make());
     w.show();
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<FrmCHEdit*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        d->Text1[0]->setText("147.5");
-        d->Text1[10]->setText("");
-        d->CommandOK->click();
-    });
+    ASSERT_TRUE(test::EditChannelInDialog(w, 7, [](FrmCHEdit& d) {
+        d.Text1[0]->setText("147.5");
+        d.Text1[10]->setText("");
+        d.CommandOK->click();
+    }));
     auto& g = *w.MSFlexGrid1[0];
-    g.SetCell(7, g.Cols() - 2);
-    emit g.CellDoubleClicked(7, g.Cols() - 2);
     EXPECT_EQ(g.TextMatrix(7, 1), "147.50000");
     ASSERT_NE(Find(7), nullptr);
     EXPECT_EQ(Find(7)->Shift, 0);

@@ -13,6 +13,7 @@
 #include "MainFixture.h"
 #include "ModalDriver.h"
 #include "PrintSectionFixture.h"
+#include "UserRound.h"
 #include "channels/FrmBank.h"
 #include "channels/FrmCHEdit.h"
 #include "comm/CommImage.h"
@@ -181,13 +182,7 @@ bool ScanByTree(frmMain& w) {
 
 // The channel dialog on the second channel (one with a shift), through its details cell.
 bool ChannelDialog(frmMain& w) {
-    auto& g = *w.MSFlexGrid1[0];
-    return test::RunModal<FrmCHEdit>(
-        [&] {
-            g.SetCell(2, g.Cols() - 2);
-            emit g.CellDoubleClicked(2, g.Cols() - 2);
-        },
-        [](FrmCHEdit& d) { d.CommandOK->click(); });
+    return test::EditChannelInDialog(w, 2, [](FrmCHEdit& d) { d.CommandOK->click(); });
 }
 
 // The name cell of the first channel opened in place and left for another cell.

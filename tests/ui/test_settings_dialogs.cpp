@@ -11,7 +11,9 @@
 #include <QPushButton>
 
 #include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
+#include "UserRound.h"
 #include "model/LangText.h"
 #include "comm/CommImage.h"
 #include "model/NewData.h"
@@ -27,6 +29,7 @@
 namespace rp {
 namespace {
 
+using test::Pick;
 using test::UseLanguage;
 
 class SettingsDialogs : public ::testing::Test {
@@ -43,11 +46,6 @@ protected:
         auto* c = dlg.template findChild<QComboBox*>(name);
         EXPECT_NE(c, nullptr) << name;
         return c;
-    }
-    // A choice as the user makes it: the selection, then the activation Qt reports for it.
-    static void Pick(QComboBox* c, int index) {
-        c->setCurrentIndex(index);
-        emit c->activated(index);
     }
 
     AppState st;
@@ -258,24 +256,20 @@ TEST_F(SettingsDialogs, InformationViewerShowsTheRecordInEitherLanguage) {
 
 // Ten options, the scan list and the alert, changed in the dialogs as a user would.
 void ChangeSettingsLikeAUser(AppState& st) {
-    auto pick = [](QComboBox* c, int index) {
-        c->setCurrentIndex(index);
-        emit c->activated(index);
-    };
     for (const int n : {7, 12, 150}) {
         const int slot = st.CurRadioData.ChannelCount++;
         st.ChannelTable[slot] = test::MakeChannel(n, "145.5000");
     }
     {
         FrmOption dlg(st);
-        pick(dlg.Combo1[9], 2);
-        pick(dlg.Combo1[10], 4);
-        pick(dlg.Combo1[11], 1);
-        pick(dlg.Combo1[16], 6);
-        pick(dlg.Combo1[17], 2);
-        pick(dlg.Combo1[20], 3);
-        pick(dlg.Combo1[23], 10);
-        pick(dlg.Combo1[32], 6);
+        Pick(dlg.Combo1[9], 2);
+        Pick(dlg.Combo1[10], 4);
+        Pick(dlg.Combo1[11], 1);
+        Pick(dlg.Combo1[16], 6);
+        Pick(dlg.Combo1[17], 2);
+        Pick(dlg.Combo1[20], 3);
+        Pick(dlg.Combo1[23], 10);
+        Pick(dlg.Combo1[32], 6);
         dlg.Check1[2]->click();
         dlg.Check3[4]->click();
         dlg.Text1[0]->setText("Z");
@@ -283,21 +277,21 @@ void ChangeSettingsLikeAUser(AppState& st) {
     }
     {
         FrmScan dlg(st);
-        pick(dlg.Combo1[0], 1);
-        pick(dlg.Combo1[1], 3);
-        pick(dlg.Combo1[2], 2);
-        pick(dlg.Combo1[4], 1);
-        pick(dlg.Combo1[6], 6);
-        pick(dlg.Combo1[7], 8);
+        Pick(dlg.Combo1[0], 1);
+        Pick(dlg.Combo1[1], 3);
+        Pick(dlg.Combo1[2], 2);
+        Pick(dlg.Combo1[4], 1);
+        Pick(dlg.Combo1[6], 6);
+        Pick(dlg.Combo1[7], 8);
         dlg.Check1->click();
         dlg.CommandOK_Click();
     }
     {
         FrmAlert dlg(st);
-        pick(dlg.Combo1[0], 2);
-        pick(dlg.Combo1[4], 20);
-        pick(dlg.Combo1[8], 1);
-        pick(dlg.Combo1[9], 9);
+        Pick(dlg.Combo1[0], 2);
+        Pick(dlg.Combo1[4], 20);
+        Pick(dlg.Combo1[8], 1);
+        Pick(dlg.Combo1[9], 9);
         dlg.CommandOK_Click();
     }
 }
@@ -354,22 +348,12 @@ TEST_F(SettingsDialogs, ChangesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
     frmMain w(st, settings.Make());
     ChangeSettingsLikeAUser(st);
     const Shown before{ShowOption(st), ShowScan(st), ShowAlert(st)};
-    {
-        ScopedMsgBoxScript answers(vbOK);
-        w.MnuProWrite_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 30000));
-        ASSERT_FALSE(answers.Messages().empty());
-        EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
-    }
+    ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w, 30000));
     st.CurRadioData.Signal.Option = OptionData{};
     st.CurRadioData.Signal.Scan = ScanData{};
     st.CurRadioData.Signal.Alert = AlertData{};
-    {
-        // Unsaved data: the read asks to save them first; No reads without saving.
-        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
-        w.mnuProRead_Click();
-        ASSERT_TRUE(sim::RunExchange(st, 30000));
-    }
+    // Unsaved data: the read asks to save them first; No reads without saving.
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w, 30000));
     ExpectSameShown(before, {ShowOption(st), ShowScan(st), ShowAlert(st)});
 }
 

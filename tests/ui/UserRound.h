@@ -1,0 +1,97 @@
+#pragma once
+// The steps the user-round tests repeat on the main window: the channel dialog opened from the
+// grid, save under a name, write into the simulated radio, read back, and what the radio's memory
+// holds after a write.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <QTest>
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ModalDriver.h"
+#include "PtyHarness.h"
+#include "channels/FrmCHEdit.h"
+#include "comm/CommImage.h"
+#include "model/AppState.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/FileDialogs.h"
+#include "shell/GridAdapter.h"
+#include "shell/MsgBox.h"
+#include "shell/frmMain.h"
+
+namespace rp::test {
+
+// The channel dialog opened by a double-click on a row's details cell, `act` run in it. False
+// when the dialog did not show.
+inline bool EditChannelInDialog(frmMain& w, int row, const std::function<void(FrmCHEdit&)>& act) {
+    auto& g = *w.MSFlexGrid1[0];
+    return RunModal<FrmCHEdit>(
+        [&] {
+            g.SetCell(row, g.Cols() - 2);
+            emit g.CellDoubleClicked(row, g.Cols() - 2);
+        },
+        act);
+}
+
+// Save with every message answered OK and the name dialog given `path`.
+inline void SaveAs(frmMain& w, const QString& path) {
+    ScopedMsgBoxScript answers(vbOK);
+    ScopedFileDialogScript names({path});
+    w.mnuFileSave_Click();
+}
+
+// The write command run to its end; the last message says the data were written.
+// Call it inside ASSERT_NO_FATAL_FAILURE.
+inline void WriteToRadio(AppState& st, frmMain& w, int timeoutMs = 60000) {
+    ScopedMsgBoxScript answers(vbOK);
+    w.MnuProWrite_Click();
+    ASSERT_TRUE(sim::RunExchange(st, timeoutMs));
+    ASSERT_FALSE(answers.Messages().empty());
+    EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2005));
+}
+
+// The read command run to its end, No to saving the data first; the last message says the data
+// were read. Call it inside ASSERT_NO_FATAL_FAILURE.
+inline void ReadFromRadio(AppState& st, frmMain& w, int timeoutMs = 60000) {
+    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+    w.mnuProRead_Click();
+    ASSERT_TRUE(sim::RunExchange(st, timeoutMs));
+    ASSERT_FALSE(answers.Messages().empty());
+    EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
+}
+
+// The memory the simulated radio dumps after a write (its --dump file), once it is complete.
+inline std::vector<std::uint8_t> WaitForDump(const std::string& path) {
+    QElapsedTimer t;
+    t.start();
+    while (QFile(QString::fromStdString(path)).size() != 0x4000 && t.elapsed() < 10000) QTest::qWait(20);
+    std::ifstream dump(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(dump), {}};
+}
+
+// The data the radio's memory decodes to, as a read would bring them in.
+inline void DecodeRadioMemory(const std::vector<std::uint8_t>& memory, AppState& out) {
+    out.ProgramDir = RP_RUNTIME_DIR;
+    NewData(out);
+    std::copy(memory.begin(), memory.end(), out.CommImage.begin());
+    out.RadioModelCode = "6173USD";
+    GetCommData(out);
+}
+
+// What an editor or the grid showed after the round, item by item against what it showed before.
+inline void ExpectSameShown(const QStringList& back, const QStringList& made, const char* what = "item",
+                            int firstNumber = 0) {
+    ASSERT_EQ(back.size(), made.size());
+    for (int i = 0; i < made.size(); ++i)
+        EXPECT_EQ(back[i].toStdString(), made[i].toStdString()) << what << " " << i + firstNumber;
+}
+
+}  // namespace rp::test
