@@ -4,7 +4,9 @@
 // holds after a write.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "MainFixture.h"
 #include "ModalDriver.h"
 #include "PtyHarness.h"
 #include "channels/FrmCHEdit.h"
@@ -28,6 +31,27 @@
 #include "shell/frmMain.h"
 
 namespace rp::test {
+
+// A user round against the simulated radio: a scratch folder, the radio on its pseudo-terminal
+// (dumping its memory into the folder after each write) and data with the shipped English texts
+// on its port. The test makes the window once it has set its data.
+struct SimRadioRound {
+    QTemporaryDir dir;
+    const std::string dumpPath = dir.filePath("dump.img").toStdString();
+    sim::PtyRadioProcess radio{QString(RP_RUNTIME_DIR) + "/simradio", {"--dump", QString::fromStdString(dumpPath)}};
+    AppState st;
+    TempSettings settings;
+
+    SimRadioRound() {
+        PrepareUserRound(st);
+        st.ComPortName = radio.Device();
+    }
+    // Call it inside ASSERT_NO_FATAL_FAILURE.
+    void ExpectReady() const {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(radio.Ok()) << radio.Error();
+    }
+};
 
 // The channel dialog opened by a double-click on a row's details cell, `act` run in it. False
 // when the dialog did not show.
@@ -84,6 +108,12 @@ inline void DecodeRadioMemory(const std::vector<std::uint8_t>& memory, AppState&
     std::copy(memory.begin(), memory.end(), out.CommImage.begin());
     out.RadioModelCode = "6173USD";
     GetCommData(out);
+}
+
+// The window closed with No to saving the data first.
+inline void CloseWithoutSaving(frmMain& w) {
+    ScopedMsgBoxScript answers(vbNo);
+    w.close();
 }
 
 // What an editor or the grid showed after the round, item by item against what it showed before.

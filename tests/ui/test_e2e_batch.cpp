@@ -39,19 +39,13 @@ QStringList GridRows(frmMain& w) {
 }
 
 TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string dumpPath = dir.filePath("dump.img").toStdString();
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {"--dump", QString::fromStdString(dumpPath)});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
-
-    AppState st;
-    test::PrepareUserRound(st);
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
+    const QTemporaryDir& dir = round.dir;
     st.BatchFunIniPath = dir.filePath("BatchFun.ini").toStdString();
     SetDefaultBatchFun(st.BatchFunFlags);
-    st.ComPortName = radio.Device();
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    frmMain w(st, round.settings.Make());
     w.show();
 
     // All channels from 400 MHz at 12.5 kHz, decode tone increasing from 67.0 Hz, the encode
@@ -82,10 +76,7 @@ TEST(EndToEnd, BatchOf200ChannelsSurvivesSaveWriteAndReadBack) {
     ASSERT_EQ(st.CurRadioData.ChannelCount, 206);
     const QStringList back = GridRows(w);
     test::ExpectSameShown(back, made, "row", 1);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::CloseWithoutSaving(w);
 }
 
 }  // namespace

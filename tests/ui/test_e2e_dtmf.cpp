@@ -37,18 +37,24 @@ void WithDialog(frmMain& w, const std::function<void(FrmDTMF&)>& act) {
     ASSERT_TRUE(test::RunModal<FrmDTMF>([&] { w.MenuAction("MnuViewDTMF")->trigger(); }, act));
 }
 
+// What the dialog shows, opened by its menu command and left with Cancel.
+QStringList ShownByDialog(frmMain& w) {
+    QStringList shown;
+    WithDialog(w, [&](FrmDTMF& d) {
+        shown = Shown(d);
+        d.CommandCancel->click();
+    });
+    return shown;
+}
+
 TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
-    AppState st;
-    test::PrepareUserRound(st);
-    st.ComPortName = radio.Device();
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
+    frmMain w(st, round.settings.Make());
     w.show();
 
     using test::Pick;
-    QStringList made;
     WithDialog(w, [&](FrmDTMF& d) {
         d.Text3->setFocus(Qt::TabFocusReason);
         kit::SetText(d.Text3, "");
@@ -73,26 +79,16 @@ TEST(EndToEnd, DTMFCodesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
     EXPECT_EQ(rec.OwnId.Str(), "420");
     EXPECT_EQ(rec.KillCode.Code.Trimmed(), "421");
     EXPECT_EQ(rec.StunCode.Code.Trimmed(), "422");
-    WithDialog(w, [&](FrmDTMF& d) {
-        made = Shown(d);
-        d.CommandCancel->click();
-    });
+    const QStringList made = ShownByDialog(w);
+    ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(made[0], "12*#ABCD");
     EXPECT_EQ(made[18], "421");
     ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // What the read brings back must come from the radio.
     st.CurRadioData.Signal.DTMF = DTMFData{};
     ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w));
-    QStringList back;
-    WithDialog(w, [&](FrmDTMF& d) {
-        back = Shown(d);
-        d.CommandCancel->click();
-    });
-    test::ExpectSameShown(back, made);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::ExpectSameShown(ShownByDialog(w), made);
+    test::CloseWithoutSaving(w);
 }
 
 }  // namespace

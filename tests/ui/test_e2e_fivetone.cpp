@@ -103,19 +103,12 @@ QStringList ShownByEditor(frmMain& w) {
 }
 
 TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string dumpPath = dir.filePath("dump.img").toStdString();
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {"--dump", QString::fromStdString(dumpPath)});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
-
-    AppState st;
-    test::PrepareUserRound(st);
-    st.ComPortName = radio.Device();
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
     st.ChannelTable[0] = test::MakeChannel(1, "145.5");
     st.CurRadioData.ChannelCount = 1;
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    frmMain w(st, round.settings.Make());
     w.show();
 
     // Five codes, each with another standard, typed through the grid's editors: the code, Enter,
@@ -189,12 +182,12 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(made[5 * 3 + 2], "EIA");
     EXPECT_EQ(made[5 * 1 + 1], "1E23");
 
-    test::SaveAs(w, dir.filePath("fivetone"));
+    test::SaveAs(w, round.dir.filePath("fivetone"));
     EXPECT_FALSE(IsDataChanged(st));
     ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // The radio's memory holds the codes and the channel's pointer.
     {
-        const auto memory = test::WaitForDump(dumpPath);
+        const auto memory = test::WaitForDump(round.dumpPath);
         ASSERT_EQ(memory.size(), 0x4000u);
         AppState inRadio;
         test::DecodeRadioMemory(memory, inRadio);
@@ -214,10 +207,7 @@ TEST(EndToEnd, FiveToneCodesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(st.ChannelTable[0].FiveToneNo, 3);
     EXPECT_EQ(channelCell(), "5tone 3");
     ExpectSameShown(ShownByEditor(w), made);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::CloseWithoutSaving(w);
 }
 
 TEST(EndToEnd, FiveToneUserTonesSpecialAndInformationCodesSurviveSaveAndOpen) {

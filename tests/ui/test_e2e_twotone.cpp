@@ -48,22 +48,25 @@ void WithEditor(frmMain& w, const std::function<void(Frm2Tone&)>& act) {
     ASSERT_TRUE(test::RunModal<Frm2Tone>([&] { w.MenuAction("MnuView2Tone")->trigger(); }, act));
 }
 
-TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio", {});
-    ASSERT_TRUE(radio.Ok()) << radio.Error();
+// What the editor shows, opened by its menu command and left with Cancel.
+QStringList ShownByEditor(frmMain& w) {
+    QStringList shown;
+    WithEditor(w, [&](Frm2Tone& d) {
+        shown = Shown(d);
+        d.CommandCancel->click();
+    });
+    return shown;
+}
 
-    AppState st;
-    test::PrepareUserRound(st);
-    st.ComPortName = radio.Device();
+TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
+    test::SimRadioRound round;
+    ASSERT_NO_FATAL_FAILURE(round.ExpectReady());
+    AppState& st = round.st;
     st.ChannelTable[0] = test::MakeChannel(1, "145.5");
     st.CurRadioData.ChannelCount = 1;
-    test::TempSettings settings;
-    frmMain w(st, settings.Make());
+    frmMain w(st, round.settings.Make());
     w.show();
 
-    QStringList made;
     WithEditor(w, [&](Frm2Tone& d) {
         // Five rows typed through the grid's editors: first tone, Enter, second tone, Enter,
         // name, Enter, and on to the next row.
@@ -99,16 +102,14 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     st.ChannelTable[0].TwoToneNo = 3;
     st.ChannelTable[0].TwoToneDecodeNo = 2;
     w.ReShowListByData();
-    WithEditor(w, [&](Frm2Tone& d) {
-        made = Shown(d);
-        d.CommandCancel->click();
-    });
+    const QStringList made = ShownByEditor(w);
+    ASSERT_FALSE(made.isEmpty());
     EXPECT_EQ(made[0], "1000.0");
     EXPECT_EQ(made[5], "TWO");
     EXPECT_EQ(made[4], "");
     EXPECT_EQ(made[12], "700.0");
 
-    test::SaveAs(w, dir.filePath("twotone"));
+    test::SaveAs(w, round.dir.filePath("twotone"));
     EXPECT_FALSE(IsDataChanged(st));
     ASSERT_NO_FATAL_FAILURE(test::WriteToRadio(st, w));
     // What the read brings back must come from the radio, not from what is still here.
@@ -118,16 +119,8 @@ TEST(EndToEnd, TwoToneEntriesSurviveSaveWriteAndReadBack) {
     EXPECT_EQ(st.ChannelTable[0].SignalType, 2);
     EXPECT_EQ(st.ChannelTable[0].TwoToneNo, 3);
     EXPECT_EQ(st.ChannelTable[0].TwoToneDecodeNo, 2);
-    QStringList back;
-    WithEditor(w, [&](Frm2Tone& d) {
-        back = Shown(d);
-        d.CommandCancel->click();
-    });
-    test::ExpectSameShown(back, made);
-    {
-        ScopedMsgBoxScript answers(vbNo);
-        w.close();
-    }
+    test::ExpectSameShown(ShownByEditor(w), made);
+    test::CloseWithoutSaving(w);
 }
 
 }  // namespace
