@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <unistd.h>
@@ -291,7 +293,15 @@ TEST(BatchApply, ASeededRandomSourceGivesAFixedResultAndNeverLeavesTheList) {
         ApplyBatch(a, b, [&] { return u(gen); }, {});
         return a.ChannelTable;
     };
-    EXPECT_EQ(run(), run());
+    const auto first = run();
+    EXPECT_EQ(first, run());
+    // ... and the draws really spread the channels over the list.
+    std::set<std::tuple<int, int, int, int>> decodeTones;
+    for (std::size_t slot = 0; slot < 200; ++slot) {
+        const auto& c = first[slot];
+        decodeTones.insert({c.DecToneType, c.DecCTCSSIndex, c.DecDCSCode, c.DecDCSInvert});
+    }
+    EXPECT_GT(decodeTones.size(), 50u);
 }
 
 TEST(BatchApply, NumericNamesWrapWithinTheirDigits) {

@@ -207,8 +207,13 @@ TEST_F(PrintJobTest, ATitleWiderThanThePageShrinksToFit) {
 TEST_F(PrintJobTest, ASectionThatFailsFailsTheJob) {
     PrintSources src = TestSources();
     src.Alert = [](PrintJob&) { throw std::runtime_error("printer gone"); };
-    PrintSurface s(A4Like());
+    const auto m = A4Like();  // the surface keeps a reference to its metrics
+    PrintSurface s(m);
     EXPECT_FALSE(PrintAllItems(st, s, Ticks({9}), src));
+    // The same sources without that section ticked print as before.
+    PrintSurface other(m);
+    EXPECT_TRUE(PrintAllItems(st, other, Ticks({7}), src));
+    EXPECT_FALSE(other.Pages().empty());
 }
 
 TEST_F(PrintJobTest, PrintingChangesNoData) {

@@ -217,6 +217,7 @@ TEST_F(SettingsDialogs, AlertCancelLeavesTheRecord) {
     const AlertData before = st.CurRadioData.Signal.Alert;
     FrmAlert dlg(st);
     EXPECT_FALSE(dlg.Check1->isChecked());
+    ASSERT_NE(Combo(dlg, "Combo1_9")->currentIndex(), 4);  // the pick below is a real change
     Pick(Combo(dlg, "Combo1_9"), 4);
     dlg.CommandCancel->click();
     EXPECT_EQ(st.CurRadioData.Signal.Alert, before);
