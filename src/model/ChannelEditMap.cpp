@@ -7,6 +7,7 @@
 #include "model/ChannelOps.h"
 #include "model/FixedText.h"
 #include "model/ToneLists.h"
+#include "model/ValueText.h"
 #include "model/Values.h"
 
 namespace rp {
@@ -15,34 +16,10 @@ namespace {
 
 constexpr const char* kSignalNames[] = {"DTMF", "2Tone{DN}", "5Tone", "MSK{DN}"};
 
-int Positive(int v) { return v > 0 ? 1 : 0; }
-
-// The item at a stored position, item 0 for a position the list does not have; -1 for an
-// empty list.
-int ByPosition(int value, std::size_t count) {
-    if (count == 0) return -1;
-    return value >= 0 && static_cast<std::size_t>(value) < count ? value : 0;
-}
-
-// The first item equal to the text, else item 0; -1 for an empty list.
-int ByText(const std::vector<std::string>& items, const std::string& text) {
-    if (items.empty()) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == text) return static_cast<int>(i);
-    return 0;
-}
-
 bool Contains(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
 
 std::string ItemText(const std::vector<std::string>& items, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < items.size() ? items[index] : std::string();
-}
-
-std::string TrimBlanks(const std::string& s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    const auto e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
 }
 
 }  // namespace
@@ -50,11 +27,17 @@ std::string TrimBlanks(const std::string& s) {
 // ---------------------------------------------------------------------------------------------
 // Lists and captions
 
+std::vector<std::string> ChannelStepItems() {
+    return {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
+}
+
+std::vector<std::string> ChannelBandwidthItems() { return {"25KHz", "12.5KHz"}; }
+
 ChannelEditLists BuildChannelEditLists(const AppState& st, const LangFn& lang) {
     auto L = [&](int id) { return lang ? lang(id) : std::string(); };
     ChannelEditLists l;
-    l.Step = {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
-    l.Bandwidth = {"25KHz", "12.5KHz"};
+    l.Step = ChannelStepItems();
+    l.Bandwidth = ChannelBandwidthItems();
     l.Power = {L(1204), L(1205)};
     l.OptSig = {L(1206), kSignalNames[0], kSignalNames[1], kSignalNames[2]};
     // Only the full model has MSK signalling.
@@ -138,7 +121,7 @@ int ExtraDisplayItem(const ChannelEditLists& lists, int value) {
     if (value >= 0 && value < 3) item = value;
     else if (value > 3) item = value - 1;
     if (item >= static_cast<int>(lists.ExtraDisplay.size())) item = 0;
-    return ByText(lists.ExtraDisplay, ItemText(lists.ExtraDisplay, item));
+    return TextRule(lists.ExtraDisplay, ItemText(lists.ExtraDisplay, item));
 }
 
 int ExtraDisplayValue(int item) { return item >= 3 ? item + 1 : item; }
@@ -164,7 +147,7 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
 
     // Frequencies. The TX text is worked out in whole 10 Hz units from the texts shown.
     v.RxText = GetFreShowByData(st, rec.RxFreq.View(), message);
-    v.Shift = std::max(ByPosition(rec.Shift, lists.Shift.size()), 0);
+    v.Shift = std::max(IndexRule(lists.Shift, rec.Shift), 0);
     v.OffsetText = GetFreShowByData2(rec.OffsetFreq.View(), message);
     const auto rx = FreqTextToUnits(v.RxText);
     const auto offset = FreqTextToUnits(v.OffsetText);
@@ -182,32 +165,32 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     for (std::size_t i = 0; i < v.NameChars.size(); ++i)
         v.NameChars[i] = i < name.size() ? name.substr(i, 1) : std::string();
 
-    v.Step = std::max(ByPosition(rec.StepIndex, lists.Step.size()), 0);
-    v.Bandwidth = std::max(ByPosition(rec.Bandwidth, lists.Bandwidth.size()), 0);
-    v.Power = std::max(ByPosition(rec.Power > 1 ? 0 : rec.Power, lists.Power.size()), 0);
+    v.Step = std::max(IndexRule(lists.Step, rec.StepIndex), 0);
+    v.Bandwidth = std::max(IndexRule(lists.Bandwidth, rec.Bandwidth), 0);
+    v.Power = std::max(IndexRule(lists.Power, rec.Power > 1 ? 0 : rec.Power), 0);
 
     // Signalling: a type the model's list lacks (MSK) selects the first item; the entry list
     // still follows the stored type.
     v.OptSig = 0;
     if (rec.SignalType >= 1 && rec.SignalType <= 4)
-        v.OptSig = std::max(ByText(lists.OptSig, kSignalNames[rec.SignalType - 1]), 0);
+        v.OptSig = std::max(TextRule(lists.OptSig, kSignalNames[rec.SignalType - 1]), 0);
     const bool signalling = v.OptSig != 0;
     view.TwoToneDecodeEnabled = SignalTypeOfOptSig(lists, v.OptSig) == 2;
 
-    v.DecKind = std::max(ByPosition(rec.DecToneType, lists.ToneKind.size()), 0);
-    v.EncKind = std::max(ByPosition(rec.EncToneType, lists.ToneKind.size()), 0);
-    v.Scrambler = std::max(ByPosition(rec.Scrambler, lists.Scrambler.size()), 0);
+    v.DecKind = std::max(IndexRule(lists.ToneKind, rec.DecToneType), 0);
+    v.EncKind = std::max(IndexRule(lists.ToneKind, rec.EncToneType), 0);
+    v.Scrambler = std::max(IndexRule(lists.Scrambler, rec.Scrambler), 0);
     // The two PTT IDs exclude each other; the 5-Tone one is set last and wins.
-    v.DtmfPttId = std::max(ByPosition(rec.DTMFPttId, lists.PttId.size()), 0);
-    v.FiveTonePttId = std::max(ByPosition(rec.FiveTonePttId, lists.PttId.size()), 0);
+    v.DtmfPttId = std::max(IndexRule(lists.PttId, rec.DTMFPttId), 0);
+    v.FiveTonePttId = std::max(IndexRule(lists.PttId, rec.FiveTonePttId), 0);
     if (v.FiveTonePttId != 0) v.DtmfPttId = 0;
 
     // Squelch mode: chosen while reverse is still unticked, then kept only where every later
     // rebuild of the offered list (reverse ticked, talk-around unticking it) still offers it.
     int mode = rec.SquelchMode >= 0 && rec.SquelchMode < 5 ? rec.SquelchMode : 0;
     if (!Contains(OfferedSquelchModes(v.DecKind, signalling), mode)) mode = 0;
-    v.Reverse = Positive(rec.Reverse);
-    v.TalkAround = Positive(rec.TalkAround);
+    v.Reverse = IsPositive(rec.Reverse);
+    v.TalkAround = IsPositive(rec.TalkAround);
     if (v.Reverse && !Contains(OfferedSquelchModes(v.EncKind, signalling), mode)) mode = 0;
     if (v.TalkAround) v.Reverse = 0;  // reverse and talk-around exclude each other
     view.SquelchOffered = OfferedSquelchModes(GoverningToneKind(v.DecKind, v.EncKind, v.Reverse), signalling);
@@ -215,44 +198,44 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
     v.SquelchMode = mode;
 
     v.ExtraDisplay = std::max(ExtraDisplayItem(lists, rec.Spare5), 0);
-    v.BusyLock = std::max(ByPosition(rec.BusyLockout, lists.BusyLock.size()), 0);
-    v.SquelchLevel = std::max(ByPosition(rec.SquelchLevel, lists.SquelchLevel.size()), 0);
-    v.TwoToneDecode = ByText(lists.TwoToneDecode, std::to_string(rec.TwoToneDecodeNo + 1));
-    v.OffsetMode = std::max(ByPosition(rec.ExtraFlag, lists.OffsetMode.size()), 0);
-    v.TxInhibit = Positive(rec.TxInhibit);
-    v.Compander = Positive(rec.Compander);
-    v.ScanSkip = Positive(rec.ScanFlag);
-    v.PttIdDecode = Positive(rec.Spare7);
+    v.BusyLock = std::max(IndexRule(lists.BusyLock, rec.BusyLockout), 0);
+    v.SquelchLevel = std::max(IndexRule(lists.SquelchLevel, rec.SquelchLevel), 0);
+    v.TwoToneDecode = TextRule(lists.TwoToneDecode, std::to_string(rec.TwoToneDecodeNo + 1));
+    v.OffsetMode = std::max(IndexRule(lists.OffsetMode, rec.ExtraFlag), 0);
+    v.TxInhibit = IsPositive(rec.TxInhibit);
+    v.Compander = IsPositive(rec.Compander);
+    v.ScanSkip = IsPositive(rec.ScanFlag);
+    v.PttIdDecode = IsPositive(rec.Spare7);
     v.PttIdCode = rec.SpareText.Trimmed();
 
     view.IdListShown = IdListOfSignalType(rec.SignalType);
     switch (view.IdListShown) {
         case 0:
-            v.IdIndex[0] = ByPosition(rec.DTMFMemoryNo, lists.DtmfMemories.size());
-            v.PttIdFlag = Positive(rec.Spare4);
+            v.IdIndex[0] = IndexRule(lists.DtmfMemories, rec.DTMFMemoryNo);
+            v.PttIdFlag = IsPositive(rec.Spare4);
             break;
-        case 1: v.IdIndex[1] = ByText(lists.TwoToneEntries, std::to_string(rec.TwoToneNo)); break;
+        case 1: v.IdIndex[1] = TextRule(lists.TwoToneEntries, std::to_string(rec.TwoToneNo)); break;
         case 2:
-            v.IdIndex[2] = ByText(lists.FiveToneRows, std::to_string(rec.FiveToneNo));
-            v.PttIdFlag = Positive(rec.Spare4);
+            v.IdIndex[2] = TextRule(lists.FiveToneRows, std::to_string(rec.FiveToneNo));
+            v.PttIdFlag = IsPositive(rec.Spare4);
             break;
-        case 3: v.IdIndex[3] = ByText(lists.MskEntries, std::to_string(rec.MSKNo)); break;
+        case 3: v.IdIndex[3] = TextRule(lists.MskEntries, std::to_string(rec.MSKNo)); break;
         default: break;
     }
 
     view.DecCtcssShown = v.DecKind == 1;
     view.DecDcsShown = v.DecKind == 2;
-    if (view.DecCtcssShown) v.DecCtcss = ByPosition(rec.DecCTCSSIndex, lists.Ctcss.size());
+    if (view.DecCtcssShown) v.DecCtcss = IndexRule(lists.Ctcss, rec.DecCTCSSIndex);
     if (view.DecDcsShown) {
-        v.DecDcs = ByPosition(rec.DecDCSCode, lists.Dcs.size());
-        v.DecInvert = Positive(rec.DecDCSInvert);
+        v.DecDcs = IndexRule(lists.Dcs, rec.DecDCSCode);
+        v.DecInvert = IsPositive(rec.DecDCSInvert);
     }
     view.EncCtcssShown = v.EncKind == 1;
     view.EncDcsShown = v.EncKind == 2;
-    if (view.EncCtcssShown) v.EncCtcss = ByPosition(rec.EncCTCSSIndex, lists.Ctcss.size());
+    if (view.EncCtcssShown) v.EncCtcss = IndexRule(lists.Ctcss, rec.EncCTCSSIndex);
     if (view.EncDcsShown) {
-        v.EncDcs = ByPosition(rec.EncDCSCode, lists.Dcs.size());
-        v.EncInvert = Positive(rec.EncDCSInvert);
+        v.EncDcs = IndexRule(lists.Dcs, rec.EncDCSCode);
+        v.EncInvert = IsPositive(rec.EncDCSInvert);
     }
 
     // A custom tone of 1000 Hz and more is shown whole, as stored.

@@ -32,6 +32,11 @@ constexpr int kVfo2Channel = 206;
 // The text of a new message: a receive frequency that is not a number.
 constexpr int kRxNotNumberText = 2010;  // the same text the grid shows
 
+// The texts of a channel's stored step and bandwidth indexes, in list order: the channel dialog
+// and the batch dialog show the same lists.
+std::vector<std::string> ChannelStepItems();
+std::vector<std::string> ChannelBandwidthItems();
+
 // Item lists of the dialog's controls.
 struct ChannelEditLists {
     std::vector<std::string> Step;            // Combo1(0): "2.5K" .. "50K"

@@ -5,6 +5,7 @@
 
 #include "model/FileIo.h"
 #include "model/FixedText.h"
+#include "model/Values.h"
 
 namespace rp {
 
@@ -77,11 +78,8 @@ bool CallIdKey(const CommBookEntry& e, long& key) {
     while (id.size() < 5) id.push_back('B');
     long v = 0;
     for (char c : id) {
-        int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else return false;
+        const int d = HexDigitValue(c);
+        if (d < 0) return false;
         v = v * 16 + d;
     }
     key = v;

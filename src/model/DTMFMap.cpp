@@ -23,15 +23,8 @@ bool IsDigits(std::string_view s) {
 // A list index as the dialog holds it, item 0 when outside the list.
 int Pick(int index, std::size_t count) { return InRange(index, 0, static_cast<int>(count) - 1) ? index : 0; }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 bool RaiseLastDigit(std::string& b) {
-    const int v = HexValue(b.back());
+    const int v = HexDigitValue(b.back());
     if (v < 0) return false;
     b.back() = "0123456789ABCDEF"[(v + 1) % 16];
     return true;

@@ -7,6 +7,7 @@
 #include "model/FiveToneStandards.h"
 #include "model/LangText.h"
 #include "model/ValueText.h"
+#include "model/Values.h"
 
 namespace rp {
 
@@ -22,13 +23,6 @@ std::string Mid5ToneNoE(std::string_view s, int start, int len) {
         r.push_back(c);
     }
     return r;
-}
-
-std::string TrimBlanks(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return "";
-    const auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
 }
 
 static bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
@@ -98,13 +92,6 @@ static std::string PlainCode(std::string d, int length) {
     return d;
 }
 
-static int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // The message characters of an "E1" code: two hex digits each from position 9 on. A pair that
 // is not a printable character (radio data may hold anything) shows as "?".
 static std::string MessageOfCode(std::string_view c, std::size_t trimmedLength) {
@@ -113,7 +100,7 @@ static std::string MessageOfCode(std::string_view c, std::size_t trimmedLength) 
     for (std::size_t j = 1; j <= count; ++j) {
         const std::size_t p = 2 * j + 6;  // position 2j+7 counted from 1
         if (p + 1 >= c.size()) break;
-        const int hi = HexValue(c[p]), lo = HexValue(c[p + 1]);
+        const int hi = HexDigitValue(c[p]), lo = HexDigitValue(c[p + 1]);
         const int code = hi < 0 || lo < 0 ? -1 : hi * 16 + lo;
         m.push_back(code >= 32 && code <= 126 ? static_cast<char>(code) : '?');
     }

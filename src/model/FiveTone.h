@@ -27,9 +27,6 @@ inline constexpr std::string_view kAniKind = "ANI";
 // "E" with nothing before it stays "E".
 std::string Mid5ToneNoE(std::string_view s, int start, int len);
 
-// The text without leading and trailing blanks.
-std::string TrimBlanks(std::string_view s);
-
 // The value lists of the editor, in list order.
 struct FiveToneLists {
     std::vector<std::string> Standards;       // Combo1(1), Combo2, Combo4(i)

@@ -13,6 +13,8 @@ namespace rp {
 std::string TrimNull(std::string_view s);
 // Cut at the first NUL, nothing else.
 std::string CutAtNull(std::string_view s);
+// The text without leading and trailing blanks.
+std::string TrimBlanks(std::string_view s);
 
 // A record text for printing or any other UTF-8 text: one character per record byte (the
 // data's single-byte code page, taken as Latin-1), so 0x80..0xFF print as the editors show them.

@@ -8,10 +8,8 @@ namespace rp {
 
 std::string GetHexIDText(std::string_view text) {
     if (text.empty()) return "0000";
-    for (char c : text) {
-        const bool hex = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-        if (!hex) return "0000";
-    }
+    for (char c : text)
+        if (HexDigitValue(c) < 0) return "0000";
     std::string s(text);
     if (s.size() < 4) s.insert(0, 4 - s.size(), '0');
     return s;

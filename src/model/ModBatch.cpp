@@ -245,9 +245,9 @@ BatchLists GetBatchLists(const AppState& st) {
         return v;
     };
     l.Tones = BatchToneList(st.LangText(4070), st.LangText(4030));
-    l.Step = {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
+    l.Step = ChannelStepItems();
     // The stored bandwidth is 0 for 25 kHz and 1 for 12.5 kHz everywhere in the program.
-    l.Spacing = {"25KHz", "12.5KHz"};
+    l.Spacing = ChannelBandwidthItems();
     l.Power = texts({4072, 4074});
     l.Signal = {st.LangText(4070), "DTMF", "2Tone{DN}", "5Tone"};
     if (st.CurModelCode == "6173USD") l.Signal.push_back("MSK{DN}");

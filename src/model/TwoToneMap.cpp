@@ -200,10 +200,6 @@ TwoToneView ShowByData(const TwoToneData& stored) {
     return v;
 }
 
-std::string TwoToneListText(const std::vector<std::string>& items, int index) {
-    return GetComboListText(items, index);
-}
-
 std::string CheckEncodeToneText(std::string_view text) {
     const auto v = ParseNumber(text);
     if (!v) return "2000";

@@ -109,9 +109,6 @@ void RepairTwoToneForShow(TwoToneData& d);
 // What the dialog shows for the data, as if RepairTwoToneForShow had run. Reads only.
 TwoToneView ShowByData(const TwoToneData& d);
 
-// The same with texts for the lists, for a reader that has no list (the printout).
-std::string TwoToneListText(const std::vector<std::string>& items, int index);
-
 // ---------------------------------------------------------------------------------------------
 // Storing
 

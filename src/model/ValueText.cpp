@@ -149,6 +149,18 @@ int GetComboIndexOfText(const std::vector<std::string>& items, std::string_view 
     return 0;
 }
 
+int IndexRule(const std::vector<std::string>& items, int index) {
+    if (items.empty()) return -1;
+    return (index >= 0 && index < static_cast<int>(items.size())) ? index : 0;
+}
+
+int TextRule(const std::vector<std::string>& items, std::string_view text) {
+    if (items.empty()) return -1;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text) return static_cast<int>(i);
+    return 0;
+}
+
 void AddComboTextIfMissing(std::vector<std::string>& items, std::string_view text) {
     for (const auto& it : items)
         if (it == text) return;

@@ -56,6 +56,10 @@ std::string GetComboItemText(const std::vector<std::string>& items, int index, i
 std::string GetComboMatchText(const std::vector<std::string>& items, std::string_view text);
 int GetComboIndexOfText(const std::vector<std::string>& items, std::string_view text, int defaultIndex);
 void AddComboTextIfMissing(std::vector<std::string>& items, std::string_view text);
+// The item a stored index selects: the index itself inside the list, else 0; -1 for an empty list.
+int IndexRule(const std::vector<std::string>& items, int index);
+// The item a text selects (SetComboText): the first equal item, else 0; -1 for an empty list.
+int TextRule(const std::vector<std::string>& items, std::string_view text);
 
 // Five-tone ID texts ("X" as prefix means none).
 bool CheckSignalIDStr(std::string_view s, std::string_view ownId);

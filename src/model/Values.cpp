@@ -17,9 +17,23 @@ std::string TrimNull(std::string_view s) {
     return std::string(s);
 }
 
+std::string TrimBlanks(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return "";
+    const auto e = s.find_last_not_of(' ');
+    return std::string(s.substr(b, e - b + 1));
+}
+
 std::string CutAtNull(std::string_view s) {
     const std::size_t nul = s.find('\0');
     return std::string(nul == std::string_view::npos ? s : s.substr(0, nul));
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
 }
 
 static bool IsBlank(char c) { return c == ' ' || c == '\t'; }

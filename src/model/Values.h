@@ -17,6 +17,8 @@ struct DecimalText {
 std::optional<DecimalText> ParseDecimalText(std::string_view s);
 bool IsNumericText(std::string_view s);
 std::optional<double> ParseNumber(std::string_view s);
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int HexDigitValue(char c);
 
 enum class RoundMode { Truncate, HalfEven, HalfAwayFromZero };
 

@@ -10,16 +10,8 @@ namespace rp::print {
 
 namespace {
 
-template <typename Array>
-const auto& At(const Array& a, int i) {
-    return a[static_cast<std::size_t>(i)];
-}
-
 // A record text as printed: the bytes up to the first NUL, one character each.
-std::string RecordText(std::string_view bytes) {
-    const auto nul = bytes.find('\0');
-    return AnsiToUtf8(nul == std::string_view::npos ? bytes : bytes.substr(0, nul));
-}
+std::string RecordText(std::string_view bytes) { return AnsiToUtf8(CutAtNull(bytes)); }
 
 std::string InfoCodeText(const InfoCodeRec& r) {
     if (r.CodeLength == 0) return {};

@@ -12,6 +12,12 @@
 
 namespace rp::print {
 
+// An item of a show mapping's array, by the int number the sections count their controls with.
+template <typename Array>
+const auto& At(const Array& a, int i) {
+    return a[static_cast<std::size_t>(i)];
+}
+
 class SectionPager {
 public:
     // opening prints what stands under the page header of every further page.

@@ -10,11 +10,6 @@ namespace rp::print {
 
 namespace {
 
-template <typename Array>
-const auto& At(const Array& a, int i) {
-    return a[static_cast<std::size_t>(i)];
-}
-
 // The one-page settings sections: caption at one column, value at another, one line each.
 void CaptionRow(SectionPager& pager, float captionAt, const std::string& caption, float valueAt,
                 const std::string& value) {

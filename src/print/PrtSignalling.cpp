@@ -1,19 +1,11 @@
 #include "print/PrtSignalling.h"
 
 #include "model/TwoToneMap.h"
+#include "model/ValueText.h"
 #include "print/PrtSectionPager.h"
 #include "print/core/PrintText.h"
 
 namespace rp::print {
-
-namespace {
-
-template <typename Array>
-const auto& At(const Array& a, int i) {
-    return a[static_cast<std::size_t>(i)];
-}
-
-}  // namespace
 
 void Prt_2Tone(PrintJob& job) {
     const AppState& st = job.State;
@@ -27,18 +19,18 @@ void Prt_2Tone(PrintJob& job) {
     // The call settings, under the caption of the editor's second tab.
     pager.Row({{5, At(c.MainTabs, 1)}});
     pager.Row({{10, At(c.Label2, 0)},
-               {35, TwoToneListText(l.CallFormat, v.CallFormat)},
+               {35, GetComboListText(l.CallFormat, v.CallFormat)},
                {55, At(c.Label2, 1)},
-               {75, TwoToneListText(l.Response, v.Response)}});
+               {75, GetComboListText(l.Response, v.Response)}});
     for (int i = 0; i <= 2; i += 2)
         pager.Row({{10, At(c.Label3, i)}, {35, At(v.Tones, i)}, {55, At(c.Label3, i + 1)}, {75, At(v.Tones, i + 1)}});
     job.Surface.Print("\r\n");
 
     // The timing settings, under the caption of the first tab.
     pager.Row({{5, At(c.MainTabs, 0)}});
-    const std::string times[5] = {TwoToneListText(l.Time, v.Time1), TwoToneListText(l.Time, v.Time2),
-                                  TwoToneListText(l.Time, v.Time3), TwoToneListText(l.Interval, v.Time4),
-                                  TwoToneListText(l.Time5, v.Time5)};
+    const std::string times[5] = {GetComboListText(l.Time, v.Time1), GetComboListText(l.Time, v.Time2),
+                                  GetComboListText(l.Time, v.Time3), GetComboListText(l.Interval, v.Time4),
+                                  GetComboListText(l.Time5, v.Time5)};
     for (int j = 0; j <= 2; j += 2)
         pager.Row({{10, At(c.Label1, j)}, {35, times[j]}, {55, At(c.Label1, j + 1)}, {75, times[j + 1]}});
     pager.Row({{10, At(c.Label1, 4)}, {35, times[4]}, {55, c.Check1}, {75, PrtOnOffText(st, v.OptionFlag)}});

@@ -294,7 +294,6 @@ OptionShow ShowOption(const AppState& s) {
     for (int i = 0; i < kOptionCombos; ++i) {
         if (std::int16_t* f = OptionComboField(e, i)) byIndex(i, *f);
     }
-    v.Index[0] = IndexRule(v.Items[0], e.DisplayMode);
     v.Hidden[18] = v.Index[0] != 1;
     if (v.Index[0] == 1) { v.Enabled[1] = false; v.Enabled[2] = false; }
     byText(4, GetChannelName(e.MemoryChannel1 + 1));

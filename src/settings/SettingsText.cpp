@@ -32,16 +32,4 @@ std::vector<std::string> MemoryChannelNames(const AppState& s) {
     return SortedChannelNames(std::move(numbers), true);
 }
 
-int IndexRule(const std::vector<std::string>& items, int index) {
-    if (items.empty()) return -1;
-    return (index >= 0 && index < static_cast<int>(items.size())) ? index : 0;
-}
-
-int TextRule(const std::vector<std::string>& items, std::string_view text) {
-    if (items.empty()) return -1;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == text) return static_cast<int>(i);
-    return 0;
-}
-
 }  // namespace rp

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/FixedText.h"
+#include "model/ValueText.h"  // IndexRule, TextRule
 
 namespace rp {
 
@@ -21,10 +22,5 @@ std::vector<std::string> SortedChannelNames(std::vector<int> numbers, bool uniqu
 
 // The memory channels (1..200) of the table, sorted and named: the scan and alert channel lists.
 std::vector<std::string> MemoryChannelNames(const AppState& s);
-
-// The item a stored index selects: the index itself inside the list, else 0; -1 for an empty list.
-int IndexRule(const std::vector<std::string>& items, int index);
-// The item a text selects (SetComboText): the first equal item, else 0; -1 for an empty list.
-int TextRule(const std::vector<std::string>& items, std::string_view text);
 
 }  // namespace rp

@@ -130,18 +130,7 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
 namespace rp {
 namespace {
 
-struct WindowOnRadio : ::testing::Test {
-    WindowOnRadio() : radio(QString(RP_RUNTIME_DIR) + "/simradio", {}) {
-        st.ProgramDir = RP_RUNTIME_DIR;
-        SetLanguage(st, 1);
-        InitMsgString(st);
-        NewData(st);
-        st.ComPortName = radio.Device();
-    }
-    sim::PtyRadioProcess radio;
-    AppState st;
-    test::TempSettings settings;
-};
+struct WindowOnRadio : ::testing::Test, test::SimRadioRound {};
 
 TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
