@@ -1,15 +1,10 @@
 #include "comm/ImageFields.h"
 
+#include "model/Values.h"
+
 namespace rp {
 
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 char HexChar(unsigned v) { return "0123456789ABCDEF"[v & 0xF]; }
 
@@ -124,8 +119,8 @@ void ImageWriter::HexDigits(int addr, int bytes, std::string_view digits) {
     if (digits.size() != static_cast<std::size_t>(bytes) * 2) ok_ = false;
     if (!Room(addr, bytes)) return;
     for (int i = 0; i < bytes; ++i) {
-        const int hi = HexValue(digits[2 * static_cast<std::size_t>(i)]);
-        const int lo = HexValue(digits[2 * static_cast<std::size_t>(i) + 1]);
+        const int hi = HexDigitValue(digits[2 * static_cast<std::size_t>(i)]);
+        const int lo = HexDigitValue(digits[2 * static_cast<std::size_t>(i) + 1]);
         if (hi < 0 || lo < 0) {
             ok_ = false;
             return;
@@ -153,7 +148,7 @@ void ImageWriter::NibbleDigits(int addr, int bytes, std::string_view digits) {
         return;
     }
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        const int v = HexValue(digits[i]);
+        const int v = HexDigitValue(digits[i]);
         if (v < 0) {
             ok_ = false;
             return;

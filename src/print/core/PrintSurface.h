@@ -39,6 +39,8 @@ struct PrintedPage {
 class PrintSurface {
 public:
     explicit PrintSurface(const PrintMetrics& metrics) : metrics_(metrics) {}
+    // The surface keeps a reference: metrics that die with the statement would leave it dangling.
+    explicit PrintSurface(PrintMetrics&&) = delete;
 
     float CurrentX = 0;
     float CurrentY = 0;
