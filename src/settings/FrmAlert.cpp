@@ -32,22 +32,8 @@ void Apply(FrmAlert& f, const AlertEnabled& e) {
 FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     setObjectName("FrmAlert");
     auto* grid = new QGridLayout;
-    for (int i = 0; i < kAlertCombos; ++i) {
-        Combo1[i] = new QComboBox(this);
-        Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
-        Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(QString("Label1_%1").arg(i));
-        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label1[i]->setBuddy(Combo1[i]);
-        connect(Combo1[i], &QComboBox::activated, this, [this, i](int) { Combo1_Click(i); });
-        kit::EnterMovesFocus(Combo1[i]);
-    }
-    int row = 0;
-    for (const int i : {0, 1, 2, 3, 4, 5, 6, 8, 9}) {
-        grid->addWidget(Label1[i], row, 0);
-        grid->addWidget(Combo1[i], row, 1);
-        ++row;
-    }
+    kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
+    kit::AddComboRows(grid, Label1, Combo1, {0, 1, 2, 3, 4, 5, 6, 8, 9});
     grid->setColumnStretch(1, 1);
     Label1[7]->hide();
     Combo1[7]->hide();

@@ -46,14 +46,7 @@ FrmOption::FrmOption(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
 
 void FrmOption::BuildControls() {
     auto* grid = new QGridLayout;
-    for (int i = 0; i < kOptionCombos; ++i) {
-        Combo1[i] = Named(new QComboBox(this), "Combo1", i);
-        Label1[i] = Named(new QLabel(this), "Label1", i);
-        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label1[i]->setBuddy(Combo1[i]);
-        connect(Combo1[i], &QComboBox::activated, this, [this, i](int) { Combo1_Click(i); });
-        kit::EnterMovesFocus(Combo1[i]);
-    }
+    kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
     for (int col = 0; col < 3; ++col) {
         for (int row = 0; kColumns[col][row] >= 0; ++row) {
             const int i = kColumns[col][row];

@@ -16,22 +16,8 @@ namespace rp {
 FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     setObjectName("FrmScan");
     auto* grid = new QGridLayout;
-    for (int i = 0; i < kScanCombos; ++i) {
-        Combo1[i] = new QComboBox(this);
-        Combo1[i]->setObjectName(QString("Combo1_%1").arg(i));
-        Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(QString("Label1_%1").arg(i));
-        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label1[i]->setBuddy(Combo1[i]);
-        connect(Combo1[i], &QComboBox::activated, this, [this, i](int) { Combo1_Click(i); });
-        kit::EnterMovesFocus(Combo1[i]);
-    }
-    int row = 0;
-    for (const int i : {0, 1, 2, 4, 6, 7, 8, 9, 10}) {
-        grid->addWidget(Label1[i], row, 0);
-        grid->addWidget(Combo1[i], row, 1);
-        ++row;
-    }
+    kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
+    kit::AddComboRows(grid, Label1, Combo1, {0, 1, 2, 4, 6, 7, 8, 9, 10});
     for (const int i : {3, 5, 11, 12}) {
         Label1[i]->hide();
         Combo1[i]->hide();

@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -294,6 +296,33 @@ QHBoxLayout* OKCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel
     row->addWidget(ok);
     row->addWidget(cancel);
     return row;
+}
+
+void MakeComboColumn(QWidget* parent, std::span<QLabel*> labels, std::span<QComboBox*> combos, const char* labelBase,
+                     const char* comboBase, std::function<void(int)> clicked) {
+    for (std::size_t k = 0; k < combos.size() && k < labels.size(); ++k) {
+        const int i = static_cast<int>(k);
+        auto* c = new QComboBox(parent);
+        c->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(comboBase)).arg(i));
+        auto* l = new QLabel(parent);
+        l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(labelBase)).arg(i));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setBuddy(c);
+        QObject::connect(c, &QComboBox::activated, parent, [clicked, i](int) { clicked(i); });
+        EnterMovesFocus(c);
+        combos[k] = c;
+        labels[k] = l;
+    }
+}
+
+void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<QComboBox* const> combos,
+                  std::initializer_list<int> indexes) {
+    int row = 0;
+    for (const int i : indexes) {
+        grid->addWidget(labels[static_cast<std::size_t>(i)], row, 0);
+        grid->addWidget(combos[static_cast<std::size_t>(i)], row, 1);
+        ++row;
+    }
 }
 
 void QueueFocus(QWidget* w) {

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +24,9 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -123,6 +127,14 @@ void OnLeave(QWidget* w, std::function<void()> check);
 // here, so call it where they come in the dialog's tab order. Connect them yourself.
 QHBoxLayout* OKCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel,
                          const char* cancelName = "CommandCancel");
+// A numbered column of caption labels and combo boxes ("Label1_0", "Combo1_0", ... for the bases
+// "Label1" and "Combo1"), made pair by pair, combo first: each label right-aligned and its
+// combo's buddy, Enter in a combo moves on like Tab, a pick in combo i runs clicked(i).
+void MakeComboColumn(QWidget* parent, std::span<QLabel*> labels, std::span<QComboBox*> combos, const char* labelBase,
+                     const char* comboBase, std::function<void(int)> clicked);
+// Puts the pairs at these indexes into the grid's rows from the top: label, then combo.
+void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<QComboBox* const> combos,
+                  std::initializer_list<int> indexes);
 // Moves the focus to w once the current event is done (a focus move inside a key handler would
 // happen before the key's character is in the box).
 void QueueFocus(QWidget* w);
