@@ -112,6 +112,18 @@ void FrmCHBatch::BuildControls() {
             g->addButton(o[i]);
         }
     };
+    // A captioned column of options in a frame of its own: the caption on top, one option a row.
+    auto column = [&](QWidget* parent, int x, int y, int height, const char* caption, QRadioButton** o,
+                      const QString& n, int count) {
+        QFrame* f = group(parent, x, y, 1815, height);
+        QLabel* l = label(f, caption, 0, 0);
+        auto* g = new QButtonGroup(f);
+        for (int i = 0; i < count; ++i) {
+            o[i] = option(f, QString("%1_%2").arg(n).arg(i), 0, 240 + 360 * i, 1815);
+            g->addButton(o[i]);
+        }
+        return l;
+    };
 
     // Range line.
     Label1 = label(this, "Label1", 1080, 120);
@@ -150,13 +162,7 @@ void FrmCHBatch::BuildControls() {
     Text2[1] = text(f1, "Text2_1", 2040, 840, 1575);
     pair(f1, Option2, "Option2", 3840, 720);
 
-    QFrame* txFrame = group(f1, 120, 1200, 1815, 1215);
-    Label3[1] = label(txFrame, "Label3_1", 0, 0);
-    auto* txGroup = new QButtonGroup(txFrame);
-    for (int i = 0; i < 3; ++i) {
-        Option3[i] = option(txFrame, QString("Option3_%1").arg(i), 0, 240 + 360 * i, 1815);
-        txGroup->addButton(Option3[i]);
-    }
+    Label3[1] = column(f1, 120, 1200, 1215, "Label3_1", Option3, "Option3", 3);
     Text2[2] = text(f1, "Text2_2", 2040, 1800, 1575);
     Text2[3] = text(f1, "Text2_3", 2040, 2160, 1575);
     Text2[4] = text(f1, "Text2_4", 2040, 2520, 1575);
@@ -176,13 +182,7 @@ void FrmCHBatch::BuildControls() {
     Check3[1] = check(f1, "Check3_1", 5400, 3960, 1400);
     pair(f1, Option10, "Option10", 3840, 4200);
 
-    QFrame* nameFrame = group(f1, 120, 4700, 1815, 855);
-    Label3[4] = label(nameFrame, "Label3_4", 0, 0);
-    auto* nameGroup = new QButtonGroup(nameFrame);
-    for (int i = 0; i < 2; ++i) {
-        Option6[i] = option(nameFrame, QString("Option6_%1").arg(i), 0, 240 + 360 * i, 1815);
-        nameGroup->addButton(Option6[i]);
-    }
+    Label3[4] = column(f1, 120, 4700, 855, "Label3_4", Option6, "Option6", 2);
     Text2[7] = text(f1, "Text2_7", 2040, 4920, 1575);
     Text2[8] = text(f1, "Text2_8", 2040, 5280, 1575);
     Text2[9] = text(f1, "Text2_9", 2040, 5640, 1575);
