@@ -20,6 +20,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "model/ChannelEditMap.h"
 #include "model/FixedText.h"
 #include "model/Records.h"
 #include "shell/DialogKit.h"
@@ -520,9 +521,9 @@ void frmMain::LoadShowList() {
         MSFlexGrid1[i]->SetTextMatrix(0, 1, Lang(1101));
     }
 
-    const QStringList steps = {"2.5K", "5K", "6.25K", "10K", "12.5K", "20K", "25K", "30K", "50K"};
+    // The same lists as the channel and batch dialogs, so a stored index means the same item.
     Combo1->clear();
-    Combo1->addItems(steps);
+    Combo1->addItems(kit::ToQStringList(ChannelStepItems()));
     Text1->hide();
     Text2->hide();
     Text3->hide();
@@ -530,7 +531,7 @@ void frmMain::LoadShowList() {
     ComboStep->clear();
     for (int i = 0; i < Combo1->count(); ++i) ComboStep->addItem(Combo1->itemText(i));
     ComboWN->clear();
-    ComboWN->addItems({"25KHz", "12.5KHz"});
+    ComboWN->addItems(kit::ToQStringList(ChannelBandwidthItems()));
     ComboPower->clear();
     ComboPower->addItems({Lang(1204), Lang(1205)});
     ComboDe_CTC_Type->setItemText(0, Lang(1206));
