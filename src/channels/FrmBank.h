@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "model/AppState.h"
-#include "model/BankEdit.h"
+#include "mappings/BankEdit.h"
 
 class QLabel;
 class QListWidget;

@@ -14,9 +14,9 @@
 #include <random>
 
 #include "model/Values.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

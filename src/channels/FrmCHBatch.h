@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/AppState.h"
-#include "model/ModBatch.h"
+#include "mappings/ModBatch.h"
 
 class QButtonGroup;
 class QCheckBox;

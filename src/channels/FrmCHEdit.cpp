@@ -16,9 +16,9 @@
 #include "model/Banks.h"
 #include "model/Repairs.h"
 #include "model/ValueText.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

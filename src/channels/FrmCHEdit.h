@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/AppState.h"
-#include "model/ChannelEditMap.h"
+#include "mappings/ChannelEditMap.h"
 
 class QCheckBox;
 class QComboBox;

@@ -15,16 +15,16 @@
 
 #include "fivetone/Frm5ToneDefTS.h"
 #include "fivetone/FrmSpecial.h"
-#include "model/FiveTone.h"
-#include "model/FiveToneInfo.h"
+#include "mappings/FiveTone.h"
+#include "mappings/FiveToneInfo.h"
 #include "model/FiveToneStandards.h"
 #include "model/LangText.h"
 #include "model/Repairs.h"
 #include "model/ValueText.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

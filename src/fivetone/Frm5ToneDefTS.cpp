@@ -10,8 +10,8 @@
 
 #include "model/FiveToneStandards.h"
 #include "model/LangText.h"
-#include "shell/DialogKit.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

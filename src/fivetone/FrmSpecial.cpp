@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "fivetone/Frm5Tone.h"
-#include "model/FiveToneInfo.h"
+#include "mappings/FiveToneInfo.h"
 #include "model/LangText.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -7,12 +7,12 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "print/PrtEditorSections.h"
+#include "print/core/PrtEditorSections.h"
 #include "print/QtPrint.h"
 #include "print/core/PrintText.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -4,7 +4,7 @@
 
 #include "qtcomm/FrmPassWord.h"
 #include "settings/FrmEMG.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 
 namespace rp {
 

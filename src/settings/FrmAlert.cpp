@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/DialogKit.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

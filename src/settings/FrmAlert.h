@@ -5,7 +5,7 @@
 #include <array>
 
 #include "model/AppState.h"
-#include "settings/AlertMap.h"
+#include "mappings/AlertMap.h"
 
 class QCheckBox;
 class QComboBox;

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/EMGMap.h"
-#include "shell/DialogKit.h"
-#include "shell/ShellText.h"
+#include "mappings/EMGMap.h"
+#include "kit/DialogKit.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "model/ValueText.h"
-#include "shell/DialogKit.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

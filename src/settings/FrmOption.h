@@ -5,7 +5,7 @@
 #include <array>
 
 #include "model/AppState.h"
-#include "settings/OptionMap.h"
+#include "mappings/OptionMap.h"
 
 class QCheckBox;
 class QComboBox;

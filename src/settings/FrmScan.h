@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/AppState.h"
-#include "settings/ScanMap.h"
+#include "mappings/ScanMap.h"
 
 class QCheckBox;
 class QComboBox;

@@ -14,10 +14,10 @@
 #include "model/ToneLists.h"
 #include "model/ValueText.h"
 #include "model/Values.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
 #include "shell/MainGridText.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 #include "channels/FrmCHEdit.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ShellText.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/ShellText.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

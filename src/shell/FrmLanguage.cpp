@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Language.h"
+#include "kit/Language.h"
 #include "shell/Startup.h"
 
 namespace rp {

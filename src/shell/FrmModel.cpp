@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "shell/MainCommands.h"
-#include "shell/ShellText.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -11,10 +11,10 @@
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
 #include "settings/FrmEMG.h"
-#include "shell/FileDialogs.h"
-#include "shell/FrmProgress.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/FileDialogs.h"
+#include "kit/FrmProgress.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 #include "shell/frmMain.h"
 
 namespace rp {

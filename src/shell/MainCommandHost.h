@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "comm/CommPorts.h"
-#include "shell/FrmProgress.h"
+#include "kit/FrmProgress.h"
 #include "shell/MainCommands.h"
 
 class QTimer;

@@ -9,15 +9,15 @@
 #include "comm/ModComm.h"
 #include "model/BandText.h"
 #include "model/LangText.h"
-#include "model/ModBatch.h"
+#include "mappings/ModBatch.h"
 #include "model/ModelTable.h"
 #include "model/NewData.h"
 #include "model/SetupIni.h"
 #include "print/core/PrintText.h"
-#include "shell/AppPaths.h"
-#include "shell/Language.h"
-#include "shell/MsgBox.h"
-#include "shell/QtTranslations.h"
+#include "kit/AppPaths.h"
+#include "kit/Language.h"
+#include "kit/MsgBox.h"
+#include "kit/QtTranslations.h"
 
 namespace rp {
 

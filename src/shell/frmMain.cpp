@@ -20,17 +20,17 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-#include "model/ChannelEditMap.h"
+#include "mappings/ChannelEditMap.h"
 #include "model/FixedText.h"
 #include "model/Records.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
-#include "shell/Language.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
+#include "kit/Language.h"
 #include "shell/MainCommandHost.h"
 #include "shell/MainGridText.h"
-#include "shell/ShellText.h"
+#include "kit/ShellText.h"
 #include "model/ToneLists.h"
-#include "shell/WindowPlace.h"
+#include "kit/WindowPlace.h"
 
 namespace rp {
 

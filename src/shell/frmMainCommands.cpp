@@ -24,7 +24,7 @@
 #include "shell/FrmLanguage.h"
 #include "shell/FrmModel.h"
 #include "shell/MainCommandHost.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 #include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"

@@ -20,9 +20,9 @@
 
 #include "model/Repairs.h"
 #include "model/Values.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

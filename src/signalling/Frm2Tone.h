@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/AppState.h"
-#include "model/TwoToneMap.h"
+#include "mappings/TwoToneMap.h"
 
 class QButtonGroup;
 class QCheckBox;

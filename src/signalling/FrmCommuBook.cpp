@@ -8,11 +8,11 @@
 
 #include "model/CommBook.h"
 #include "model/DataFiles.h"
-#include "shell/DialogKit.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

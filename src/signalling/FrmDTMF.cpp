@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "model/LangText.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

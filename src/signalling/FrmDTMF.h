@@ -6,7 +6,7 @@
 #include <array>
 
 #include "model/AppState.h"
-#include "model/DTMFMap.h"
+#include "mappings/DTMFMap.h"
 
 class QCheckBox;
 class QComboBox;

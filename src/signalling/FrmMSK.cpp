@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "model/Repairs.h"
-#include "shell/DialogKit.h"
-#include "shell/ShellText.h"
+#include "kit/DialogKit.h"
+#include "kit/ShellText.h"
 
 namespace rp {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "model/AppState.h"
-#include "model/MSKMap.h"
+#include "mappings/MSKMap.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "PrintFixture.h"
-#include "model/ChannelEditMap.h"
+#include "mappings/ChannelEditMap.h"
 
 namespace rp::print {
 namespace {

@@ -13,9 +13,9 @@
 #include "comm/CommImage.h"
 #include "model/CommBook.h"
 #include "model/DataFileCodec.h"
-#include "model/MSKMap.h"
+#include "mappings/MSKMap.h"
 #include "model/NewData.h"
-#include "model/TwoToneMap.h"
+#include "mappings/TwoToneMap.h"
 #include "model/ValueText.h"
 
 namespace rp::test {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "model/AppState.h"
-#include "model/DTMFMap.h"
-#include "model/FiveTone.h"
+#include "mappings/DTMFMap.h"
+#include "mappings/FiveTone.h"
 #include "model/LangText.h"
-#include "model/TwoToneMap.h"
+#include "mappings/TwoToneMap.h"
 #include "print/core/PrintText.h"
-#include "settings/AlertMap.h"
-#include "settings/OptionMap.h"
+#include "mappings/AlertMap.h"
+#include "mappings/OptionMap.h"
 
 namespace rp::test {
 

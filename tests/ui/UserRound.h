@@ -25,9 +25,9 @@
 #include "model/AppState.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp::test {

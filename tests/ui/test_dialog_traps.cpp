@@ -14,7 +14,7 @@
 #include <vector>
 #include <gtest/gtest.h>
 
-#include "shell/DialogKit.h"
+#include "kit/DialogKit.h"
 
 using namespace rp;
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-#include "shell/DialogKit.h"
+#include "kit/DialogKit.h"
 
 using namespace rp;
 

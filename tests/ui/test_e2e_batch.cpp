@@ -18,10 +18,10 @@
 #include "model/DataChanged.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
-#include "shell/DialogKit.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/DialogKit.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

@@ -16,9 +16,9 @@
 #include "model/DataFiles.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

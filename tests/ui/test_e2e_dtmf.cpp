@@ -15,8 +15,8 @@
 #include "UserRound.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 #include "signalling/FrmDTMF.h"
 

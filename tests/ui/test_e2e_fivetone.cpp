@@ -25,12 +25,12 @@
 #include "fivetone/Frm5ToneDefTS.h"
 #include "fivetone/FrmSpecial.h"
 #include "model/DataChanged.h"
-#include "model/FiveTone.h"
+#include "mappings/FiveTone.h"
 #include "model/FiveToneStandards.h"
-#include "shell/DialogKit.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/DialogKit.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

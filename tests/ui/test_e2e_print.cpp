@@ -20,7 +20,7 @@
 #include "model/LangText.h"
 #include "print/FrmPrintList.h"
 #include "print/core/PrintText.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

@@ -14,10 +14,10 @@
 #include "model/DataChanged.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
 #include "shell/MainCommandHost.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "qtcomm/QtCommLink.h"
 #include <QDialog>
 #include <QLineEdit>

@@ -12,8 +12,8 @@
 
 #include "MainFixture.h"
 #include "model/NewData.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
 #include "signalling/Frm2Tone.h"
 
 using namespace rp;

@@ -14,11 +14,11 @@
 #include "fivetone/Frm5Tone.h"
 #include "fivetone/Frm5ToneDefTS.h"
 #include "fivetone/FrmSpecial.h"
-#include "model/FiveTone.h"
+#include "mappings/FiveTone.h"
 #include "model/FiveToneStandards.h"
 #include "model/NewData.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 
 using namespace rp;
 using namespace rp::test;

@@ -9,7 +9,7 @@
 #include "channels/FrmBank.h"
 #include "model/Banks.h"
 #include "model/NewData.h"
-#include "shell/GridAdapter.h"
+#include "kit/GridAdapter.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

@@ -18,9 +18,9 @@
 #include "channels/FrmCHBatch.h"
 #include "model/ChannelOps.h"
 #include "model/NewData.h"
-#include "shell/DialogKit.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/DialogKit.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

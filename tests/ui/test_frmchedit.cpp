@@ -15,8 +15,8 @@
 #include "channels/FrmCHEdit.h"
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
-#include "model/DTMFMap.h"
+#include "mappings/DTMFMap.h"
 #include "model/NewData.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
 #include "signalling/FrmDTMF.h"
 
 using namespace rp;

@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/MainGridText.h"
-#include "shell/WindowPlace.h"
+#include "kit/WindowPlace.h"
 #include "shell/frmMain.h"
 #include "model/ListFreqCheck.h"
 

@@ -15,9 +15,9 @@
 #include "MainFixture.h"
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
-#include "shell/GridAdapter.h"
-#include "shell/FileDialogs.h"
-#include "shell/MsgBox.h"
+#include "kit/GridAdapter.h"
+#include "kit/FileDialogs.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

@@ -12,9 +12,9 @@
 #include "MainFixture.h"
 #include "model/CommBook.h"
 #include "model/NewData.h"
-#include "shell/FileDialogs.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/FileDialogs.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "signalling/FrmCommuBook.h"
 #include "signalling/FrmMSK.h"
 

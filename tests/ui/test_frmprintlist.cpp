@@ -18,7 +18,7 @@
 #include "print/FrmPrintList.h"
 #include "print/QtPrint.h"
 #include "print/core/PrintText.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

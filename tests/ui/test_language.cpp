@@ -16,9 +16,9 @@
 #include <fstream>
 
 #include "model/LangText.h"
-#include "shell/AppPaths.h"
-#include "shell/Language.h"
-#include "shell/MsgBox.h"
+#include "kit/AppPaths.h"
+#include "kit/Language.h"
+#include "kit/MsgBox.h"
 
 namespace rp {
 namespace {

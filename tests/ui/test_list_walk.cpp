@@ -9,8 +9,8 @@
 #include "MainFixture.h"
 #include "model/DataChanged.h"
 #include "model/NewData.h"
-#include "shell/GridAdapter.h"
-#include "shell/MsgBox.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

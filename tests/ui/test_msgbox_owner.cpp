@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 
 using namespace rp;
 

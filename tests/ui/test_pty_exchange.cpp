@@ -19,7 +19,7 @@
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
 #include "qtcomm/QtCommUser.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 
 using namespace rp;
 

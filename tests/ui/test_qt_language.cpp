@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
-#include "shell/FileDialogs.h"
-#include "shell/MsgBox.h"
-#include "shell/QtTranslations.h"
-#include "shell/ShellText.h"
+#include "kit/FileDialogs.h"
+#include "kit/MsgBox.h"
+#include "kit/QtTranslations.h"
+#include "kit/ShellText.h"
 #include "shell/Startup.h"
 
 using namespace rp;

@@ -21,9 +21,9 @@
 #include "settings/FrmEMG.h"
 #include "settings/FrmOption.h"
 #include "settings/FrmScan.h"
-#include "settings/OptionMap.h"
-#include "shell/DialogKit.h"
-#include "shell/MsgBox.h"
+#include "mappings/OptionMap.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

@@ -15,10 +15,10 @@
 
 #include "model/LangText.h"
 #include "shell/FrmTestData.h"
-#include "shell/FileDialogs.h"
+#include "kit/FileDialogs.h"
 #include "shell/FrmComPort.h"
 #include "shell/FrmModel.h"
-#include "shell/FrmProgress.h"
+#include "kit/FrmProgress.h"
 #include "shell/MainCommands.h"
 
 namespace rp {

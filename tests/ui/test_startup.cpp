@@ -19,8 +19,8 @@
 #include "model/LangText.h"
 #include "model/Values.h"
 #include "shell/FrmLanguage.h"
-#include "shell/Language.h"
-#include "shell/MsgBox.h"
+#include "kit/Language.h"
+#include "kit/MsgBox.h"
 #include "shell/Startup.h"
 
 namespace rp {

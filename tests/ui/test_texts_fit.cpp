@@ -12,7 +12,7 @@
 #include "model/LangText.h"
 #include "qtcomm/FrmPassWord.h"
 #include "shell/FrmModel.h"
-#include "shell/ShellText.h"
+#include "kit/ShellText.h"
 #include "shell/frmMain.h"
 
 using namespace rp;

@@ -23,12 +23,12 @@
 #include "model/LangText.h"
 #include "model/ModelTable.h"
 #include "model/NewData.h"
-#include "shell/FileDialogs.h"
+#include "kit/FileDialogs.h"
 #include "shell/FrmComPort.h"
 #include "shell/FrmModel.h"
-#include "shell/GridAdapter.h"
+#include "kit/GridAdapter.h"
 #include "shell/MainCommands.h"
-#include "shell/MsgBox.h"
+#include "kit/MsgBox.h"
 #include "shell/frmMain.h"
 
 namespace rp {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "model/ChannelEditMap.h"
+#include "mappings/ChannelEditMap.h"
 #include "model/LangText.h"
 #include "model/ToneLists.h"
 #include "model/ValueText.h"

@@ -1,0 +1,218 @@
+#include "kit/GridAdapter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <algorithm>
+#include <cmath>
+
+namespace rp {
+
+int TwipsToPixels(int twips, int dpi) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
+}
+
+int PixelsToTwips(int pixels, int dpi) {
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * 1440.0 / dpi));
+}
+
+namespace {
+
+// Paints the corner cell's text, which a plain table view leaves blank.
+class CornerPainter : public QObject {
+public:
+    CornerPainter(QAbstractButton* button, const QString* text) : QObject(button), text_(text) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Paint) return false;
+        auto* b = static_cast<QAbstractButton*>(o);
+        QStyleOptionHeader opt;
+        opt.initFrom(b);
+        opt.rect = b->rect();
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        opt.text = *text_;
+        opt.textAlignment = Qt::AlignCenter;
+        QPainter p(b);
+        b->style()->drawControl(QStyle::CE_Header, &opt, &p, b);
+        return true;
+    }
+
+private:
+    const QString* text_;
+};
+
+}  // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    // Tab leaves the grid. It must not move the current cell either: hiding a focused editor
+    // hands the focus on as Tab would.
+    setTabKeyNavigation(false);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    // Long captions wrap onto the second line the header row has room for.
+    horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    if (auto* corner = findChild<QAbstractButton*>()) {
+        corner->installEventFilter(new CornerPainter(corner, &corner_));
+    }
+    connect(this, &QTableWidget::cellDoubleClicked, this,
+            [this](int r, int c) { emit CellDoubleClicked(r + 1, c + 1); });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
+        if (r >= 0 && c >= 0) emit EnterCell(r + 1, c + 1);
+    });
+}
+
+double FlexGrid::PixelsPerTwip() const {
+    // The layout's twips were chosen for a narrow 8-point face with digits 6 pixels wide at
+    // 96 dpi; a wider face gets wider columns so the longest cell texts still show whole.
+    const double digits = fontMetrics().horizontalAdvance(QStringLiteral("0123456789"));
+    const double face = std::clamp(digits / (60.0 * Dpi() / 96.0), 1.0, 2.0);
+    return Dpi() / 1440.0 * face;
+}
+
+int FlexGrid::Dpi() const {
+    const int d = logicalDpiX();
+    return d > 0 ? d : 96;
+}
+
+int FlexGrid::TwipsToPx(int twips) const {
+    return static_cast<int>(std::lround(twips * PixelsPerTwip()));
+}
+
+void FlexGrid::SetRows(int n) {
+    const int old = rowCount();
+    setRowCount(n > 1 ? n - 1 : 0);
+    // Every cell gets its item up front: a redraw then only sets texts.
+    for (int r = old; r < rowCount(); ++r) {
+        if (!verticalHeaderItem(r)) setVerticalHeaderItem(r, new QTableWidgetItem());
+        for (int c = 0; c < columnCount(); ++c)
+            if (!item(r, c)) setItem(r, c, new QTableWidgetItem());
+    }
+}
+
+void FlexGrid::SetCols(int n) {
+    const int old = columnCount();
+    setColumnCount(n > 1 ? n - 1 : 0);
+    for (int c = old; c < columnCount(); ++c) {
+        if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem());
+        for (int r = 0; r < rowCount(); ++r)
+            if (!item(r, c)) setItem(r, c, new QTableWidgetItem());
+    }
+}
+
+QTableWidgetItem* FlexGrid::ItemAt(int r, int c) const {
+    if (r < 1 || c < 1 || r > rowCount() || c > columnCount()) return nullptr;
+    return item(r - 1, c - 1);
+}
+
+QString FlexGrid::TextMatrix(int r, int c) const {
+    if (r == 0 && c == 0) return corner_;
+    if (r == 0) {
+        auto* h = c >= 1 && c <= columnCount() ? horizontalHeaderItem(c - 1) : nullptr;
+        return h ? h->text() : QString();
+    }
+    if (c == 0) {
+        auto* h = r >= 1 && r <= rowCount() ? verticalHeaderItem(r - 1) : nullptr;
+        return h ? h->text() : QString();
+    }
+    auto* it = ItemAt(r, c);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
+    if (r == 0 && c == 0) {
+        corner_ = text;
+        if (auto* corner = findChild<QAbstractButton*>()) corner->update();
+        return;
+    }
+    if (r == 0) {
+        if (c < 1 || c > columnCount()) return;
+        auto* h = horizontalHeaderItem(c - 1);
+        if (!h) setHorizontalHeaderItem(c - 1, h = new QTableWidgetItem());
+        h->setText(text);
+        return;
+    }
+    if (c == 0) {
+        if (r < 1 || r > rowCount()) return;
+        auto* h = verticalHeaderItem(r - 1);
+        if (!h) setVerticalHeaderItem(r - 1, h = new QTableWidgetItem());
+        h->setText(text);
+        return;
+    }
+    if (r > rowCount() || c > columnCount() || r < 1 || c < 1) return;
+    auto* it = item(r - 1, c - 1);
+    if (!it) {
+        setItem(r - 1, c - 1, it = new QTableWidgetItem());
+    }
+    if (it->text() != text) it->setText(text);
+}
+
+int FlexGrid::Row() const { return currentRow() + 1; }
+int FlexGrid::Col() const { return currentColumn() + 1; }
+
+void FlexGrid::SetRow(int r) { SetCell(r, Col() >= 1 ? Col() : 1); }
+void FlexGrid::SetCol(int c) { SetCell(Row() >= 1 ? Row() : 1, c); }
+
+void FlexGrid::SetCell(int r, int c) {
+    if (r < 1 || c < 1 || r > rowCount() || c > columnCount()) return;
+    setCurrentCell(r - 1, c - 1);
+}
+
+int FlexGrid::ColWidth(int c) const {
+    const auto toTwips = [this](int px) { return static_cast<int>(std::lround(px / PixelsPerTwip())); };
+    if (c == 0) return toTwips(verticalHeader()->width());
+    if (c < 1 || c > columnCount()) return 0;
+    // Pixels are coarser than twips: report the width as set while the column keeps it.
+    const int set = c < static_cast<int>(colTwips_.size()) ? colTwips_[c] : 0;
+    if (set > 0 && TwipsToPx(set) == columnWidth(c - 1)) return set;
+    return toTwips(columnWidth(c - 1));
+}
+
+void FlexGrid::SetColWidth(int c, int twips) {
+    if (c == 0) {
+        verticalHeader()->setFixedWidth(TwipsToPx(twips));
+        return;
+    }
+    if (c < 1 || c > columnCount()) return;
+    if (static_cast<int>(colTwips_.size()) <= c) colTwips_.resize(c + 1, 0);
+    colTwips_[c] = twips;
+    setColumnWidth(c - 1, TwipsToPx(twips));
+}
+
+void FlexGrid::SetHeaderHeight(int twips) {
+    headerHeightTwips_ = twips;
+    horizontalHeader()->setFixedHeight(TwipsToPx(twips));
+}
+
+QRect FlexGrid::CellRect(int r, int c) const {
+    if (r < 1 || c < 1 || r > rowCount() || c > columnCount()) return {};
+    return visualRect(model()->index(r - 1, c - 1));
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* e) {
+    e->ignore();
+    emit GridKeyPress(e);
+    if (e->isAccepted()) return;
+    // The window keeps its own channel clipboard; the view must not copy cell text on its own.
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut) ||
+        e->matches(QKeySequence::Paste)) {
+        e->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(e);
+}
+
+}  // namespace rp

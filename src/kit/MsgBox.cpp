@@ -1,0 +1,106 @@
+#include "kit/MsgBox.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace rp {
+namespace {
+
+struct Service {
+    QString Title;
+    MsgBoxAnswerer Answerer;
+    std::map<int, QString> ButtonTexts;
+};
+
+Service& TheService() {
+    static Service s;
+    return s;
+}
+
+// The window the message belongs to. The window that was active may already be on its way out
+// (the progress window an exchange has just closed stays the active one until the window
+// system says otherwise); a message hung on a hidden window can end up where the user never
+// sees it, while it blocks the program.
+QWidget* VisibleOwner() {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<QMainWindow*>(w)) return w;
+    return nullptr;
+}
+
+int ShowReal(const QString& text, int style, const QString& title) {
+    QMessageBox box(VisibleOwner());
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (style & 0xF0) {
+        case 16: box.setIcon(QMessageBox::Critical); break;
+        case 32: box.setIcon(QMessageBox::Question); break;
+        case 48: box.setIcon(QMessageBox::Warning); break;
+        case 64: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct Button {
+        QMessageBox::StandardButton Which;
+        int Answer;
+    };
+    std::vector<Button> buttons;
+    switch (style & 0x0F) {
+        case 1: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case 2: buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}}; break;
+        case 3: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
+        case 4: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+        case 5: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+    }
+    QMessageBox::StandardButtons set;
+    for (const Button& b : buttons) set |= b.Which;
+    box.setStandardButtons(set);
+    for (const Button& b : buttons) {
+        const auto text = TheService().ButtonTexts.find(b.Answer);
+        if (text != TheService().ButtonTexts.end() && !text->second.isEmpty()) box.button(b.Which)->setText(text->second);
+    }
+    box.setDefaultButton(buttons.front().Which);
+    // Closing the box with Escape or the title bar counts as Cancel where there is one.
+    const bool hasCancel = set.testFlag(QMessageBox::Cancel);
+    box.setEscapeButton(hasCancel ? QMessageBox::Cancel : buttons.back().Which);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (const Button& b : buttons)
+        if (clicked == box.button(b.Which)) return b.Answer;
+    return hasCancel ? vbCancel : buttons.back().Answer;
+}
+
+}  // namespace
+
+int MsgBox(const QString& text, int style, const QString& title) {
+    const QString shownTitle = title.isEmpty() ? TheService().Title : title;
+    if (TheService().Answerer) return TheService().Answerer(text, style, shownTitle);
+    return ShowReal(text, style, shownTitle);
+}
+
+void SetMsgBoxTitle(const QString& title) { TheService().Title = title; }
+QString MsgBoxTitle() { return TheService().Title; }
+void SetMsgBoxButtonTexts(std::map<int, QString> texts) { TheService().ButtonTexts = std::move(texts); }
+
+MsgBoxAnswerer SetMsgBoxAnswerer(MsgBoxAnswerer answerer) {
+    MsgBoxAnswerer old = std::move(TheService().Answerer);
+    TheService().Answerer = std::move(answerer);
+    return old;
+}
+
+ScopedMsgBoxScript::ScopedMsgBoxScript(std::function<int(const Shown&)> answer) {
+    previous_ = SetMsgBoxAnswerer([this, answer](const QString& text, int style, const QString& title) {
+        shown_.push_back({text, style, title});
+        return answer(shown_.back());
+    });
+}
+
+ScopedMsgBoxScript::ScopedMsgBoxScript(int answer)
+    : ScopedMsgBoxScript([answer](const Shown&) { return answer; }) {}
+
+ScopedMsgBoxScript::~ScopedMsgBoxScript() { SetMsgBoxAnswerer(std::move(previous_)); }
+
+}  // namespace rp

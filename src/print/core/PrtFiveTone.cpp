@@ -1,0 +1,106 @@
+#include "print/core/PrtFiveTone.h"
+
+#include "mappings/FiveTone.h"
+#include "model/ValueText.h"
+#include "print/core/PrtSectionPager.h"
+#include "print/core/PrintText.h"
+#include "mappings/SettingsText.h"
+
+namespace rp::print {
+
+namespace {
+
+// A record text as printed: the bytes up to the first NUL, one character each.
+std::string RecordText(std::string_view bytes) { return AnsiToUtf8(CutAtNull(bytes)); }
+
+std::string InfoCodeText(const InfoCodeRec& r) {
+    if (r.CodeLength == 0) return {};
+    return RecordText(r.Code.View().substr(0, std::min<std::size_t>(r.CodeLength, 12)));
+}
+
+// A stored number with no item in its list prints an empty cell.
+std::string ItemOrEmpty(const std::vector<std::string>& items, int index) { return GetComboItemText(items, index, -1); }
+
+std::string PeriodText(int period) { return period >= 30 && period <= 100 ? std::to_string(period) : "70"; }
+
+}  // namespace
+
+void Prt_5Tone(PrintJob& job) {
+    const AppState& st = job.State;
+    // The section's own copy: the editor's repairs run on the mapping's copy, and the rows of
+    // the tables print the record as stored.
+    const FiveToneData ft = st.CurRadioData.Signal.FiveTone;
+    const FiveToneView v = ShowFiveTone(st, ft, 0);
+    const FiveToneLists lists = MakeFiveToneLists(st);
+    const std::string& continuedTitle = PrtText(st, st.PrtText5Tone);
+
+    const std::vector<PrintCell> codeHeading = {{10, At(v.GridHeader, 0)},
+                                                {15, At(v.GridHeader, 2)},
+                                                {55, At(v.GridHeader, 3)},
+                                                {70, At(v.GridHeader, 4)},
+                                                {92, At(v.GridHeader, 5)}};
+    auto codeTableOpening = [&](PrintJob& j) {
+        j.Surface.Print("\r\n");
+        PrintRow(j, codeHeading);
+    };
+
+    SectionPager pager(job, TitleOpening(v.Caption));
+    pager.Begin(TitleOpening(v.Caption));
+
+    pager.Row({{10, At(v.Label1, 0)}, {35, RecordText(v.OwnID)}, {55, At(v.Label1, 1)}, {75, v.Combo1[1].Text}});
+    for (int i = 2; i <= 8; i += 2)
+        pager.Row({{10, At(v.Label1, i)},
+                   {35, v.Combo1[static_cast<std::size_t>(i)].Text},
+                   {55, At(v.Label1, i + 1)},
+                   {75, v.Combo1[static_cast<std::size_t>(i + 1)].Text}});
+    pager.Row({{10, v.Check1Caption}, {35, PrtOnOffText(st, v.SideTone ? 1 : 0)}});
+
+    pager.Row({{10, v.InfoNumberLabel},
+               {25, At(v.InfoLabel, 0)},
+               {40, At(v.InfoLabel, 1)},
+               {60, At(v.InfoLabel, 2)},
+               {80, At(v.InfoLabel, 3)}});
+    for (int i = 1; i <= 8; ++i) {
+        const InfoCodeRec& r = ft.InfoCodes[static_cast<std::size_t>(i - 1)];
+        pager.Row({{10, std::to_string(i)},
+                   {25, ItemOrEmpty(lists.InfoFunctions, r.InfoFunction)},
+                   {40, ItemOrEmpty(lists.Responses, r.InfoResponse)},
+                   {60, InfoCodeText(r)},
+                   {80, RecordText(r.Name.Trimmed())}});
+    }
+
+    pager.Row({{35, At(v.GridHeader, 2)}, {65, At(v.GridHeader, 3)}, {80, At(v.GridHeader, 4)}});
+    for (int k = 0; k < 2; ++k) {
+        const FiveTonePttView& p = v.Ptt[static_cast<std::size_t>(k)];
+        pager.Row({{10, At(v.FrameCaption, k)}, {35, RecordText(p.Code)}, {65, p.StandardText}, {80, p.Period}});
+    }
+
+    // Rows whose length says they hold a code; the empty flag is not asked.
+    std::vector<int> printable;
+    for (int r = 1; r <= kFiveToneRows; ++r) {
+        const int len = ft.CodeRows[static_cast<std::size_t>(r - 1)].CodeLength;
+        if (len >= 1 && len <= kFiveToneCodeMax) printable.push_back(r);
+    }
+    auto codeRow = [&](int r) -> std::vector<PrintCell> {
+        const FiveToneCodeRec& rec = ft.CodeRows[static_cast<std::size_t>(r - 1)];
+        return {{10, std::to_string(r - 1)},
+                {15, RecordText(TrimBlanks(rec.Code.View()))},
+                {55, ItemOrEmpty(lists.Standards, rec.Standard)},
+                {70, PeriodText(rec.TonePeriod)},
+                {92, RecordText(rec.Name.Trimmed())}};
+    };
+
+    // Further pages open with the header, the short title, the gap and the heading row; the
+    // first page keeps the heading together with its first row.
+    pager.SetOpening([&](PrintJob& j) {
+        PrintSectionTitle(j, continuedTitle, 2);
+        codeTableOpening(j);
+    });
+    float opening = DryRunHeight(job, codeTableOpening);
+    if (!printable.empty()) opening += pager.Height(codeRow(printable.front()));
+    if (!pager.Need(opening)) codeTableOpening(job);
+    for (const int r : printable) pager.Row(codeRow(r));
+    pager.End();
+}
+
+}  // namespace rp::print
