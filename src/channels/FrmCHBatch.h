@@ -1,6 +1,6 @@
 #pragma once
 // The batch channel editor: writes up to 21 chosen fields into every channel of a range. The
-// rules live in model/ModBatch; the dialog moves values between them and its controls.
+// rules live in mappings/ModBatch; the dialog moves values between them and its controls.
 #include <QDialog>
 #include <functional>
 #include <vector>

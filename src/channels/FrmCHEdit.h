@@ -1,6 +1,6 @@
 #pragma once
 // The channel dialog: edits channel CurChannelNo, or fills in a channel that does not exist yet.
-// What it shows and how OK stores it are the plain mappings of model/ChannelEditMap.h; the
+// What it shows and how OK stores it are the plain mappings of mappings/ChannelEditMap.h; the
 // dialog moves values between them and its controls and keeps the controls consistent.
 #include <QDialog>
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
-// Numbered texts of the current language for the shell's small windows.
+// Language texts and core texts as QStrings, and menu captions made into window captions, for
+// every window of the program.
 #include <QRegularExpression>
 #include <QString>
 
