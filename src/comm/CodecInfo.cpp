@@ -26,6 +26,13 @@ constexpr int kStockDate = 0x00D0;
 constexpr int kSellDate = 0x00E0;
 constexpr int kSeller = 0x00F0;
 
+// An information text ends at its first 0x00 or 0xFF, like the model and area codes: a radio
+// whose area was erased holds 0xFF there, which is no character of the text.
+template <std::size_t N>
+void GetInfoText(std::span<const std::uint8_t> img, int addr, FixedText<N>& t) {
+    t.SetNulTerminated(GetText(img, addr, static_cast<int>(N)));
+}
+
 }  // namespace
 
 void SetCommDataByTestData(AppState& s) {
@@ -61,16 +68,16 @@ void GetCommDataByInfo(AppState& s) {
     i.InfoModelCode = GetText(img, kInfoModelCode, kInfoModelWidth);
     i.BandCode = GetImageByte(img, kBandCode);
     i.AreaCode = GetText(img, kAreaCode, kAreaWidth);
-    GetRawText(img, kManufactureCode, i.ManufactureCode);
-    GetRawText(img, kSerialNumber, i.SerialNumber);
-    GetRawText(img, kProductionDate, i.ProductionDate);
-    GetRawText(img, kUserCode, i.UserCode);
-    GetRawText(img, kMaintenanceDate, i.MaintenanceDate);
-    GetRawText(img, kMaintenanceReason, i.MaintenanceReason);
-    GetRawText(img, kDealerCode, i.DealerCode);
-    GetRawText(img, kStockDate, i.StockDate);
-    GetRawText(img, kSellDate, i.SellDate);
-    GetRawText(img, kSeller, i.Seller);
+    GetInfoText(img, kManufactureCode, i.ManufactureCode);
+    GetInfoText(img, kSerialNumber, i.SerialNumber);
+    GetInfoText(img, kProductionDate, i.ProductionDate);
+    GetInfoText(img, kUserCode, i.UserCode);
+    GetInfoText(img, kMaintenanceDate, i.MaintenanceDate);
+    GetInfoText(img, kMaintenanceReason, i.MaintenanceReason);
+    GetInfoText(img, kDealerCode, i.DealerCode);
+    GetInfoText(img, kStockDate, i.StockDate);
+    GetInfoText(img, kSellDate, i.SellDate);
+    GetInfoText(img, kSeller, i.Seller);
 }
 
 }  // namespace rp

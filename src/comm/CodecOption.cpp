@@ -8,6 +8,12 @@ namespace {
 constexpr int kOptionText = 0x03E0;
 constexpr int kOptionTextWidth = 12;
 
+// A one-bit setting goes to the radio as its dialog shows it, so a value a foreign or damaged
+// data file holds there can neither stop the write nor reach the next bit. A check box shows
+// every positive value as ticked; a list of two items shows a value outside 0..1 as its first.
+int CheckBoxBit(long long v) { return v > 0 ? 1 : 0; }
+int ListBit(long long v) { return v == 1 ? 1 : 0; }
+
 }  // namespace
 
 bool SetCommDataByOption(AppState& s, Messages& m) {
@@ -23,20 +29,20 @@ bool SetCommDataByOption(AppState& s, Messages& m) {
     w.Byte(0x022E, 0);
     w.Byte(0x022F, r.OptionBytesB[0]);
 
-    w.Bits(0x0230, 0, 1, o.Field(13));
-    w.Bits(0x0230, 1, 1, o.Field(14));
-    w.Bits(0x0230, 2, 1, o.Field(15));
-    w.Bits(0x0230, 3, 1, d.AniMode);
-    w.Bits(0x0230, 4, 1, r.OptionBytesA[1]);
-    w.Bits(0x0230, 5, 1, o.Field(16));
-    w.Bits(0x0230, 6, 1, o.Field(17));
-    w.Bits(0x0230, 7, 1, o.Field(18));
+    w.Bits(0x0230, 0, 1, ListBit(o.Field(13)));
+    w.Bits(0x0230, 1, 1, CheckBoxBit(o.Field(14)));
+    w.Bits(0x0230, 2, 1, CheckBoxBit(o.Field(15)));
+    w.Bits(0x0230, 3, 1, ListBit(d.AniMode));
+    w.Bits(0x0230, 4, 1, CheckBoxBit(r.OptionBytesA[1]));
+    w.Bits(0x0230, 5, 1, ListBit(o.Field(16)));
+    w.Bits(0x0230, 6, 1, CheckBoxBit(o.Field(17)));
+    w.Bits(0x0230, 7, 1, CheckBoxBit(o.Field(18)));
 
-    w.Bits(0x0231, 0, 1, o.Field(19));
-    for (int i = 1; i <= 4; ++i) w.Bits(0x0231, i, 1, r.OptionBytesB[static_cast<std::size_t>(i)]);
+    w.Bits(0x0231, 0, 1, ListBit(o.Field(19)));
+    for (int i = 1; i <= 4; ++i) w.Bits(0x0231, i, 1, CheckBoxBit(r.OptionBytesB[static_cast<std::size_t>(i)]));
     w.Bits(0x0231, 5, 1, 0);
-    w.Bits(0x0231, 6, 1, o.Field(31));
-    w.Bits(0x0231, 7, 1, r.TailWord1);
+    w.Bits(0x0231, 6, 1, CheckBoxBit(o.Field(31)));
+    w.Bits(0x0231, 7, 1, CheckBoxBit(r.TailWord1));
 
     w.Byte(0x0232, o.Field(20));
     w.Byte(0x0233, r.OptionBytesA[2]);
@@ -44,11 +50,12 @@ bool SetCommDataByOption(AppState& s, Messages& m) {
     w.Byte(0x0236, d.SendTime);
     for (int k = 23; k <= 27; ++k) w.Byte(0x0237 + k - 23, o.Field(k));
 
-    w.Bits(0x023C, 0, 1, o.Field(28));
-    w.Bits(0x023C, 1, 1, o.Field(29));
+    w.Bits(0x023C, 0, 1, CheckBoxBit(o.Field(28)));
+    w.Bits(0x023C, 1, 1, CheckBoxBit(o.Field(29)));
     w.Bits(0x023C, 2, 1, 0);
-    w.Bits(0x023C, 3, 1, o.Field(30));
-    w.Bits(0x023C, 4, 4, r.TailByte);
+    w.Bits(0x023C, 3, 1, CheckBoxBit(o.Field(30)));
+    // The radio reads only bit 4 of the tail byte back: the repeater-mute box.
+    w.Bits(0x023C, 4, 4, CheckBoxBit(r.TailByte));
 
     w.Byte(0x023D, r.OptionBytesA[3]);
     w.Byte(0x023E, r.OptionBytesA[4]);

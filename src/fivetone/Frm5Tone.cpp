@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -210,7 +211,7 @@ void Frm5Tone::WireEditors() {
     kit::OnLeave(Text2, [this] { Text2_LostFocus(); });
 
     for (int i = 0; i < 2; ++i) {
-        kit::SetKeyFilter(Text4[i], kit::Keys::Hex, 24);
+        kit::SetKeyFilter(Text4[i], kit::Keys::Hex, kPttIdCodeMax);
         kit::BlockClipboardKeys(Text4[i]);
         kit::EnterMovesFocus(Text4[i]);
         kit::SelectAllOnFocus(Text4[i]);
@@ -318,7 +319,16 @@ void Frm5Tone::HideEditors() {
 
 int Frm5Tone::NextRow(int row) const { return row + 1 <= kFiveToneRows ? row + 1 : 1; }
 
-void Frm5Tone::MoveGridCell(int row, int col) { MSHFlexGrid1->SetCell(row, col); }
+void Frm5Tone::MoveGridCell(int row, int col) {
+    FlexGrid* g = MSHFlexGrid1;
+    if (col == 1 && row >= 1 && row <= kFiveToneRows) {
+        // The kind column is fixed, so the view refuses it as its current cell; Enter in the name
+        // editor still moves there, and entering it closes the editor.
+        g->selectionModel()->setCurrentIndex(g->model()->index(row - 1, 0), QItemSelectionModel::Clear);
+        return;
+    }
+    g->SetCell(row, col);
+}
 
 // ---- Show and save --------------------------------------------------------------------------
 

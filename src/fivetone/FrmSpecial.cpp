@@ -104,7 +104,8 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner, int mode, QWidget* parent)
     kit::KeyFilter code = kit::MakeKeyFilter(kit::Keys::Digits, 5);
     code.Allowed = [](QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('A'); };
     code.Upper = true;
-    kit::KeyFilter message = kit::MakeKeyFilter(kit::Keys::Digits, 16);
+    // A PTT-ID box has room for a shorter message than a grid row.
+    kit::KeyFilter message = kit::MakeKeyFilter(kit::Keys::Digits, SpecialMessageMax(mode_));
     message.Allowed = [](QChar c) {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
     };
@@ -171,6 +172,11 @@ void FrmSpecial::CommandOK_Click() {
     const SpecialCodeOutput out = ApplySpecialCode(st, st.EditSignalData.FiveTone, in);
     if (out.CodeTooShort) {
         Text1_LostFocus(in.Kind == 1 ? 1 : 0);
+        return;
+    }
+    if (out.TooLong) {
+        MsgBox(Q(SpecialCodeTooLongText(st)), 0);
+        Text2->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (mode_ == 0) {

@@ -163,7 +163,8 @@ static void StoreRowCode(FiveToneCodeRec& rec, std::string_view ownId) {
         }
         rec.Code = GetSignalIDStr(TrimBlanks(rec.Code.View()), ownId);
     }
-    rec.CodeLength = CodeLengthOf(TrimBlanks(rec.Code.View()));
+    // An empty code is kept as a NUL and blanks; the NUL ends the text and is no tone.
+    rec.CodeLength = CodeLengthOf(TrimBlanks(rec.Code.Trimmed()));
 }
 
 static std::uint8_t PeriodOfText(std::string_view t) {
@@ -282,7 +283,9 @@ FiveToneView ShowFiveTone(const AppState& st, const FiveToneData& stored, std::u
                    GetOptionStr(st, "60306")};
 
     v.OwnID = ft.OwnID.Trimmed();
-    v.Combo1[1] = Choice(l.Standards, ft.SystemStandard);
+    // The user tone set (15) has no item in the system's list: the list shows its first item,
+    // and that is what OK stores.
+    v.Combo1[1] = Choice(l.Standards, ft.SystemStandard < l.Standards.size() ? ft.SystemStandard : 0);
     v.Combo1[2] = Choice(l.Responses, ft.SystemResponse);
     v.Combo1[3] = ChoiceByText(l.Periods, std::to_string(ft.SystemTonePeriod));
     v.Combo1[4] = ChoiceByText(l.TenMs, std::to_string(ft.TenMsSettingA * 10));

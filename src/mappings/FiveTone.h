@@ -18,6 +18,8 @@ struct AppState;
 
 inline constexpr int kFiveToneRows = 100;
 inline constexpr int kFiveToneCodeMax = 40;
+// A PTT-ID code: the radio keeps 24 tone digits of it.
+inline constexpr int kPttIdCodeMax = 24;
 inline constexpr std::string_view kSelfIdMark = "SelfID";
 inline constexpr std::string_view kPttIdKind = "PTTID";
 inline constexpr std::string_view kAniKind = "ANI";

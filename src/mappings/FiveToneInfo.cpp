@@ -83,6 +83,23 @@ std::vector<std::string> CheckInfoKillStunWaken(const FiveToneData& ft) {
     return keys;
 }
 
+namespace {
+constexpr int kMessageHead = 8;  // "E1", the code, "E"
+}  // namespace
+
+int SpecialMessageMax(int mode) {
+    const int digits = mode == 1 || mode == 2 ? kPttIdCodeMax : kFiveToneCodeMax;
+    return (digits - kMessageHead) / 2;
+}
+
+std::string SpecialCodeTooLongText(const AppState& st) {
+    const std::string max = std::to_string(kPttIdCodeMax), chars = std::to_string(SpecialMessageMax(1));
+    if (st.LanguageIndex == 2)
+        return "PTT ID 码最多 " + max + " 位，此代码过长。信息最多 " + chars + " 个字符。";
+    return "A PTT ID code holds at most " + max + " digits; this code is longer. A message for it may have at most " +
+           chars + " characters.";
+}
+
 std::vector<std::string> SpecialCodeKinds(const AppState& st) {
     return {GetOptionStr(st, "60073"), std::string(kAniKind), std::string(kPttIdKind)};
 }
@@ -139,7 +156,13 @@ SpecialCodeOutput ApplySpecialCode(const AppState& st, FiveToneData& ft, const S
     if (in.Kind == 0) box = "E1" + c + "E" + h;
     else if (in.Kind == 1) box = c + d + id;
     else box = "E6" + id;
-    out.BoxText = GetSignalIDStr(box, id);
+    const std::string stored = GetSignalIDStr(box, id);
+    // A longer code would stop every later write to the radio.
+    if (static_cast<int>(stored.size()) > kPttIdCodeMax) {
+        out.TooLong = true;
+        return out;
+    }
+    out.BoxText = stored;
     return out;
 }
 

@@ -46,12 +46,18 @@ struct SpecialCodeInput {
 };
 struct SpecialCodeOutput {
     bool CodeTooShort = false;  // the code has fewer than 5 characters: nothing was placed
+    bool TooLong = false;       // the code would not fit its PTT-ID box: nothing was placed
     // Mode 0: the row's kind and code cells.
     std::string KindCell;
     std::string CodeCell;
     // Modes 1 and 2: the PTT-ID box's new text.
     std::string BoxText;
 };
+// The longest message the composer takes for a mode: a grid row's 40 digits hold "E1", the
+// 5-digit code, "E" and two digits for each of 16 characters; a PTT-ID's 24 digits hold 8.
+int SpecialMessageMax(int mode);
+// The message shown when a composed PTT-ID code is refused for its length.
+std::string SpecialCodeTooLongText(const AppState& st);
 // The kind texts of the composer's list (message, "ANI", "PTTID").
 std::vector<std::string> SpecialCodeKinds(const AppState& st);
 // The separator digit is stored first, also when the code then turns out too short. In mode 0

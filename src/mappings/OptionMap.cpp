@@ -225,6 +225,11 @@ std::int16_t* OptionCheckField(OptionData& o, int checkIndex) {
     }
 }
 
+std::int16_t OptionMemoryChannel(std::int16_t stored, int selectedIndex, std::string_view selectedText) {
+    if (selectedIndex < 0) return stored;
+    return static_cast<std::int16_t>(GetChannelNoByName(selectedText) - 1);
+}
+
 DisplayModeCascade OptionDisplayModeChange(int newIndex) {
     DisplayModeCascade c;
     if (newIndex == 1) {

@@ -68,6 +68,11 @@ std::int16_t* OptionComboField(OptionData& o, int comboIndex);
 // The field of OptionData a check box stores on click (0..6, 12..14), or nullptr.
 std::int16_t* OptionCheckField(OptionData& o, int checkIndex);
 
+// What a change of a channel list (Combo1(4), Combo1(5)) stores: the chosen channel's number
+// minus 1. With nothing chosen, the list of an empty bank, the stored channel stays: the user
+// has chosen none, and a made-up channel would go to the radio.
+std::int16_t OptionMemoryChannel(std::int16_t stored, int selectedIndex, std::string_view selectedText);
+
 // The display-mode cascade: what Combo1(1), Combo1(2) and Combo1(18) become when the user
 // picks display mode index.
 struct DisplayModeCascade {

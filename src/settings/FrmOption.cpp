@@ -200,10 +200,10 @@ void FrmOption::Combo1_Click(int index) {
         break;
     }
     case 4:
-        edit_.MemoryChannel1 = static_cast<std::int16_t>(GetChannelNoByName(c->currentText().toStdString()) - 1);
+        edit_.MemoryChannel1 = OptionMemoryChannel(edit_.MemoryChannel1, k, c->currentText().toStdString());
         break;
     case 5:
-        edit_.MemoryChannel2 = static_cast<std::int16_t>(GetChannelNoByName(c->currentText().toStdString()) - 1);
+        edit_.MemoryChannel2 = OptionMemoryChannel(edit_.MemoryChannel2, k, c->currentText().toStdString());
         break;
     case 6: {
         const std::string t = c->currentText().toStdString();

@@ -4,6 +4,7 @@
 #include "comm/Codecs.h"
 #include "comm/CommImage.h"
 #include "comm/OldImage.h"
+#include "mappings/EMGMap.h"
 
 using namespace rp;
 
@@ -101,6 +102,54 @@ TEST(OptionCodec, TextBytesAndRepairsByRadioModel) {
     }
 }
 
+TEST(OptionCodec, OneBitFieldIsWrittenAsItsDialogShowsIt) {
+    // A foreign or damaged data file may hold any word in a one-bit setting. A check box shows
+    // a positive value as ticked, a two-item list shows a value outside 0..1 as its first item;
+    // the radio gets that one bit, and no other bit of the byte moves.
+    using Set = void (*)(AppState&, int);
+    struct Case {
+        const char* name;
+        Set set;
+        int addr, bit;
+        int value, expected;
+    };
+    const Case cases[] = {
+        {"SQLKeyFunction list", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(13) = static_cast<std::int16_t>(v); }, 0x0230, 0, 2, 0},
+        {"TailToneElimination box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(14) = static_cast<std::int16_t>(v); }, 0x0230, 1, 2, 1},
+        {"FullBand box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(15) = static_cast<std::int16_t>(v); }, 0x0230, 2, 7, 1},
+        {"AniMode list", [](AppState& s, int v) { s.CurRadioData.Signal.DTMF.AniMode = static_cast<std::int16_t>(v); }, 0x0230, 3, 2, 0},
+        {"BroadcastRadioOn box", [](AppState& s, int v) { s.CurRadioData.OptionBytesA[1] = static_cast<std::uint8_t>(v); }, 0x0230, 4, 2, 1},
+        {"MainSelect list", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(16) = static_cast<std::int16_t>(v); }, 0x0230, 5, 3, 0},
+        {"Alarm box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(17) = static_cast<std::int16_t>(v); }, 0x0230, 6, 2, 1},
+        {"VoicePrompt box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(18) = static_cast<std::int16_t>(v); }, 0x0230, 7, 300, 1},
+        {"DisplayModeOption list", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(19) = static_cast<std::int16_t>(v); }, 0x0231, 0, 2, 0},
+        {"AMEnabled box", [](AppState& s, int v) { s.CurRadioData.OptionBytesB[1] = static_cast<std::uint8_t>(v); }, 0x0231, 1, 2, 1},
+        {"LWEnabled box", [](AppState& s, int v) { s.CurRadioData.OptionBytesB[4] = static_cast<std::uint8_t>(v); }, 0x0231, 4, 255, 1},
+        {"KeyLock box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(31) = static_cast<std::int16_t>(v); }, 0x0231, 6, 2, 1},
+        {"ScanQuick box", [](AppState& s, int v) { s.CurRadioData.TailWord1 = static_cast<std::int16_t>(v); }, 0x0231, 7, 2, 1},
+        {"ScanQuick box, negative", [](AppState& s, int v) { s.CurRadioData.TailWord1 = static_cast<std::int16_t>(v); }, 0x0231, 7, -1, 0},
+        {"FunctionOperation box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(28) = static_cast<std::int16_t>(v); }, 0x023C, 0, 2, 1},
+        {"InternalFunctionOperation box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(29) = static_cast<std::int16_t>(v); }, 0x023C, 1, 2, 1},
+        {"InitKey box", [](AppState& s, int v) { s.CurRadioData.Signal.Option.Field(30) = static_cast<std::int16_t>(v); }, 0x023C, 3, 2, 1},
+        {"RptMute box", [](AppState& s, int v) { s.CurRadioData.TailByte = static_cast<std::uint8_t>(v); }, 0x023C, 4, 2, 1},
+        {"RptMute box, above a nibble", [](AppState& s, int v) { s.CurRadioData.TailByte = static_cast<std::uint8_t>(v); }, 0x023C, 4, 17, 1},
+    };
+    for (const Case& c : cases) {
+        AppState s = Prepared();
+        Messages m;
+        c.set(s, 0);
+        ASSERT_TRUE(SetCommDataByOption(s, m)) << c.name;
+        const std::uint8_t cleared = s.CommImage[static_cast<std::size_t>(c.addr)];
+        c.set(s, c.value);
+        EXPECT_TRUE(SetCommDataByOption(s, m)) << c.name;
+        EXPECT_TRUE(m.empty()) << c.name;
+        EXPECT_TRUE(s.WriteAllowed) << c.name;
+        const std::uint8_t b = s.CommImage[static_cast<std::size_t>(c.addr)];
+        EXPECT_EQ((b >> c.bit) & 1, c.expected) << c.name;
+        EXPECT_EQ(b & ~(1u << c.bit), cleared & ~(1u << c.bit)) << c.name << ": another bit moved";
+    }
+}
+
 TEST(OptionCodec, TailAndBookBytesRepairedAndPlacedByRadioModel) {
     struct Case {
         const char* radio;
@@ -193,6 +242,40 @@ TEST(InfoCodec, BandCodeAndPasswordFromTheirBytesFirmwareVersionKept) {
     EXPECT_EQ(s.CurRadioInfo.BandCode, 0xC3);
     EXPECT_EQ(s.CurRadioInfo.UserCode.Str(), "7xQ2");
     EXPECT_EQ(s.CurRadioInfo.FirmwareVersion, "V1.00");
+}
+
+TEST(InfoCodec, ErasedTextsShowEmptyInTheViewer) {
+    // An erased radio holds 0xFF all through its information area: each text ends at its first
+    // 0x00 or 0xFF, so the viewer shows nothing rather than a row of 0xFF characters.
+    struct Case {
+        const char* name;
+        int addr, width, box;
+    };
+    const Case cases[] = {
+        {"SerialNumber", 0x002C, 16, 1},     {"ProductionDate", 0x003C, 16, 2}, {"MaintenanceDate", 0x0050, 16, 3},
+        {"MaintenanceReason", 0x0060, 96, 4}, {"ManufactureCode", 0x0024, 8, 6}, {"UserCode", 0x004C, 4, 7},
+        {"DealerCode", 0x00C0, 16, 8},        {"StockDate", 0x00D0, 16, 9},      {"SellDate", 0x00E0, 16, 10},
+        {"Seller", 0x00F0, 16, 11},
+    };
+    AppState erased;
+    InitCommImage(erased);
+    for (int a = 0x0010; a <= 0x00FF; ++a) erased.CommImage[static_cast<std::size_t>(a)] = 0xFF;
+    GetCommDataByInfo(erased);
+    const EMGShow none = ShowEMG(erased, erased.CurRadioInfo);
+    for (const Case& c : cases) EXPECT_EQ(none.Text1[static_cast<std::size_t>(c.box)], "") << c.name;
+
+    for (const Case& c : cases) {
+        AppState s = erased;
+        s.CommImage[static_cast<std::size_t>(c.addr)] = 'A';
+        s.CommImage[static_cast<std::size_t>(c.addr + 1)] = 'B';
+        GetCommDataByInfo(s);
+        EXPECT_EQ(ShowEMG(s, s.CurRadioInfo).Text1[static_cast<std::size_t>(c.box)], "AB") << c.name;
+        // A text that fills its field has no end mark and keeps every character.
+        for (int i = 0; i < c.width; ++i) s.CommImage[static_cast<std::size_t>(c.addr + i)] = static_cast<std::uint8_t>('0' + i % 10);
+        s.CommImage[static_cast<std::size_t>(c.addr + c.width)] = 0x00;  // what follows is no part of it
+        GetCommDataByInfo(s);
+        EXPECT_EQ(ShowEMG(s, s.CurRadioInfo).Text1[static_cast<std::size_t>(c.box)].size(), static_cast<std::size_t>(c.width)) << c.name;
+    }
 }
 
 TEST(OldImage, ModeAndTailBytesByModelTestTheOriginalValue) {

@@ -6,6 +6,7 @@
 
 #include "../model/EnglishState.h"
 #include "model/AppState.h"
+#include "model/DataChanged.h"
 #include "mappings/FiveTone.h"
 #include "model/FiveToneStandards.h"
 #include "model/LangText.h"
@@ -303,10 +304,11 @@ TEST(FiveToneRecord, SaveOfTheShownValues) {
     ft.SystemResponse = 7;
     std::uint8_t decode = 9;
     const FiveToneView v = ShowFiveTone(st, ft, decode);
-    EXPECT_EQ(v.Combo1[1].Index, -1);
+    EXPECT_EQ(v.Combo1[1].Index, 0);  // a standard outside the list shows the first item
+    EXPECT_EQ(v.Combo1[1].Text, "ZVEI1");
     EXPECT_EQ(v.Combo1[2].Index, -1);
     SaveFiveTone(ft, decode, v);
-    EXPECT_EQ(ft.SystemStandard, kUserToneStandard);  // kept: nothing else was chosen
+    EXPECT_EQ(ft.SystemStandard, 0);  // what the list showed
     EXPECT_EQ(ft.SystemResponse, 7);
     EXPECT_EQ(ft.SystemTonePeriod, 70);
     EXPECT_EQ(ft.TenMsSettingA, 1);
@@ -327,6 +329,21 @@ TEST(FiveToneRecord, SaveOfTheShownValues) {
     const FiveToneData once = ft;
     SaveFiveTone(ft, decode, ShowFiveTone(st, ft, decode));
     EXPECT_EQ(ft, once);
+}
+
+TEST(FiveToneRecord, SaveOfNewDataAsShownChangesNothing) {
+    // OK without edits: the empty rows of new data keep their code (a NUL, then blanks) and its
+    // length 0, so the data do not count as changed.
+    AppState st = EnglishState();
+    st.NoInitFileFlag = true;
+    NewData(st);
+    ASSERT_FALSE(IsDataChanged(st));
+    FiveToneData& ft = st.CurRadioData.Signal.FiveTone;
+    ASSERT_EQ(ft.CodeRows[0].Code.Str()[0], '\0');
+    std::uint8_t& decode = st.CurRadioData.OptionBytesA[0];
+    SaveFiveTone(ft, decode, ShowFiveTone(st, ft, decode));
+    for (int k = 0; k < kFiveToneRows; ++k) EXPECT_EQ(ft.CodeRows[k].CodeLength, 0) << "row " << k + 1;
+    EXPECT_FALSE(IsDataChanged(st));
 }
 
 TEST(FiveToneRecord, CountAndPauseDigitChoices) {

@@ -228,3 +228,40 @@ TEST(FiveToneComposer, SixteenCharacterMessageFillsTheCode) {
     const auto cells = ShowFiveToneRow(st, ft.CodeRows[99], 100, "12345");
     EXPECT_EQ(cells.Code, "12345" + std::string(8, ' ') + GetOptionStr(st, "60084") + "ABCDEFGHIJKLMNOP");
 }
+
+TEST(FiveToneComposer, PttIdCodeNeverOutgrowsItsBox) {
+    // A PTT-ID keeps 24 tone digits: "E1", the code and "E" leave room for 8 message
+    // characters. A longer message is refused for the PTT-ID boxes and nothing is placed; a grid
+    // row still takes 16.
+    const AppState st = EnglishState();
+    EXPECT_EQ(SpecialMessageMax(0), 16);
+    EXPECT_EQ(SpecialMessageMax(1), 8);
+    EXPECT_EQ(SpecialMessageMax(2), 8);
+    struct Case {
+        const char* name;
+        int mode;
+        const char* message;
+        bool tooLong;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"begin_8", 1, "ABCDEFGH", false, 24},
+        {"end_8", 2, "12345678", false, 24},
+        {"begin_9", 1, "ABCDEFGHI", true, 0},
+        {"end_16", 2, "ABCDEFGHIJKLMNOP", true, 0},
+        {"row_16", 0, "ABCDEFGHIJKLMNOP", false, 0},
+    };
+    for (const Case& c : cases) {
+        FiveToneData ft;
+        const FiveToneData before = ft;
+        const SpecialCodeOutput out = ApplySpecialCode(st, ft, {c.mode, 0, 0, "12345", 2, c.message, "12345"});
+        EXPECT_EQ(out.TooLong, c.tooLong) << c.name;
+        EXPECT_EQ(out.BoxText.size(), c.length) << c.name;
+        EXPECT_LE(out.BoxText.size(), static_cast<std::size_t>(kPttIdCodeMax)) << c.name;
+        EXPECT_EQ(ft.SpecialHexDigit, 11) << c.name;  // the separator is stored first, as always
+        if (c.tooLong) {
+            EXPECT_EQ(ft.CodeRows, before.CodeRows) << c.name;
+        }
+    }
+    EXPECT_NE(SpecialCodeTooLongText(st).find("24"), std::string::npos);
+}

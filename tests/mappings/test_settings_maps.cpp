@@ -79,6 +79,22 @@ TEST(OptionMap, ChannelListsFollowWorkModeAndGroup) {
     EXPECT_EQ(OptionChannelList(s, 1, 2), (std::vector<std::string>{"1", "149"}));
 }
 
+TEST(OptionMap, ChannelListChangeStoresTheChosenChannelOrKeepsTheStoredOne) {
+    struct Case {
+        const char* name;
+        int selected;
+        const char* text;
+        int expected;
+    };
+    const Case cases[] = {
+        {"memory", 0, "0", 0},
+        {"memory 150", 3, "149", 149},
+        {"pu1", 5, "PU1", 201},
+        {"empty bank: nothing chosen", -1, "", 41},
+    };
+    for (const Case& c : cases) EXPECT_EQ(OptionMemoryChannel(41, c.selected, c.text), c.expected) << c.name;
+}
+
 TEST(OptionMap, ShowPadsThePowerOnTextAndKeepsTheInputUntouched) {
     AppState s = NumberedState();
     s.CurRadioData.Signal.Option.RadioText.SetNulTerminated("AB");

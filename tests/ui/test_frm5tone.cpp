@@ -16,7 +16,9 @@
 #include "fivetone/FrmSpecial.h"
 #include "mappings/FiveTone.h"
 #include "model/FiveToneStandards.h"
+#include "model/DataChanged.h"
 #include "model/NewData.h"
+#include "comm/CommImage.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
 
@@ -281,6 +283,96 @@ TEST_F(FiveToneTest, ComposerWritesIntoTheChosenRowAndBox) {
     dlg->CommandOK_Click();
     ASSERT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_EQ(st.CurRadioData.Signal.FiveTone.PTTIDEnd.Code.Trimmed(), "E612345");
+}
+
+TEST_F(FiveToneTest, OkWithoutEditsOnNewDataLeavesThemUnchanged) {
+    NewData(st);  // the rows of the fixture go: every row empty, as File > New leaves them
+    ASSERT_FALSE(IsDataChanged(st));
+    Open();
+    ScopedMsgBoxScript msgs;
+    QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_TRUE(msgs.Messages().empty());
+    for (int row = 1; row <= kFiveToneRows; ++row) ASSERT_EQ(SavedRow(row).CodeLength, 0) << "row " << row;
+    EXPECT_FALSE(IsDataChanged(st));  // so File > New asks nothing
+}
+
+TEST_F(FiveToneTest, EnterInTheNameEditorMovesToTheKindColumnOfTheNextRow) {
+    SetRow(st.CurRadioData.Signal.FiveTone.CodeRows[99], "98765", 5, 0, 70);
+    struct Case {
+        int row, next;
+    };
+    // Rows 1, 3, 4 and 100 hold codes; row 2 has none.
+    const Case cases[] = {{3, 4}, {100, 1}, {1, 2}};
+    Open();
+    for (const Case& c : cases) {
+        FlexGrid* g = Grid();
+        g->scrollToItem(g->item(c.row - 1, 4));
+        QApplication::processEvents();
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(c.row, 5).center());
+        ASSERT_FALSE(dlg->Text6->isHidden()) << c.row;
+        ASSERT_TRUE(dlg->Text6->hasFocus()) << c.row;
+        QTest::keyClicks(dlg->Text6, "N" + QString::number(c.row));
+        QTest::keyClick(dlg->Text6, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(g->Row(), c.next) << c.row;
+        EXPECT_EQ(g->Col(), 1) << c.row;
+        for (QWidget* w : std::initializer_list<QWidget*>{dlg->Text3, dlg->Combo2, dlg->Combo3, dlg->Text6})
+            EXPECT_TRUE(w->isHidden()) << c.row << " " << w->objectName().toStdString();
+        EXPECT_EQ(EditRow(c.row).Name.Trimmed(), "N" + std::to_string(c.row));
+        EXPECT_EQ(Cell(c.row, 5), "N" + QString::number(c.row));
+    }
+    // What was typed reaches the data, and the next row's name is untouched.
+    QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(SavedRow(3).Name.Trimmed(), "N3");
+    EXPECT_EQ(SavedRow(4).Name.Trimmed(), "");
+}
+
+TEST_F(FiveToneTest, SystemStandardOutsideTheListShowsTheFirstItem) {
+    st.CurRadioData.Signal.FiveTone.SystemStandard = kUserToneStandard;
+    Open();
+    EXPECT_EQ(dlg->Combo1[1]->currentIndex(), 0);
+    EXPECT_EQ(dlg->Combo1[1]->currentText(), "ZVEI1");
+}
+
+TEST_F(FiveToneTest, ComposerKeepsAPttIdMessageToWhatTheBoxHolds) {
+    Open();
+    ScopedMsgBoxScript msgs;
+    for (int mode : {1, 2}) {
+        FrmSpecial special(*dlg, mode, dlg.get());
+        special.show();
+        QApplication::setActiveWindow(&special);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&special));
+        special.Text2->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QTest::keyClicks(special.Text2, "ABCDEFGHIJKLMNOP");  // 16: a grid row's room
+        EXPECT_EQ(special.Text2->text(), "ABCDEFGH") << mode;
+        QTest::mouseClick(special.CommandOK, Qt::LeftButton);
+        EXPECT_EQ(special.result(), QDialog::Accepted) << mode;
+        EXPECT_EQ(dlg->Text4[mode - 1]->text().size(), kPttIdCodeMax) << mode;
+    }
+    EXPECT_TRUE(msgs.Messages().empty());
+
+    // A longer text that got in another way is refused with a message; nothing is placed.
+    FrmSpecial special(*dlg, 1, dlg.get());
+    special.show();
+    special.Text2->setText("ABCDEFGHI");
+    const QString before = dlg->Text4[0]->text();
+    QTest::mouseClick(special.CommandOK, Qt::LeftButton);
+    ASSERT_EQ(msgs.Messages().size(), 1u);
+    EXPECT_TRUE(msgs.Messages()[0].Text.contains("24"));
+    EXPECT_EQ(special.result(), 0);
+    EXPECT_TRUE(special.isVisible());
+    EXPECT_EQ(special.Text2->text(), "ABCDEFGHI");
+    EXPECT_EQ(dlg->Text4[0]->text(), before);
+
+    special.reject();
+    QTest::mouseClick(dlg->CommandOK, Qt::LeftButton);
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    std::string label;
+    EXPECT_TRUE(SetCommData(st, label)) << label;  // the radio can take both PTT-ID codes
 }
 
 TEST(FiveToneUserToneSet, OKClampsTheFocusedBoxFirst) {

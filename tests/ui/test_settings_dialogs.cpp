@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "MainFixture.h"
 #include "ModalDriver.h"
@@ -93,6 +94,49 @@ TEST_F(SettingsDialogs, OptionWorkModeRebuildsTheChannelListAndTheChannelFollows
     EXPECT_EQ(channels->findText("PU1"), -1);
     EXPECT_EQ(channels->currentIndex(), 0);
     EXPECT_EQ(dlg.EditOptionData().MemoryChannel1, GetChannelNoByName(channels->itemText(0).toStdString()) - 1);
+}
+
+TEST_F(SettingsDialogs, OptionWorkModeOnAnEmptyBankKeepsTheMemoryChannel) {
+    // New data: channels 1 and 2, both in bank 1; bank 3 is empty. Both memories are on
+    // channel 2 ("1") with group "3" chosen.
+    struct Case {
+        const char* mode;
+        const char* channels;
+        std::int16_t OptionData::*field;
+        bool backToChannels;
+    };
+    const Case cases[] = {
+        {"Combo1_30", "Combo1_4", &OptionData::MemoryChannel1, true},
+        {"Combo1_31", "Combo1_5", &OptionData::MemoryChannel2, true},
+        {"Combo1_30", "Combo1_4", &OptionData::MemoryChannel1, false},  // OK while on the empty bank
+    };
+    for (const Case& c : cases) {
+        st.CurRadioData.Signal.Option.MemoryChannel1 = 1;
+        st.CurRadioData.Signal.Option.MemoryChannel2 = 1;
+        st.CurRadioData.Signal.Option.MemoryGroup1 = 2;
+        st.CurRadioData.Signal.Option.MemoryGroup2 = 2;
+        st.CurRadioData.Signal.Option.WorkMode1 = 0;
+        st.CurRadioData.Signal.Option.WorkMode2 = 0;
+        FrmOption dlg(st);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QComboBox* mode = Combo(dlg, c.mode);
+        QComboBox* channels = Combo(dlg, c.channels);
+        ASSERT_EQ(channels->currentText(), "1") << c.mode;
+        mode->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(mode, Qt::Key_Down);  // "CH" -> "Bank": bank 3 is empty
+        ASSERT_EQ(mode->currentIndex(), 1) << c.mode;
+        EXPECT_EQ(channels->count(), 0) << c.mode;
+        EXPECT_EQ(dlg.EditOptionData().*c.field, 1) << c.mode;
+        if (c.backToChannels) {
+            QTest::keyClick(mode, Qt::Key_Up);
+            ASSERT_EQ(mode->currentIndex(), 0) << c.mode;
+            EXPECT_EQ(channels->currentText(), "1") << c.mode;
+        }
+        QTest::mouseClick(dlg.CommandOK, Qt::LeftButton);
+        EXPECT_EQ(st.CurRadioData.Signal.Option.*c.field, 1) << c.mode << (c.backToChannels ? " and back" : " on the bank");
+    }
 }
 
 TEST_F(SettingsDialogs, OptionOkRoundTripsHiddenControlsAndCancelKeepsTheRecord) {
