@@ -54,7 +54,7 @@ bool SetCommDataByOption(AppState& s, Messages& m) {
     w.Bits(0x023C, 1, 1, CheckBoxBit(o.Field(29)));
     w.Bits(0x023C, 2, 1, 0);
     w.Bits(0x023C, 3, 1, CheckBoxBit(o.Field(30)));
-    // The radio reads only bit 4 of the tail byte back: the repeater-mute box.
+    // Only bit 4 of the tail byte comes back from the radio: it is the repeater-mute box.
     w.Bits(0x023C, 4, 4, CheckBoxBit(r.TailByte));
 
     w.Byte(0x023D, r.OptionBytesA[3]);
