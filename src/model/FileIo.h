@@ -28,7 +28,7 @@ std::string FollowLinks(const std::string& path);
 
 // False when a file stands at path that must not be replaced: the user may not write it, or its
 // permissions let no one write it (which the super-user could otherwise override unnoticed).
-// Nothing at path may be created.
+// True where nothing stands yet.
 bool MayReplace(const std::string& path);
 
 // A new version of a file, written beside it under a temporary name and put in its place by
