@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bitset>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "model/BandText.h"
@@ -73,7 +74,7 @@ std::string DuplicateWarning(int lang, int record, int number) {
 }
 
 // Byte length of the last n characters of a UTF-8 name (n whole characters, or all of it).
-std::size_t TailBytes(const std::string& s, int n) {
+std::size_t TailBytes(std::string_view s, int n) {
     std::size_t pos = s.size();
     for (int i = 0; i < n && pos > 0; ++i) {
         --pos;
@@ -135,11 +136,17 @@ std::string FileErrorText(int languageIndex) {
 }
 
 std::string GetFreFileName(const std::string& dataFileName) {
-    return dataFileName.substr(0, dataFileName.size() - TailBytes(dataFileName, 3)) + "fre";
+    // Only the file's own name is shortened: a name of fewer than three characters must not
+    // eat into its folder's name and put the channel file elsewhere.
+    const std::size_t slash = dataFileName.rfind('/');
+    const std::string_view leaf =
+        std::string_view(dataFileName).substr(slash == std::string::npos ? 0 : slash + 1);
+    return dataFileName.substr(0, dataFileName.size() - TailBytes(leaf, 3)) + "fre";
 }
 
 std::string FindFreFile(const std::string& dataFileName) {
-    const std::string rule = GetFreFileName(dataFileName);
+    // Through a link the pair is the one the link leads to, not a channel file beside the link.
+    const std::string rule = GetFreFileName(FollowLinks(dataFileName));
     std::error_code ec;
     if (fs::exists(rule, ec)) return rule;
     const fs::path rulePath(rule);
@@ -217,7 +224,8 @@ FileResult SaveDataFile(AppState& st, const std::string& path) {
     ReplacementFile freFile(frePath);
     if (!mainFile.Write(main) || !freFile.Write(fre)) return FileError(st);
     // The main record goes last: it holds the count that says how much of the channel file counts.
-    if (!freFile.Commit() || !mainFile.Commit()) return FileError(st);
+    // Should it fail, the old channel file comes back, so the old pair still matches.
+    if (!CommitInOrder(freFile, mainFile)) return FileError(st);
 
     CopyDataToFileRec(st);
     st.DataFileName = path;

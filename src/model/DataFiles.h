@@ -30,11 +30,12 @@ struct FileResult {
 
 std::string FileErrorText(int languageIndex);
 
-// The channel file's name: the data file's name with its last three characters replaced by "fre".
+// The channel file's name: the data file's name with its last three characters replaced by "fre"
+// (a file name of fewer characters becomes "fre" in the same folder).
 std::string GetFreFileName(const std::string& dataFileName);
-// The channel file as it lies on disk: the name above, or the one beside it that differs from it
-// only in the case of "fre" ("X.FRE" written on a system that ignores case). The name above
-// when neither exists.
+// The channel file as it lies on disk, beside the file the data file name leads to (a symbolic
+// link's target): the name above, or the one beside it that differs from it only in the case of
+// "fre" ("X.FRE" written on a system that ignores case). The name above when neither exists.
 std::string FindFreFile(const std::string& dataFileName);
 
 // Working data to the file copies, and back.

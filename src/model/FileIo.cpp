@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace rp {
 
@@ -15,15 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A symbolic link keeps pointing at the data: the new version replaces the file it names.
-std::string ResolveLinks(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path target = fs::canonical(path, ec);
-        if (!ec) return target.string();
-    }
-    return path;
-}
+// More links in a row than the system itself follows can only be a loop.
+constexpr int kMaxLinkHops = 40;
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
@@ -45,6 +39,57 @@ mode_t NewFileMode(const std::string& target) {
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+// The old version of a file, kept under a spare name beside it while its successor is put in
+// place, so that it can come back.
+class KeptFile {
+public:
+    explicit KeptFile(std::string target) : target_(std::move(target)) {}
+
+    // False when the old file could not be kept; it then stands where it was.
+    bool Keep() {
+        struct stat st {};
+        if (::lstat(target_.c_str(), &st) != 0) return errno == ENOENT;  // Restore then removes the new one
+        if (!S_ISREG(st.st_mode)) return false;  // a pipe or a folder could not be brought back
+        std::string pattern = target_ + ".XXXXXX";
+        const int fd = ::mkstemp(pattern.data());
+        if (fd < 0) return false;
+        ::close(fd);
+        spare_ = pattern;
+        // A second name for the old file keeps it in its place meanwhile; where the file system
+        // has no such names, it moves to the spare name for the moment.
+        ::unlink(spare_.c_str());
+        if (::link(target_.c_str(), spare_.c_str()) == 0) {
+            linked_ = true;
+            return true;
+        }
+        if (::rename(target_.c_str(), spare_.c_str()) == 0) return true;
+        spare_.clear();
+        return false;
+    }
+
+    // The new file did not get into place: the old one is still (or again) there.
+    void Untouched() {
+        if (spare_.empty()) return;
+        if (linked_) ::unlink(spare_.c_str());
+        else ::rename(spare_.c_str(), target_.c_str());
+    }
+
+    // The new file is in place but must go: the old one comes back, or none when none was there.
+    void Restore() {
+        if (spare_.empty()) ::unlink(target_.c_str());
+        else ::rename(spare_.c_str(), target_.c_str());
+    }
+
+    void Drop() {
+        if (!spare_.empty()) ::unlink(spare_.c_str());
+    }
+
+private:
+    std::string target_;
+    std::string spare_;
+    bool linked_ = false;
+};
 
 }  // namespace
 
@@ -88,14 +133,35 @@ std::optional<std::uintmax_t> RegularFileSize(const std::string& path) {
     return static_cast<std::uintmax_t>(st.st_size);
 }
 
-ReplacementFile::ReplacementFile(std::string path) : target_(ResolveLinks(path)) {}
+std::string FollowLinks(const std::string& path) {
+    fs::path p(path);
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p.string();
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) return p.string();
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return path;
+}
+
+bool MayReplace(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
+    // access() answers yes to the super-user whatever the permissions say, so a file that nobody
+    // may write counts as read-only for everyone.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+ReplacementFile::ReplacementFile(std::string path) : target_(FollowLinks(path)) {}
 
 ReplacementFile::~ReplacementFile() {
     if (!temp_.empty() && !committed_) ::unlink(temp_.c_str());
 }
 
 bool ReplacementFile::Write(std::span<const std::uint8_t> bytes) {
-    if (!temp_.empty()) return false;
+    if (!temp_.empty() || !MayReplace(target_)) return false;
     std::string pattern = target_ + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
@@ -110,6 +176,22 @@ bool ReplacementFile::Commit() {
     if (!written_ || committed_) return false;
     if (::rename(temp_.c_str(), target_.c_str()) != 0) return false;
     committed_ = true;
+    return true;
+}
+
+bool CommitInOrder(ReplacementFile& first, ReplacementFile& last) {
+    if (!first.written_ || first.committed_ || !last.written_ || last.committed_) return false;
+    KeptFile old(first.target_);
+    if (!old.Keep()) return false;
+    if (!first.Commit()) {
+        old.Untouched();
+        return false;
+    }
+    if (!last.Commit()) {
+        old.Restore();
+        return false;
+    }
+    old.Drop();
     return true;
 }
 

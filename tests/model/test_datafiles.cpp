@@ -4,11 +4,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/BandText.h"
+#include "model/CommBook.h"
 #include "model/DataFileCodec.h"
 #include "model/DataFiles.h"
 #include "model/ModelTable.h"
@@ -120,6 +124,7 @@ TEST(DataFileNames, ChannelFileNameReplacesTheLastThreeCharacters) {
         {"x.data", "x.dfre"},
         {"/d/caf\xC3\xA9.d\xC3\xA9t", "/d/caf\xC3\xA9.fre"},  // characters, not bytes
         {"ab", "fre"},
+        {"/d/ab", "/d/fre"},  // never the folder's name
     };
     for (const auto& c : cases) EXPECT_EQ(GetFreFileName(c.data), c.fre) << c.data;
 }
@@ -621,4 +626,173 @@ TEST_F(DataFiles, TestDataTravelsOnlyWithFilesThatWentThrough) {
     ASSERT_TRUE(OpenDataFile(st, P("t.dat")).Ok());
     EXPECT_EQ(st.TestData[0], 0x5A);
     EXPECT_EQ(calls, (std::vector<std::string>{"save " + P("t.dat"), "load " + P("t.dat")}));
+}
+
+namespace {
+
+// Everything under a folder: file bytes and permission bits, link targets, folders. Links are
+// not followed, so a link replaced by a file shows.
+std::map<std::string, std::string> Tree(const fs::path& root) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : fs::recursive_directory_iterator(root)) {
+        const std::string rel = e.path().lexically_relative(root).string();  // links not followed
+        const auto st = e.symlink_status();
+        if (fs::is_symlink(st)) {
+            out[rel] = "link " + fs::read_symlink(e.path()).string();
+        } else if (fs::is_directory(st)) {
+            out[rel] = "folder";
+        } else {
+            const Bytes b = ReadAll(e.path());
+            out[rel] = std::to_string(static_cast<unsigned>(st.permissions())) + " " + std::string(b.begin(), b.end());
+        }
+    }
+    return out;
+}
+
+// A pair as this program writes it, holding channels channels.
+void SavePair(const fs::path& path, int channels) {
+    AppState st = MarkedState(channels);
+    ASSERT_TRUE(SaveDataFile(st, path.string()).Ok()) << path;
+}
+
+void ReadOnly(const fs::path& p) {
+    fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+}  // namespace
+
+// Saves, opens and book exports against what can lie on disk where the user points: files that
+// must not be written, a folder in the way, links to files in other folders, very short names.
+// A refused save leaves every file as it was (the channel file too); one that goes through
+// changes exactly the files of the pair the user meant.
+TEST_F(DataFiles, FileCasesKeepThePairWholeAndInItsOwnFolder) {
+    enum class Act { Save, Open, ExportBook };
+    constexpr int kOnDisk = 206;  // channels of the pairs laid out beforehand
+    constexpr int kSaved = 5;     // channels of the working data a Save writes
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> lay;
+        const char* chosen;  // the name the user gave, in the test folder
+        Act act;
+        bool ok;
+        std::set<std::string> changed;  // files whose content a successful action replaces
+        std::set<std::string> created;
+    };
+    const Case cases[] = {
+        {"read-only data file",
+         [](const fs::path& d) { SavePair(d / "a.dat", kOnDisk); ReadOnly(d / "a.dat"); },
+         "a.dat", Act::Save, false, {}, {}},
+        {"read-only channel file",
+         [](const fs::path& d) { SavePair(d / "a.dat", kOnDisk); ReadOnly(d / "a.fre"); },
+         "a.dat", Act::Save, false, {}, {}},
+        {"link to a read-only data file",
+         [](const fs::path& d) {
+             fs::create_directory(d / "other");
+             SavePair(d / "other" / "real.dat", kOnDisk);
+             ReadOnly(d / "other" / "real.dat");
+             fs::create_symlink("other/real.dat", d / "link.dat");
+         },
+         "link.dat", Act::Save, false, {}, {}},
+        {"read-only book file",
+         [](const fs::path& d) {
+             WriteAll(d / "b.cb", Bytes(kCommBookFileSize, 0x41));
+             ReadOnly(d / "b.cb");
+         },
+         "b.cb", Act::ExportBook, false, {}, {}},
+        {"folder in place of the data file, channel file beside it",
+         [](const fs::path& d) {
+             SavePair(d / "a.dat", kOnDisk);
+             fs::remove(d / "a.dat");
+             fs::create_directory(d / "a.dat");
+         },
+         "a.dat", Act::Save, false, {}, {}},
+        {"folder in place of the data file, no channel file",
+         [](const fs::path& d) { fs::create_directory(d / "a.dat"); },
+         "a.dat", Act::Save, false, {}, {}},
+        {"open through a relative link to another folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "other");
+             SavePair(d / "other" / "real.dat", kOnDisk);
+             fs::create_symlink("other/real.dat", d / "link.dat");
+         },
+         "link.dat", Act::Open, true, {}, {}},
+        {"save through a link to another folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "other");
+             SavePair(d / "other" / "real.dat", kOnDisk);
+             fs::create_symlink(d / "other" / "real.dat", d / "link.dat");
+         },
+         "link.dat", Act::Save, true, {"other/real.dat", "other/real.fre"}, {}},
+        {"save through a link to a file not there yet",
+         [](const fs::path& d) {
+             fs::create_directory(d / "other");
+             fs::create_symlink("other/new.dat", d / "link.dat");
+         },
+         "link.dat", Act::Save, true, {}, {"other/new.dat", "other/new.fre"}},
+        {"save a two-letter name in a folder",
+         [](const fs::path& d) { fs::create_directory(d / "sub"); },
+         "sub/ab", Act::Save, true, {}, {"sub/ab", "sub/fre"}},
+        {"open a two-letter name in a folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             SavePair(d / "sub" / "ab.dat", kOnDisk);
+             fs::rename(d / "sub" / "ab.dat", d / "sub" / "ab");
+             fs::rename(d / "sub" / "ab.fre", d / "sub" / "fre");
+         },
+         "sub/ab", Act::Open, true, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path root = dir / "case";
+        fs::remove_all(root);
+        fs::create_directory(root);
+        c.lay(root);
+        const auto before = Tree(root);
+        const std::string chosen = (root / c.chosen).string();
+
+        if (c.act == Act::ExportBook) {
+            CommBookFileData book{};
+            book[3].Name = "NEWNAM";
+            EXPECT_EQ(WriteCommBookFile(chosen, book), c.ok);
+        } else if (c.act == Act::Open) {
+            AppState st = FreshState();
+            const FileResult r = OpenDataFile(st, chosen);
+            EXPECT_EQ(r.Ok(), c.ok);
+            EXPECT_TRUE(r.Warnings.empty()) << r.Warnings.front();
+            EXPECT_EQ(st.CurRadioData.ChannelCount, kOnDisk);
+        } else {
+            AppState st = MarkedState(kSaved);
+            st.DataFileName = "before.dat";
+            const FileResult r = SaveDataFile(st, chosen);
+            EXPECT_EQ(r.Ok(), c.ok);
+            if (c.ok) {
+                EXPECT_EQ(st.DataFileName, chosen);  // the name the user chose, link or not
+                AppState back = FreshState();
+                const FileResult again = OpenDataFile(back, chosen);
+                EXPECT_TRUE(again.Ok());
+                EXPECT_TRUE(again.Warnings.empty()) << again.Warnings.front();
+                EXPECT_EQ(back.CurRadioData.ChannelCount, kSaved);
+            } else {
+                EXPECT_EQ(r.Status, FileStatus::FileError);
+                EXPECT_EQ(r.Message, "file error.");
+                EXPECT_EQ(st.DataFileName, "before.dat");
+            }
+        }
+
+        const auto after = Tree(root);
+        for (const auto& [name, content] : before) {
+            const auto it = after.find(name);
+            if (it == after.end()) {
+                ADD_FAILURE() << name << " is gone";
+            } else if (c.changed.count(name)) {
+                EXPECT_NE(it->second, content) << name << " was not written";
+            } else {
+                EXPECT_TRUE(it->second == content) << name << " changed";
+            }
+        }
+        std::set<std::string> created;
+        for (const auto& [name, content] : after)
+            if (!before.count(name)) created.insert(name);
+        EXPECT_EQ(created, c.created);
+    }
 }
