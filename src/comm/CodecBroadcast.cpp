@@ -14,6 +14,9 @@ constexpr int kAMListEntries = 100;
 constexpr int kSWFreq = 0x0608;
 constexpr int kLWFreq = 0x060C;
 constexpr int kBankImage = 0x1E20;
+// A place of an erased radio. It is kept as it is, so a write gives the radio back the FF it held;
+// like every number that is no memory channel it counts as a free place.
+constexpr int kErasedBankPlace = 0xFF;
 
 // A MHz text as the radio keeps it: 8 BCD digits of 100 Hz; an empty text is FF FF FF FF.
 void PutMHz(ImageWriter& w, int a, std::string_view text) {
@@ -75,8 +78,8 @@ bool SetCommDataByBank(AppState& s, Messages& m) {
     for (int b = 0; b < kBankCount; ++b)
         for (int p = 0; p < kBankPlaces; ++p) {
             const int no = banks[static_cast<std::size_t>(b)][static_cast<std::size_t>(p)];
-            // Banks hold memory channels only; 0 is a free place.
-            if (no < 0 || no > kMemoryChannels) w.Fail();
+            // Banks hold memory channels only; 0 is a free place, and so is an erased one.
+            if (no < 0 || (no > kMemoryChannels && no != kErasedBankPlace)) w.Fail();
             w.Byte(kBankImage + kBankPlaces * b + p, no);
         }
     return FinishEncoder(s, w, "SetCommDataByBankError", m);
@@ -89,7 +92,7 @@ void GetCommDataByBank(AppState& s) {
         for (int p = 0; p < kBankPlaces; ++p) {
             const int no = GetImageByte(img, kBankImage + kBankPlaces * b + p);
             banks[static_cast<std::size_t>(b)][static_cast<std::size_t>(p)] =
-                static_cast<std::int16_t>(no <= kMemoryChannels ? no : 0);
+                static_cast<std::int16_t>(no <= kMemoryChannels || no == kErasedBankPlace ? no : 0);
         }
 }
 

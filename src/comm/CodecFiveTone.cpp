@@ -44,10 +44,23 @@ std::int16_t* SettingsWords(FiveToneData& d, int i) {
     return w[i];
 }
 
-void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FixedText<40>& code) {
+// The radio keeps a user tone as a 16-bit word; the record keeps the same 16 bits in a signed
+// field, so a word above 32767 (FF FF in an erased radio) comes back negative and goes out as it
+// came in.
+std::uint16_t UserToneWord(const FiveToneData& d, int i) {
+    return static_cast<std::uint16_t>(d.UserToneSet[static_cast<std::size_t>(i)]);
+}
+
+// A digit count beyond the place (FF in an erased radio) reads as a full place. The record keeps
+// no count of its own, but its code length came from the same radio: a code that still fills
+// its place is written back with that length when it, too, lies beyond the place, so the radio
+// gets back the count it held. Any other code is written with its own digit count.
+void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FixedText<40>& code, int codeLength) {
     const std::string digits = code.Trimmed();
     w.NibbleDigits(a, bytes, digits);
-    w.Byte(countAddr, static_cast<long long>(digits.size()));
+    const long long places = 2LL * bytes;
+    const bool keptCount = static_cast<long long>(digits.size()) == places && codeLength > places;
+    w.Byte(countAddr, keptCount ? codeLength : static_cast<long long>(digits.size()));
 }
 
 void GetDigits(std::span<const std::uint8_t> img, int a, int bytes, int countAddr, FixedText<40>& code) {
@@ -61,7 +74,7 @@ void PutPttId(ImageWriter& w, int a, const FiveToneCodeRec& r) {
     w.Byte(a + kPttStandard, r.Standard);
     w.Byte(a + kPttCodeLength, r.CodeLength);
     w.Byte(a + kPttTonePeriod, r.TonePeriod);
-    PutDigits(w, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r.Code);
+    PutDigits(w, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r.Code, r.CodeLength);
 }
 
 void GetPttId(std::span<const std::uint8_t> img, int a, FiveToneCodeRec& r) {
@@ -93,8 +106,8 @@ bool SetCommDataBy5Tone(AppState& s, Messages& m) {
         w.Byte(a + kInfoCodeLength, c.CodeLength);
         w.RawText(a + kInfoCode, c.Code);
         w.RawText(a + kInfoName, c.Name);
-        w.WordLE(a + kInfoUserTones, d.UserToneSet[static_cast<std::size_t>(2 * i)]);
-        w.WordLE(a + kInfoUserTones + 2, d.UserToneSet[static_cast<std::size_t>(2 * i + 1)]);
+        w.WordLE(a + kInfoUserTones, UserToneWord(d, 2 * i));
+        w.WordLE(a + kInfoUserTones + 2, UserToneWord(d, 2 * i + 1));
     }
 
     for (int k = 0; k < 100; ++k) {
@@ -105,7 +118,7 @@ bool SetCommDataBy5Tone(AppState& s, Messages& m) {
         w.Byte(a + kRowStandard, r.Standard);
         w.Byte(a + kRowCodeLength, r.CodeLength);
         w.Byte(a + kRowTonePeriod, r.TonePeriod);
-        PutDigits(w, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r.Code);
+        PutDigits(w, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r.Code, r.CodeLength);
         w.RawText(a + kRowName, r.Name);
     }
     return FinishEncoder(s, w, "SetCommDataBy5ToneError", m);

@@ -39,7 +39,9 @@ bool SetCommDataByMSK(AppState& s, Messages& m) {
     w.Byte(a + kDecodeResponse, h.DecodeResponse);
     w.Byte(a + kAutoResetTime, h.AutoResetTime);
     for (int i = 0; i < 5; ++i) w.Byte(a + kReserved + i, h.Reserved[static_cast<std::size_t>(i)]);
-    w.WordLE(a + kHopFrequency, h.HopFrequency);
+    // The record keeps the radio's 16-bit word in a signed field: FF FF (an erased radio) reads
+    // as -1 and must go back as FF FF.
+    w.WordLE(a + kHopFrequency, static_cast<std::uint16_t>(h.HopFrequency));
 
     for (int k = 0; k < 32; ++k) {
         const MSKEntry& e = d.Entries[static_cast<std::size_t>(k)];

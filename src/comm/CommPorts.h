@@ -33,7 +33,9 @@ public:
 
     // Set by the owner of the exchange.
     std::function<void(const ByteBuffer&)> OnReceive;    // one whole reply
-    std::function<void(const std::string&)> OnError;  // the line broke (unplugged, I/O error)
+    // The line broke (unplugged, I/O error). Never called for a port that Open could not open:
+    // that is Open's false alone.
+    std::function<void(const std::string&)> OnError;
 };
 
 enum class CommTimerId { WaitTimer = 0, CommandTimer = 1, ReadyTimer = 2, EndTimer = 3 };

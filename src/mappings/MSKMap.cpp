@@ -53,7 +53,8 @@ MSKHeaderView ShowMSKHeader(const MSKHeader& h) {
     MSKHeaderView v;
     v.OwnID = CutAtNull(h.MSKOwnID.View());
     v.GroupID = CutAtNull(h.MSKGroupID.View());
-    v.Frequency = std::to_string(h.HopFrequency);
+    // The radio's 16-bit word, kept in a signed field: FF FF (an erased radio) shows as 65535.
+    v.Frequency = std::to_string(static_cast<std::uint16_t>(h.HopFrequency));
     // A stored value without its item shows the first one (0.01 s, Off, Off, 1.0 s).
     v.PreSendDelay = InList(h.PreSendDelay, 1, 250);
     v.PTTIDMode = InList(h.PTTIDMode, 0, 4);

@@ -81,6 +81,10 @@ std::string FormatTenthsHash(int tenths) {
     return s;
 }
 
+// A user tone is the radio's 16-bit word, kept in a signed field: FF FF (an erased radio) is
+// 6553.5 Hz, not -0.1 Hz.
+static std::string FormatUserTone(std::int16_t tone) { return FormatTenthsHash(static_cast<std::uint16_t>(tone)); }
+
 std::vector<std::string> ToneStandardLines(const AppState& st, std::string_view name,
                                            const std::array<std::int16_t, 16>& userToneSet) {
     std::vector<std::string> lines;
@@ -94,7 +98,7 @@ std::vector<std::string> ToneStandardLines(const AppState& st, std::string_view 
         for (int d = 0; d < 16; ++d) lines.push_back(std::string(1, HexDigit(d)) + " " + std::string(e.Freq[d]));
         lines.push_back(periodHead + std::to_string(e.Period));
     } else {
-        for (int d = 0; d < 16; ++d) lines.push_back(std::string(1, HexDigit(d)) + " " + FormatTenthsHash(userToneSet[d]));
+        for (int d = 0; d < 16; ++d) lines.push_back(std::string(1, HexDigit(d)) + " " + FormatUserTone(userToneSet[d]));
         lines.push_back(periodHead + "70");
     }
     lines.push_back(GetOptionStr(st, "60087") + " A");
@@ -131,7 +135,7 @@ std::optional<std::int16_t> UserToneValueOfText(std::string_view text) {
 
 std::array<std::string, 16> ShowUserToneSet(const std::array<std::int16_t, 16>& set) {
     std::array<std::string, 16> t;
-    for (int i = 0; i < 16; ++i) t[i] = FormatTenthsHash(set[i]);
+    for (int i = 0; i < 16; ++i) t[i] = FormatUserTone(set[i]);
     return t;
 }
 

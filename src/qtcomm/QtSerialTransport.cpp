@@ -10,6 +10,16 @@ QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
 bool QtSerialTransport::Open(const std::string& portName, std::string& error) {
     if (port_.isOpen()) port_.close();
     rx_.clear();
+    // QSerialPort also signals the errors of opening (a folder or a link loop as the port name
+    // comes as an unknown error). They are answered here, through the result; passed on as a
+    // broken line they would end an exchange that has not begun.
+    opening_ = true;
+    const bool opened = OpenPort(portName, error);
+    opening_ = false;
+    return opened;
+}
+
+bool QtSerialTransport::OpenPort(const std::string& portName, std::string& error) {
     port_.setPortName(QString::fromStdString(portName));
     if (!port_.open(QIODevice::ReadWrite)) {
         error = port_.errorString().toStdString();
@@ -63,6 +73,7 @@ void QtSerialTransport::OnReadyRead() {
 }
 
 void QtSerialTransport::OnPortError(QSerialPort::SerialPortError error) {
+    if (opening_) return;
     switch (error) {
     case QSerialPort::NoError:
     case QSerialPort::TimeoutError:

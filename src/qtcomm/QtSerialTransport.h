@@ -26,12 +26,14 @@ public:
     std::size_t BytesWritten = 0, BytesRead = 0;
 
 private:
+    bool OpenPort(const std::string& portName, std::string& error);
     void OnReadyRead();
     void OnPortError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
     QByteArray rx_;
     std::size_t threshold_ = 1;
+    bool opening_ = false;
 };
 
 }  // namespace rp

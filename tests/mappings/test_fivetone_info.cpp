@@ -163,6 +163,23 @@ TEST(FiveToneUserTones, StoreInTenthsHalvesToEven) {
     EXPECT_EQ(set[3], 777);
 }
 
+// A user tone is a 16-bit word of the radio held in a signed field. A word above 32767 (FF FF in
+// an erased radio) shows as the radio's value, in the boxes and in the tone table, and the boxes
+// store it back unchanged when they are left as shown.
+TEST(FiveToneUserTones, WordsAbove32767ShowAsTheRadioHoldsThem) {
+    const AppState st = EnglishState();
+    const std::pair<std::int16_t, const char*> cases[] = {{-1, "6553.5"}, {-30536, "3500.0"}, {32767, "3276.7"}};
+    for (const auto& [stored, shown] : cases) {
+        std::array<std::int16_t, 16> set{};
+        set[9] = stored;
+        const auto texts = ShowUserToneSet(set);
+        EXPECT_EQ(texts[9], shown) << stored;
+        EXPECT_EQ(ToneStandardLines(st, "", set)[11], std::string("9 ") + shown) << stored;
+        SaveUserToneSet(set, texts);
+        EXPECT_EQ(set[9], stored);
+    }
+}
+
 TEST(FiveToneComposer, OutputsForEachModeAndKind) {
     const AppState st = EnglishState();
     const std::string msgKind = GetOptionStr(st, "60073"), tag = GetOptionStr(st, "60084");

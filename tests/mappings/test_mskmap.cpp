@@ -52,6 +52,17 @@ TEST(MSKMap, DefaultsShowAsTheDialogOpens) {
     EXPECT_EQ(e.MessageCode, "");
 }
 
+// The hop frequency is a 16-bit word of the radio held in a signed field: FF FF (an erased radio)
+// shows as 65535, not as -1.
+TEST(MSKMap, HopFrequencyShowsTheRadiosWord) {
+    const std::pair<std::int16_t, const char*> cases[] = {{-1, "65535"}, {-32768, "32768"}, {145, "145"}};
+    for (const auto& [stored, shown] : cases) {
+        MSKHeader h{};
+        h.HopFrequency = stored;
+        EXPECT_EQ(ShowMSKHeader(h).Frequency, shown) << stored;
+    }
+}
+
 TEST(MSKMap, OutOfListValuesShowTheFirstItemAndSaveItsValue) {
     AppState st;
     MSKHeader h{};

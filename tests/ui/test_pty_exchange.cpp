@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -223,4 +224,32 @@ TEST(PtyExchangeFaults, MessagesGoThroughTheMessageService) {
     ASSERT_TRUE(sim::RunExchange(st, 10000));
     ASSERT_EQ(script.Messages().size(), 1u);
     EXPECT_EQ(script.Messages()[0].Text, "T2006");
+}
+
+// A port name that names no port (a folder, a link that points round in a loop) gets the one
+// message that the port cannot be opened; no exchange has begun, so none is reported as failed.
+TEST(PtyExchangeFaults, PortThatCannotBeOpenedSaysOnlyThat) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath("folder"), loop = dir.filePath("loop");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::link(loop, loop));
+    const std::pair<const char*, bool (ModComm::*)()> commands[] = {
+        {"read", &ModComm::ReadRadio}, {"write", &ModComm::WriteRadio}, {"information read", &ModComm::ReadRadioInfo}};
+    for (const QString& path : {folder, loop})
+        for (const auto& [name, command] : commands) {
+            SCOPED_TRACE(path.toStdString() + ", " + name);
+            AppState st;
+            MakeData(st);
+            st.ComPortName = path.toStdString();
+            sim::RecordingUser user;
+            QtCommLink link(st, user);
+            EXPECT_FALSE((link.Comm().*command)());
+            QCoreApplication::processEvents();
+            ASSERT_EQ(user.Messages.size(), 1u);
+            EXPECT_EQ(user.Messages[0].first, "T2002");
+            EXPECT_EQ(st.CommMode, 0);
+            EXPECT_FALSE(link.Port().IsOpen());
+            EXPECT_EQ(user.ProgressShown, 0);
+        }
 }
