@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -116,10 +119,10 @@ TEST(FrmMSK, FiltersAndLeaveRules) {
     d.Text2[0]->setFocus();
     d.Text2[0]->selectAll();
     QTest::keyClicks(d.Text2[0], "aB7");
-    EXPECT_EQ(d.Text2[0]->text(), "A7");
+    EXPECT_EQ(d.Text2[0]->text(), "AB7");
     QTest::keyClick(d.Text2[0], Qt::Key_Return);  // moves on like Tab, presses nothing
     QApplication::processEvents();
-    EXPECT_EQ(d.Text2[0]->text(), "00A7");
+    EXPECT_EQ(d.Text2[0]->text(), "0AB7");
     EXPECT_TRUE(d.isVisible());
     d.Text2[2]->setFocus();
     d.Text2[2]->selectAll();
@@ -140,6 +143,50 @@ TEST(FrmMSK, FiltersAndLeaveRules) {
     const MSKData before = st.CurRadioData.MSK;
     d.CommandCancel->click();
     EXPECT_EQ(st.CurRadioData.MSK, before);
+}
+
+// The IDs are four hexadecimal digits; each ID box takes them as typed, small letters in capitals.
+TEST(FrmMSK, UserTypesHexadecimalIds) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1A2B", "1A2B"}, {"cdef", "CDEF"}, {"9fE0", "9FE0"}, {"g1-h2 .3x4", "1234"}, {"ABCDE", "ABCD"},
+    };
+    AppState st = Fresh();
+    FrmMSK d(st);
+    Show(d);
+    const auto clickTab = [&d](int tab) {
+        QTest::mouseClick(d.SSTab1->tabBar(), Qt::LeftButton, {}, d.SSTab1->tabBar()->tabRect(tab).center());
+        QApplication::processEvents();
+        ASSERT_EQ(d.SSTab1->currentIndex(), tab);
+    };
+    clickTab(0);
+    QTest::mouseClick(d.Check2, Qt::LeftButton, {}, QPoint(6, d.Check2->height() / 2));  // on its box
+    ASSERT_TRUE(d.Text1[0]->isEnabled());
+    QLineEdit* boxes[] = {d.Text1[0], d.Text1[1], d.Text2[0], d.Text2[1]};
+    for (QLineEdit* box : boxes) {
+        clickTab(box == d.Text2[0] || box == d.Text2[1] ? 1 : 0);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(box->objectName().toStdString() + " " + c.typed);
+            QTest::mouseClick(box, Qt::LeftButton);
+            QApplication::processEvents();
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClicks(box, c.typed);
+            EXPECT_EQ(box->text(), c.shown);
+        }
+    }
+    // Leaving a box keeps the ID whole, and OK stores every one of them.
+    QTest::keyClick(d.Text2[1], Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(d.Text2[1]->text(), "ABCD");
+    d.CommandOK->click();
+    EXPECT_EQ(st.CurRadioData.MSK.Header.MSKOwnID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Header.MSKGroupID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Entries[0].IndividualID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Entries[0].GroupID.Str(), "ABCD");
 }
 
 namespace {
