@@ -63,8 +63,15 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
 
-    // Only the user's choice of a bank shows it; code never selects one.
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int) { List1_Click(); });
+    // Only the user's choice of a bank shows it. The list makes a row current by itself when it
+    // gets the focus, without selecting it, so the current row is no choice; a click on the bank
+    // already shown shows it again (in slot order), as do keys that select another bank.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!List1->selectedItems().isEmpty()) List1_Click();
+    });
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item->isSelected()) List1_Click();
+    });
     connect(CommandL, &QPushButton::clicked, this, &FrmBank::CommandL_Click);
     connect(CommandR, &QPushButton::clicked, this, &FrmBank::CommandR_Click);
     connect(CommandOK, &QPushButton::clicked, this, &FrmBank::CommandOK_Click);
@@ -88,12 +95,13 @@ void FrmBank::ShowView() {
     List2->addItems(kit::ToQStringList(view_.InBank));
     List3->clear();
     List3->addItems(kit::ToQStringList(view_.Other));
-    List2->setCurrentRow(-1);
-    List3->setCurrentRow(-1);
+    ChooseNothing();
 }
 
 void FrmBank::List1_Click() {
-    view_ = ShowBank(s_, List1->currentRow() + 1);
+    const auto chosen = List1->selectedItems();
+    if (chosen.isEmpty()) return;
+    view_ = ShowBank(s_, List1->row(chosen.front()) + 1);
     ShowView();
 }
 
@@ -106,6 +114,7 @@ void FrmBank::CommandL_Click() {
     if (!AddToShownBank(s_, view_, row)) return;
     List2->addItem(item->text());
     delete List3->takeItem(row);
+    ChooseNothing();
 }
 
 void FrmBank::CommandR_Click() {
@@ -115,6 +124,16 @@ void FrmBank::CommandR_Click() {
     if (!RemoveFromShownBank(s_, view_, row)) return;
     List3->addItem(item->text());
     delete List2->takeItem(row);
+    ChooseNothing();
+}
+
+// Taking an item out makes the list choose its neighbour; a second click (or the second half of
+// a double-click) would then move a channel the user never chose.
+void FrmBank::ChooseNothing() {
+    for (QListWidget* l : {List2, List3}) {
+        l->clearSelection();
+        l->setCurrentItem(nullptr);
+    }
 }
 
 void FrmBank::CommandOK_Click() {

@@ -35,6 +35,7 @@ public:
 private:
     void InitBankList();
     void ShowView();
+    void ChooseNothing();
 
     AppState& s_;
     BankView view_;

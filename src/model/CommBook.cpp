@@ -36,10 +36,29 @@ CommBookFileData DecodeCommBookFile(const std::vector<std::uint8_t>& bytes) {
     return book;
 }
 
+namespace {
+
+bool IsPadOrErased(std::uint8_t b) { return b == 0x00 || b == 0x20 || b == 0xFF; }
+bool IsDigit(std::uint8_t b) { return b >= '0' && b <= '9'; }
+bool IsCallIdByte(std::uint8_t b) { return IsDigit(b) || IsPadOrErased(b); }
+bool IsNameByte(std::uint8_t b) { return IsDigit(b) || (b >= 'A' && b <= 'Z') || IsPadOrErased(b); }
+
+}  // namespace
+
+bool IsCommBookFile(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < kCommBookFileSize) return false;
+    for (std::size_t entry = 0; entry < kCommBookFileSize; entry += kCommBookEntrySize) {
+        const std::uint8_t* p = bytes.data() + entry;
+        if (!std::all_of(p + 2, p + 7, IsCallIdByte)) return false;
+        if (!std::all_of(p + 7, p + 13, IsNameByte)) return false;
+    }
+    return true;
+}
+
 bool ReadCommBookFile(const std::string& path, CommBookFileData& book) {
     if (!RegularFileSize(path)) return false;  // a pipe or a folder is no book
     const FileBytes f = ReadFileBytes(path, kCommBookFileSize);
-    if (f.Status != ReadStatus::Ok || f.Bytes.size() < kCommBookFileSize) return false;
+    if (f.Status != ReadStatus::Ok || !IsCommBookFile(f.Bytes)) return false;
     book = DecodeCommBookFile(f.Bytes);
     return true;
 }

@@ -24,8 +24,15 @@ std::vector<std::uint8_t> EncodeCommBookFile(const CommBookFileData& book);
 // bytes must hold at least kCommBookFileSize bytes; only those are read.
 CommBookFileData DecodeCommBookFile(const std::vector<std::uint8_t>& bytes);
 
-// Reads the first 1664 bytes of the file into book. A missing, unreadable or shorter file leaves
-// book untouched and returns false; the file is only opened for reading.
+// True when the first 1664 bytes can be a book: every Call ID holds only digits, NUL and blanks,
+// every name only what the editor lets the user type (capitals, digits, blanks) and NUL. Bytes
+// 0xFF also pass in both, as a read of an erased radio leaves them and an export writes them back.
+// The Index fields are not judged: the sort renumbers them. A shorter buffer is no book.
+bool IsCommBookFile(const std::vector<std::uint8_t>& bytes);
+
+// Reads the first 1664 bytes of the file into book. A missing, unreadable or shorter file, or one
+// whose bytes are no book (IsCommBookFile), leaves book untouched and returns false; the file is
+// only opened for reading.
 bool ReadCommBookFile(const std::string& path, CommBookFileData& book);
 // Writes exactly 1664 bytes; the old file stays whole when the write fails.
 bool WriteCommBookFile(const std::string& path, const CommBookFileData& book);

@@ -59,7 +59,8 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
 
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(); });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_EnterCell(); });
-    // Column 0 is the row header: entering it commits the cell and puts the editor away.
+    // Column 0 is the row header: a click on it commits the cell and puts the editor away.
+    MSFlexGrid1->verticalHeader()->setSectionsClickable(true);
     connect(MSFlexGrid1->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         if (!IsFormLoaded) return;
         SaveEditCell(CurBookEditRow, CurBookEditCol);
@@ -190,11 +191,12 @@ void FrmCommuBook::CommandInput_Click() {
     if (!name) return;
     lastFileName_ = *name;
     s_.CommBookFileName = name->toStdString();
+    // A refused file leaves the editor as it was, with what the user typed so far.
+    if (!FreLoadBookFile()) return;
     // The open editor's old text must not be written over the imported entry later.
     Text1->hide();
     CurBookEditRow = 0;
     CurBookEditCol = 0;
-    FreLoadBookFile();
 }
 
 void FrmCommuBook::CommandOutput_Click() {

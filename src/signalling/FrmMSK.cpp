@@ -19,14 +19,8 @@ namespace rp {
 
 namespace {
 
-// ID boxes take digits and "A" only ("a" is taken as "A").
-kit::KeyFilter IdFilter() {
-    kit::KeyFilter f;
-    f.Allowed = [](QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('A'); };
-    f.MaxTyped = 4;
-    f.Upper = true;
-    return f;
-}
+// The IDs are four hexadecimal digits; small letters are taken as capitals.
+kit::KeyFilter IdFilter() { return kit::MakeKeyFilter(kit::Keys::Hex, 4); }
 
 }  // namespace
 

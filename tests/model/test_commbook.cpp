@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,7 @@
 
 #include "model/AppState.h"
 #include "model/CommBook.h"
+#include "model/DataFiles.h"
 #include "model/NewData.h"
 
 using namespace rp;
@@ -89,8 +91,15 @@ TEST(CommBook, FileHasTheFixedLayoutAndRoundTrips) {
 
 TEST(CommBook, ImportThenExportIsByteIdentical) {
     TempDir dir;
+    // Every kind of byte a book may hold, in every field, with Index values of any kind.
     std::vector<std::uint8_t> original(1664);
-    for (std::size_t i = 0; i < original.size(); ++i) original[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    const std::string idBytes = "0123456789\0 \xFF"s;
+    const std::string nameBytes = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\0 \xFF"s;
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        const std::size_t at = i % 13;
+        const auto pick = [i](const std::string& set) { return static_cast<std::uint8_t>(set[(i * 7 + 3) % set.size()]); };
+        original[i] = at < 2 ? static_cast<std::uint8_t>(i * 7 + 3) : at < 7 ? pick(idBytes) : pick(nameBytes);
+    }
     { std::ofstream(dir.Path / "a.cb", std::ios::binary).write(reinterpret_cast<const char*>(original.data()), 1664); }
     CommBookFileData book{};
     ASSERT_TRUE(ReadCommBookFile((dir.Path / "a.cb").string(), book));
@@ -157,4 +166,91 @@ TEST(CommBook, SortOrdersByCallIdAndKeepsEveryEntryOnce) {
         names.insert(book[i].Name.Trimmed());
     }
     EXPECT_EQ(names.size(), 80u);
+}
+
+namespace {
+
+std::vector<std::uint8_t> Exported(const CommBookFileData& book) { return EncodeCommBookFile(book); }
+
+// The book of a fresh data set as Export writes it, entries 80 to 127 never imported.
+CommBookFileData FreshBook() {
+    CommBookFileData book{};
+    const CommBookEntry fresh = Fresh();
+    for (int i = 0; i < 80; ++i) {
+        book[i] = fresh;
+        book[i].Index = static_cast<std::int16_t>(i);
+    }
+    return book;
+}
+
+std::vector<std::uint8_t> WithField(int entry, std::size_t offset, std::string_view bytes) {
+    auto out = Exported(FreshBook());
+    std::memcpy(out.data() + 13 * entry + offset, bytes.data(), bytes.size());
+    return out;
+}
+
+}  // namespace
+
+// What Import takes: every book the program writes, and nothing whose fields the editor could
+// never have produced (garbage then reaches the radio on OK).
+TEST(CommBook, ImportTakesBooksAndRefusesOtherFiles) {
+    TempDir dir;
+    CommBookFileData edited = FreshBook();
+    CommitBookCell(edited[0], 1, "12345");
+    CommitBookCell(edited[0], 2, "ABCDEF");
+    CommitBookCell(edited[1], 1, "7");
+    CommitBookCell(edited[1], 2, " A 9");
+    CommitBookCell(edited[2], 1, "");
+    CommitBookCell(edited[2], 2, "");
+    edited[100].Index = -300;  // imported earlier from another file; the sort renumbers it
+    CommBookFileData erased = FreshBook();  // read from an erased radio: the 0xFF bytes survive
+    for (int i = 0; i < 80; ++i) {
+        erased[i].CallID = "\xFF\xFF\xFF\xFF\xFF";
+        erased[i].Name = "\xFF\xFF\xFF\xFF\xFF\xFF";
+    }
+    auto longer = Exported(edited);
+    longer.resize(3000, 'x');  // only the first 1664 bytes are the book
+
+    AppState data;
+    data.NoInitFileFlag = true;
+    NewData(data);
+    const std::string dataFile = (dir.Path / "picked.dat").string();
+    ASSERT_TRUE(SaveDataFile(data, dataFile).Ok());
+    std::vector<std::uint8_t> random(1664);
+    for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<std::uint8_t>(i * 7 + 3);
+
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        bool book;
+    };
+    const Case cases[] = {
+        {"fresh book", Exported(FreshBook()), true},
+        {"never imported: zero bytes", std::vector<std::uint8_t>(1664, 0), true},
+        {"edited entries", Exported(edited), true},
+        {"erased radio", Exported(erased), true},
+        {"longer file", longer, true},
+        {"call id with a letter", WithField(5, 2, "12A45"), false},
+        {"call id with a dot", WithField(5, 2, "145.5"), false},
+        {"call id with a control byte", WithField(127, 2, "1\x01"), false},
+        {"name in small letters", WithField(79, 7, "abc"), false},
+        {"name with a tilde", WithField(0, 7, "A~"), false},
+        {"name with a byte above 127", WithField(0, 7, "\xC3\xA9"), false},
+        {"name of entry 80 with a DEL byte", WithField(80, 7, "\x7F"), false},
+        {"random bytes", random, false},
+        {"data file picked by mistake", ReadAll(dataFile), false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_GE(c.bytes.size(), 1664u) << c.name;
+        EXPECT_EQ(IsCommBookFile(c.bytes), c.book) << c.name;
+        const fs::path file = dir.Path / "case.cb";
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(c.bytes.data()), static_cast<std::streamsize>(c.bytes.size()));
+        CommBookFileData book = FreshBook();
+        book[3].Name = "KEEP";
+        const CommBookFileData before = book;
+        EXPECT_EQ(ReadCommBookFile(file.string(), book), c.book) << c.name;
+        if (c.book) EXPECT_EQ(EncodeCommBookFile(book), std::vector<std::uint8_t>(c.bytes.begin(), c.bytes.begin() + 1664)) << c.name;
+        else EXPECT_EQ(book, before) << c.name;
+    }
 }

@@ -2,7 +2,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
@@ -40,6 +42,27 @@ struct BankDialogTest : ::testing::Test {
         ASSERT_EQ(found.size(), 1) << text.toStdString();
         l->setCurrentItem(found.front());
     }
+    // The user's ways in: a shown, active window, mouse clicks on the items and buttons.
+    static void Show(QDialog& d) {
+        d.show();
+        // Under a real X server the window must be mapped before it can take the focus.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        d.activateWindow();
+        QApplication::setActiveWindow(&d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QApplication::processEvents();
+    }
+    static void ClickItem(QListWidget* l, const QString& text) {
+        const auto found = l->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        l->scrollToItem(found.front());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(found.front()).center());
+    }
+    static int Used(const BankArray& t, int bank) {
+        int n = 0;
+        for (auto ch : t[static_cast<std::size_t>(bank - 1)]) n += ch > 0 ? 1 : 0;
+        return n;
+    }
 };
 
 TEST_F(BankDialogTest, OpensWithNoBankAndMovesDoNothing) {
@@ -55,6 +78,73 @@ TEST_F(BankDialogTest, OpensWithNoBankAndMovesDoNothing) {
     dlg.CommandR->click();
     EXPECT_EQ(st.EditBankTable, st.CurRadioData.BankTable);
     EXPECT_FALSE(dlg.CommandOK->autoDefault());
+}
+
+TEST_F(BankDialogTest, UserOpensItWithNoBankAndAClickOnTheShownBankShowsItAgain) {
+    FrmBank dlg(st);
+    Show(dlg);
+    // The bank list takes the focus on opening; that alone chooses no bank.
+    EXPECT_TRUE(dlg.List1->selectedItems().isEmpty());
+    EXPECT_EQ(dlg.List2->count(), 0);
+    EXPECT_EQ(dlg.List3->count(), 0);
+    QTest::mouseClick(dlg.CommandL, Qt::LeftButton);
+    EXPECT_EQ(st.EditBankTable, st.CurRadioData.BankTable);
+
+    ClickItem(dlg.List1, "Bank 2");
+    EXPECT_EQ(Items(dlg.List2), QStringList({"Channel 4", "Channel 6", "Channel 8"}));
+    ClickItem(dlg.List3, "Channel 11");
+    QTest::mouseClick(dlg.CommandL, Qt::LeftButton);
+    EXPECT_EQ(Items(dlg.List2), QStringList({"Channel 4", "Channel 6", "Channel 8", "Channel 11"}));
+    ClickItem(dlg.List1, "Bank 2");
+    EXPECT_EQ(Items(dlg.List2), QStringList({"Channel 4", "Channel 6", "Channel 11", "Channel 8"}));
+}
+
+TEST_F(BankDialogTest, UserMovesExactlyTheChosenChannel) {
+    struct Case {
+        const char* name;
+        bool intoBank;     // "<<", else ">>"
+        bool doubleClick;  // else two single clicks
+        const char* chosen;
+        const char* next;  // chosen last, after the first moves
+    };
+    const Case cases[] = {
+        {"<< clicked twice", true, false, "Channel 2", "Channel 10"},
+        {"<< double-clicked", true, true, "Channel 2", "Channel 10"},
+        {">> clicked twice", false, false, "Channel 4", "Channel 8"},
+        {">> double-clicked", false, true, "Channel 4", "Channel 8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FrmBank dlg(st);
+        Show(dlg);
+        ClickItem(dlg.List1, "Bank 2");
+        QListWidget* from = c.intoBank ? dlg.List3 : dlg.List2;
+        QListWidget* to = c.intoBank ? dlg.List2 : dlg.List3;
+        QPushButton* button = c.intoBank ? dlg.CommandL : dlg.CommandR;
+        const int fromCount = from->count();
+        ClickItem(from, c.chosen);
+        if (c.doubleClick) {
+            // Through the window, as the window system delivers it: press, release, press with
+            // the double-click, release.
+            QWindow* window = dlg.windowHandle();
+            QTest::mouseDClick(window, Qt::LeftButton, {}, button->mapTo(&dlg, button->rect().center()));
+        } else {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        EXPECT_EQ(from->count(), fromCount - 1);
+        EXPECT_EQ(Items(to).back(), c.chosen);
+        EXPECT_TRUE(from->selectedItems().isEmpty());
+        EXPECT_TRUE(to->selectedItems().isEmpty());
+        EXPECT_EQ(Used(st.EditBankTable, 2), c.intoBank ? 4 : 2);
+        // The next channel the user picks moves as well, and only it.
+        ClickItem(from, c.next);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(from->count(), fromCount - 2);
+        EXPECT_EQ(Items(to).back(), c.next);
+        EXPECT_EQ(Used(st.EditBankTable, 2), c.intoBank ? 5 : 1);
+        dlg.CommandCancel->click();
+    }
 }
 
 TEST_F(BankDialogTest, AddFillsTheHoleListsLastAndCancelLeavesTheBanks) {

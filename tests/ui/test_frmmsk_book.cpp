@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -116,10 +119,10 @@ TEST(FrmMSK, FiltersAndLeaveRules) {
     d.Text2[0]->setFocus();
     d.Text2[0]->selectAll();
     QTest::keyClicks(d.Text2[0], "aB7");
-    EXPECT_EQ(d.Text2[0]->text(), "A7");
+    EXPECT_EQ(d.Text2[0]->text(), "AB7");
     QTest::keyClick(d.Text2[0], Qt::Key_Return);  // moves on like Tab, presses nothing
     QApplication::processEvents();
-    EXPECT_EQ(d.Text2[0]->text(), "00A7");
+    EXPECT_EQ(d.Text2[0]->text(), "0AB7");
     EXPECT_TRUE(d.isVisible());
     d.Text2[2]->setFocus();
     d.Text2[2]->selectAll();
@@ -142,6 +145,50 @@ TEST(FrmMSK, FiltersAndLeaveRules) {
     EXPECT_EQ(st.CurRadioData.MSK, before);
 }
 
+// The IDs are four hexadecimal digits; each ID box takes them as typed, small letters in capitals.
+TEST(FrmMSK, UserTypesHexadecimalIds) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1A2B", "1A2B"}, {"cdef", "CDEF"}, {"9fE0", "9FE0"}, {"g1-h2 .3x4", "1234"}, {"ABCDE", "ABCD"},
+    };
+    AppState st = Fresh();
+    FrmMSK d(st);
+    Show(d);
+    const auto clickTab = [&d](int tab) {
+        QTest::mouseClick(d.SSTab1->tabBar(), Qt::LeftButton, {}, d.SSTab1->tabBar()->tabRect(tab).center());
+        QApplication::processEvents();
+        ASSERT_EQ(d.SSTab1->currentIndex(), tab);
+    };
+    clickTab(0);
+    QTest::mouseClick(d.Check2, Qt::LeftButton, {}, QPoint(6, d.Check2->height() / 2));  // on its box
+    ASSERT_TRUE(d.Text1[0]->isEnabled());
+    QLineEdit* boxes[] = {d.Text1[0], d.Text1[1], d.Text2[0], d.Text2[1]};
+    for (QLineEdit* box : boxes) {
+        clickTab(box == d.Text2[0] || box == d.Text2[1] ? 1 : 0);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(box->objectName().toStdString() + " " + c.typed);
+            QTest::mouseClick(box, Qt::LeftButton);
+            QApplication::processEvents();
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClicks(box, c.typed);
+            EXPECT_EQ(box->text(), c.shown);
+        }
+    }
+    // Leaving a box keeps the ID whole, and OK stores every one of them.
+    QTest::keyClick(d.Text2[1], Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(d.Text2[1]->text(), "ABCD");
+    d.CommandOK->click();
+    EXPECT_EQ(st.CurRadioData.MSK.Header.MSKOwnID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Header.MSKGroupID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Entries[0].IndividualID.Str(), "ABCD");
+    EXPECT_EQ(st.CurRadioData.MSK.Entries[0].GroupID.Str(), "ABCD");
+}
+
 namespace {
 
 struct FrmCommuBookTest : ::testing::Test {
@@ -154,6 +201,25 @@ struct FrmCommuBookTest : ::testing::Test {
         d.Text1->selectAll();
         QTest::keyClick(d.Text1, Qt::Key_Delete);
         QTest::keyClicks(d.Text1, text);
+    }
+    // As the user does it: a mouse click on the cell, then the keys into the editor it opens.
+    static void ClickCell(FrmCommuBook& d, int row, int col) {
+        QTableWidgetItem* item = d.MSFlexGrid1->item(row - 1, col - 1);
+        ASSERT_NE(item, nullptr);
+        d.MSFlexGrid1->scrollToItem(item);
+        QTest::mouseClick(d.MSFlexGrid1->viewport(), Qt::LeftButton, {}, d.MSFlexGrid1->visualItemRect(item).center());
+        QApplication::processEvents();
+    }
+    static void ClickRowNumber(FrmCommuBook& d, int row) {
+        QHeaderView* h = d.MSFlexGrid1->verticalHeader();
+        const QPoint at(h->width() / 2, h->sectionViewportPosition(row - 1) + h->sectionSize(row - 1) / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+    }
+    void WriteFile(const char* name, const QByteArray& bytes) const {
+        QFile f(File(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
     }
 };
 
@@ -280,5 +346,65 @@ TEST_F(FrmCommuBookTest, TenEntriesOutOfOrderComeBackSortedAndThroughTheFile) {
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(st.CurRadioData.CommBookList[i].CallID.Trimmed(), sorted[i]);
         EXPECT_FALSE(st.CurRadioData.CommBookList[i].Name.Trimmed().empty());
+    }
+}
+
+TEST_F(FrmCommuBookTest, UserClickOnARowNumberCommitsTheCellAndPutsTheEditorAway) {
+    CommBookFileData file{};
+    file[0].CallID.SetNulTerminated("555");
+    file[0].Name.SetNulTerminated("FILE");
+    ASSERT_TRUE(WriteCommBookFile(File("in.cb").toStdString(), file));
+
+    FrmCommuBook d(st);
+    Show(d);
+    ClickCell(d, 1, 2);
+    ASSERT_TRUE(d.Text1->isVisible());
+    QTest::keyClicks(d.Text1, "old");
+    ClickRowNumber(d, 5);
+    EXPECT_FALSE(d.Text1->isVisible());
+    EXPECT_EQ(st.CommBookBuffer[0].Name.Str(), "OLD\0  "s);
+    EXPECT_EQ(d.MSFlexGrid1->TextMatrix(1, 2), "OLD");
+
+    // The text of the editor put away never reaches an imported entry.
+    ScopedFileDialogScript files({File("in.cb")});
+    QTest::mouseClick(d.CommandInput, Qt::LeftButton);
+    ClickCell(d, 3, 1);
+    ClickCell(d, 4, 1);
+    EXPECT_EQ(st.CommBookBuffer[0].Name.Trimmed(), "FILE");
+    EXPECT_EQ(d.MSFlexGrid1->TextMatrix(1, 2), "FILE");
+
+    // Clicking the cell being edited changes nothing; after a row number it opens the editor.
+    ClickRowNumber(d, 4);
+    ClickCell(d, 4, 1);
+    EXPECT_TRUE(d.Text1->isVisible());
+}
+
+TEST_F(FrmCommuBookTest, UserFailedImportKeepsTheCellBeingTyped) {
+    QByteArray random(1664, '\0');
+    for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>(i * 7 + 3);
+    WriteFile("random.cb", random);
+    WriteFile("short.cb", QByteArray(100, '1'));
+    for (const char* name : {"random.cb", "short.cb", "missing.cb"}) {
+        SCOPED_TRACE(name);
+        AppState fresh = Fresh();
+        FrmCommuBook d(fresh);
+        Show(d);
+        const CommBookFileData before = fresh.CommBookBuffer;
+        ClickCell(d, 2, 1);
+        QTest::keyClicks(d.Text1, "42");
+        ScopedFileDialogScript files({File(name)});
+        ScopedMsgBoxScript msgs;
+        QTest::mouseClick(d.CommandInput, Qt::LeftButton);
+        ASSERT_EQ(msgs.Messages().size(), 1u);
+        EXPECT_EQ(msgs.Messages()[0].Text, "file error.");
+        EXPECT_EQ(fresh.CommBookBuffer, before);
+        EXPECT_TRUE(d.Text1->isVisible());
+        EXPECT_EQ(d.Text1->text(), "42");
+        EXPECT_EQ(d.CurBookEditRow, 2);
+        EXPECT_EQ(d.CurBookEditCol, 1);
+        QTest::keyClicks(d.Text1, "7");
+        ClickCell(d, 6, 2);
+        EXPECT_EQ(fresh.CommBookBuffer[1].CallID.Trimmed(), "427");
+        EXPECT_EQ(d.MSFlexGrid1->TextMatrix(2, 1), "427");
     }
 }
