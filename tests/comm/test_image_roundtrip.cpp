@@ -41,6 +41,9 @@ int ChannelRecord(int n) {
 }
 
 // The data model "6173USD" and a radio of the same model: every bitmap at its place for both.
+// The option block and its power-on text are left out on purpose: the reader brings their
+// values into range (a work mode above 5 is 0, a one-bit byte keeps bit 0, an erased text is
+// empty) and the writer fills the spare places with fixed bytes, so an erased block comes back in range.
 const Area kAreas[] = {
     {"ChannelUsedBitmap", 0x0100, 204, 0, 0, Held::Bitmap},
     {"ChannelScanBitmap", 0x0120, 204, 0, 0, Held::Bitmap},
