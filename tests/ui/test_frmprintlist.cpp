@@ -216,6 +216,8 @@ struct RangeCase {
     int From, To;  // 0, 0: every page
     bool Reverse;
     QList<int> Footers;  // empty: every page, in the chosen order
+    int Copies = 1;
+    bool Collate = true;
 };
 std::ostream& operator<<(std::ostream& os, const RangeCase& c) { return os << c.Name; }
 
@@ -233,6 +235,8 @@ TEST_P(PrintRange, OnlyTheChosenPagesInTheChosenOrderKeepingTheirNumbers) {
         p.setPrintRange(c.From == 0 ? QPrinter::AllPages : QPrinter::PageRange);
         p.setFromTo(c.From, c.To);
         p.setPageOrder(c.Reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        p.setCopyCount(c.Copies);
+        p.setCollateCopies(c.Collate);
         return true;
     };
     dlg.CommandSelAll->click();
@@ -256,7 +260,10 @@ INSTANTIATE_TEST_SUITE_P(Choices, PrintRange,
                          ::testing::Values(RangeCase{"PagesTwoToThree", 2, 3, false, {2, 3}},
                                            RangeCase{"PagesFiftyThreeToFiftyFour", 53, 54, false, {53, 54}},
                                            RangeCase{"PagesTwoToFourReversed", 2, 4, true, {4, 3, 2}},
-                                           RangeCase{"EveryPageReversed", 0, 0, true, {}}),
+                                           RangeCase{"EveryPageReversed", 0, 0, true, {}},
+                                           // A PDF file makes no copies of its own: the replay does.
+                                           RangeCase{"TwoCollatedCopies", 2, 3, false, {2, 3, 2, 3}, 2, true},
+                                           RangeCase{"TwoCopiesEachPage", 2, 3, true, {3, 3, 2, 2}, 2, false}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(PrintListTest, ARangePastTheEndSaysSoAndPrintsNothing) {
