@@ -28,7 +28,9 @@ inline AppState DataIn(int language) {
 // One section printed alone on a fresh job.
 struct Printed {
     Printed(const AppState& st, void (*section)(PrintJob&), float w = 1000, float h = 1414)
-        : metrics(w, h), surface(metrics), job(st, surface, "2026-12-10    15:00:00") {
+        : Printed(st, section, Metrics(w, h)) {}
+    Printed(const AppState& st, void (*section)(PrintJob&), const Metrics& m)
+        : metrics(m), surface(metrics), job(st, surface, "2026-12-10    15:00:00") {
         surface.Font.Size = 10;
         section(job);
         surface.EndDoc();

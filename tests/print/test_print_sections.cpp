@@ -266,7 +266,7 @@ TEST(Prt5Tone, CodeRowsPrintStoredCodeStandardAndPeriodAsTheRulesSay) {
 
 struct FiveTonePaging {
     const char* name;
-    float height;
+    Metrics metrics;
 };
 
 class Prt5TonePages : public ::testing::TestWithParam<FiveTonePaging> {};
@@ -275,8 +275,10 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
     AppState st = DataIn(kLanguageEnglish);
     for (int r = 1; r <= 100; ++r) UseCodeRow(st.CurRadioData.Signal.FiveTone, r, std::to_string(r) + "123");
     const FiveToneView v = ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0);
-    const float h = GetParam().height;
-    Printed p(st, Prt_5Tone, 1000, h);
+    const Metrics& m = GetParam().metrics;
+    const float h = m.PageHeight();
+    const float line = m.LineHeight(PrintFont{});
+    Printed p(st, Prt_5Tone, m);
     const auto& pages = p.Pages();
     ASSERT_GE(pages.size(), 2u);
     int next = 0;
@@ -285,7 +287,7 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
         EXPECT_EQ(Footer(pages[n]), "- " + std::to_string(n + 1) + " -");
         for (const auto& t : pages[n].Items)
             if (!IsFooter(t)) {
-                EXPECT_LE(t.Y + 12.0f, h * 0.95f + 0.01f) << t.Text;
+                EXPECT_LE(t.Y + line, h * 0.95f + 0.01f) << t.Text;
             }
         const auto lines = BodyLines(pages[n], n == 0 ? v.Caption : std::string("5Tone"));
         ASSERT_FALSE(lines.empty());
@@ -298,8 +300,9 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
             const auto title = std::find_if(pages[n].Items.begin(), pages[n].Items.end(),
                                             [](const DrawnText& t) { return t.Text == "5Tone"; });
             ASSERT_NE(title, pages[n].Items.end());
-            EXPECT_EQ(title->X, 50.0f);
-            EXPECT_NEAR(lines[0][0].Y - title->Y, 5 * 12.0f, 0.01f);
+            EXPECT_EQ(title->X, m.PageWidth() * 5 / 100);
+            // Rows start on whole units, so a gap may come short by less than one.
+            EXPECT_NEAR(lines[0][0].Y - title->Y, 5 * line, 1.0f);
         }
         // The heading row follows the gap, then the rows continue their numbering.
         EXPECT_EQ(Texts(lines[k])[0], v.GridHeader[0]);
@@ -309,8 +312,8 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paper, Prt5TonePages,
-                         ::testing::Values(FiveTonePaging{"A4", 1414}, FiveTonePaging{"Letter", 1294},
-                                           FiveTonePaging{"Short", 700}),
+                         ::testing::Values(FiveTonePaging{"A4", A4Like()}, FiveTonePaging{"Letter", LetterLike()},
+                                           FiveTonePaging{"Short", Metrics(1000, 700)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Prt5Tone, RowsThatJustFillThePageAddNoEmptyPage) {
