@@ -96,7 +96,7 @@ TEST(PrtAlert, PrintsThirteenLinesWithTheLoneWorkGroupIndented) {
     const int combos[] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
     for (std::size_t k = 0; k < std::size(labels); ++k) {
         EXPECT_EQ(Texts(lines[k])[0], GetLangStr(st, labels[k]));
-        EXPECT_EQ(lines[k][0].X, 100.0f);
+        EXPECT_EQ(Columns(lines[k])[0], 10);
         EXPECT_EQ(At(lines[k], 45), v.Text[static_cast<std::size_t>(combos[k])]);
     }
     EXPECT_EQ(Texts(lines[9]), std::vector<std::string>{GetLangStr(st, 2612)});
@@ -182,7 +182,7 @@ TEST(Prt2Tone, EmptyListEndsAfterTheSecondBlockAndLastRowPrintsLeft) {
     const auto lines = BodyLines(Printed(st, Prt_2Tone).Pages()[0], title);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(Texts(lines[8])[0], "31");
-    EXPECT_EQ(lines[8][0].X, 100.0f);
+    EXPECT_EQ(Columns(lines[8])[0], 10);
 }
 
 // ---- 5-Tone --------------------------------------------------------------------------------
@@ -229,7 +229,8 @@ TEST(Prt5Tone, DefaultRecordPrintsTheEditorsFirstRows) {
     EXPECT_EQ(Texts(lines[18]), (std::vector<std::string>{v.GridHeader[0], v.GridHeader[2], v.GridHeader[3],
                                                           v.GridHeader[4], v.GridHeader[5]}));
     EXPECT_EQ(Columns(lines[18]), (std::vector<float>{10, 15, 55, 70, 92}));
-    EXPECT_NEAR(lines[18][0].Y - lines[17][0].Y, 3 * 12.0f, 0.01f);
+    // Rows start on whole units, so a gap may come short by less than one.
+    EXPECT_NEAR(lines[18][0].Y - lines[17][0].Y, 3 * A4Like().LineHeight(PrintFont{}), 1.0f);
     EXPECT_EQ(p.Pages().size(), 1u);
 }
 
@@ -325,7 +326,7 @@ TEST(Prt5Tone, RowsThatJustFillThePageAddNoEmptyPage) {
     ASSERT_GT(rowsOnFirst, 0u);
     // The last row that fits ends within one line of the rows' bottom.
     const float lastTop = BodyLines(probe.Pages()[0], title).back()[0].Y;
-    EXPECT_GT(lastTop + 2 * 12.0f, 1414 * 0.95f);
+    EXPECT_GT(lastTop + 2 * A4Like().LineHeight(PrintFont{}), A4Like().PageHeight() * 0.95f);
     // Exactly those rows: the section ends on its first page.
     for (int r = static_cast<int>(rowsOnFirst) + 1; r <= 100; ++r)
         st.CurRadioData.Signal.FiveTone.CodeRows[static_cast<std::size_t>(r - 1)].CodeLength = 0;
@@ -357,7 +358,7 @@ TEST(PrtEditorSections, LeaveTheDataAsTheyWere) {
         AddEditorSections(src);
         for (const PrintSection& section : {src.Option, src.DTMF, src.TwoTone, src.FiveTone, src.EMG, src.Alert}) {
             ASSERT_TRUE(section);
-            Metrics m(1000, 1414);
+            const Metrics m = A4Like();
             PrintSurface s(m);
             PrintJob job(st, s, "");
             section(job);
