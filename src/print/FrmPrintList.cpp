@@ -75,6 +75,10 @@ FrmPrintList::FrmPrintList(AppState& st, QPrinter& printer, QWidget* parent)
 
     ExecPrintDialog = [](QPrinter& p, QWidget* parent) {
         QPrintDialog dlg(&p, parent);
+        // The replay honours the page range, the order and the copies; the printout has no
+        // selection and no current page, so those are not offered.
+        dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
         return dlg.exec() == QDialog::Accepted;
     };
     ExecSetupDialog = [](QPrinter& p, QWidget* parent) {
@@ -138,6 +142,7 @@ void FrmPrintList::Command2_Click() { reject(); }
 void FrmPrintList::PrintAllItems() {
     st_.PrintJobOK = true;
     LastPages.clear();
+    LastPrinted.clear();
     // Cancel in the printer dialog prints nothing and says nothing.
     if (!ExecPrintDialog || !ExecPrintDialog(printer_, this)) {
         st_.PrintJobOK = false;
@@ -152,7 +157,14 @@ void FrmPrintList::PrintAllItems() {
     bool ok = print::PrintAllItems(st_, surface, st_.PrintItemFlags, Sources);
     if (ok) {
         LastPages = surface.Pages();
-        ok = print::ReplayOnPrinter(LastPages, printer_, family);
+        LastPrinted = print::PagesToPrint(LastPages.size(), print::PrinterPageChoice(printer_));
+        if (LastPrinted.empty() && !LastPages.empty()) {
+            // A range past the end of the printout: nothing is sent, the dialog stays open.
+            st_.PrintJobOK = false;
+            MsgBox(LangQ(st_, 8961) + " " + QString::number(LastPages.size()), 48);
+            return;
+        }
+        ok = print::ReplayOnPrinter(LastPages, LastPrinted, printer_, family);
     }
     if (!ok) {
         st_.PrintJobOK = false;

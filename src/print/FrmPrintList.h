@@ -30,8 +30,10 @@ public:
     std::function<void(QPrinter&, QWidget*)> ExecSetupDialog;
     // Where the sections get their texts; the editors' sections plug in here.
     print::PrintSources Sources;
-    // The pages of the last job as recorded (for tests and for a look before printing).
+    // The pages of the last job as recorded (for tests and for a look before printing), and
+    // which of them went to the printer in which order.
     std::vector<print::PrintedPage> LastPages;
+    std::vector<std::size_t> LastPrinted;
 
     void ChangShowByLanguage();
     std::array<int, 10> GetPrintItems() const;

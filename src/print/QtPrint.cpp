@@ -45,16 +45,32 @@ QString PrintFontFamily(const AppState& st) {
     return family.isEmpty() ? QFont().family() : family;
 }
 
-bool ReplayOnPrinter(const std::vector<PrintedPage>& pages, QPrinter& printer, const QString& family) {
-    if (pages.empty()) return true;
+PageChoice PrinterPageChoice(const QPrinter& printer) {
+    PageChoice c;
+    // Qt leaves the range, the order and (without a spooler) the copies to the application.
+    if (printer.printRange() == QPrinter::PageRange) {
+        c.FromPage = printer.fromPage();
+        c.ToPage = printer.toPage();
+    }
+    c.Reverse = printer.pageOrder() == QPrinter::LastPageFirst;
+    if (!printer.supportsMultipleCopies()) {
+        c.Copies = printer.copyCount();
+        c.Collate = printer.collateCopies();
+    }
+    return c;
+}
+
+bool ReplayOnPrinter(const std::vector<PrintedPage>& pages, const std::vector<std::size_t>& order, QPrinter& printer,
+                     const QString& family) {
+    if (order.empty()) return true;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
             return false;
         }
-        for (const auto& item : pages[i].Items) {
+        for (const auto& item : pages.at(order[i]).Items) {
             const QFont font = MakeFont(family, item.Font);
             painter.setFont(font);
             // The recording holds the top of each line; drawText wants the baseline.

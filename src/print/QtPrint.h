@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "print/core/PrintPages.h"
 #include "print/core/PrintSurface.h"
 
 class QPrinter;
@@ -30,9 +31,15 @@ private:
 // The printout's font family: the one the language file names for the windows.
 QString PrintFontFamily(const AppState& st);
 
-// Draws the pages onto the printer, each text by the top of its line. Nothing at all reaches
-// the printer for an empty recording. False when the printer refused a page.
-bool ReplayOnPrinter(const std::vector<PrintedPage>& pages, QPrinter& printer, const QString& family);
+// What the user chose in the printer dialog: the page range and the order, and the copies when
+// the printer does not make them itself (a PDF file, a printer without a spooler).
+PageChoice PrinterPageChoice(const QPrinter& printer);
+
+// Draws the recorded pages given by order (indexes into pages) onto the printer, each text by
+// the top of its line. Nothing at all reaches the printer for an empty order. False when the
+// printer refused a page.
+bool ReplayOnPrinter(const std::vector<PrintedPage>& pages, const std::vector<std::size_t>& order, QPrinter& printer,
+                     const QString& family);
 
 // "date    time" as the system writes them.
 std::string PrintDateTimeText();

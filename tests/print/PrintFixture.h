@@ -1,6 +1,7 @@
 #pragma once
 // Fixed metrics and a data set for the printout tests: every character is half its font size
-// wide (a CJK character its full size), a line is 1.2 times the size high.
+// wide (a CJK character its full size), a line is 1.2 times the size high unless the metrics say
+// otherwise (a real printer's 10-point line is 11.64 points).
 #include <string>
 
 #include "model/AppState.h"
@@ -12,7 +13,7 @@ namespace rp::print::test {
 
 class FixedMetrics : public PrintMetrics {
 public:
-    FixedMetrics(float w, float h) : w_(w), h_(h) {}
+    FixedMetrics(float w, float h, float line = 1.2f) : w_(w), h_(h), line_(line) {}
     float PageWidth() const override { return w_; }
     float PageHeight() const override { return h_; }
     float TextWidth(const std::string& s, const PrintFont& f) const override {
@@ -25,15 +26,17 @@ public:
         }
         return units * f.Size * (f.Bold ? 1.1f : 1.0f);
     }
-    float LineHeight(const PrintFont& f) const override { return f.Size * 1.2f; }
+    float LineHeight(const PrintFont& f) const override { return f.Size * line_; }
 
 private:
-    float w_, h_;
+    float w_, h_, line_;
 };
 
-// Proportions of A4 and Letter in the fixed units.
-inline FixedMetrics A4Like() { return {1000.0f, 1414.0f}; }
-inline FixedMetrics LetterLike() { return {1000.0f, 1294.0f}; }
+// The printable area of A4, Letter and A6 paper in points, and the line of a 10-point font, as a
+// real printer measures them.
+inline FixedMetrics A4Like() { return {575.0f, 822.0f, 1.164f}; }
+inline FixedMetrics LetterLike() { return {592.0f, 772.0f, 1.164f}; }
+inline FixedMetrics A6Like() { return {278.0f, 400.0f, 1.164f}; }
 
 inline void UseLanguage(AppState& st, int index) {
     st.ProgramDir = RP_SOURCE_DIR;

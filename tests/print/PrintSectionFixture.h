@@ -2,6 +2,7 @@
 // The printout's editor sections on the recording surface: fixed metrics, a data set in one
 // language, one section printed alone, and the lines of its page as a reader sees them.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@
 
 namespace rp::print::test {
 
-// The fixed metrics of the printout's core tests.
+// The fixed metrics of the printout's core tests; a section prints on real A4 unless a test
+// asks for another page.
 using Metrics = FixedMetrics;
 
 inline AppState DataIn(int language) {
@@ -27,8 +29,10 @@ inline AppState DataIn(int language) {
 
 // One section printed alone on a fresh job.
 struct Printed {
-    Printed(const AppState& st, void (*section)(PrintJob&), float w = 1000, float h = 1414)
-        : metrics(w, h), surface(metrics), job(st, surface, "2026-12-10    15:00:00") {
+    explicit Printed(const AppState& st, void (*section)(PrintJob&)) : Printed(st, section, A4Like()) {}
+    Printed(const AppState& st, void (*section)(PrintJob&), float w, float h) : Printed(st, section, Metrics(w, h)) {}
+    Printed(const AppState& st, void (*section)(PrintJob&), const Metrics& m)
+        : metrics(m), surface(metrics), job(st, surface, "2026-12-10    15:00:00") {
         surface.Font.Size = 10;
         section(job);
         surface.EndDoc();
@@ -68,16 +72,17 @@ inline std::vector<std::string> Texts(const std::vector<DrawnText>& line) {
     return out;
 }
 
+// Columns as percentages of the A4 width, to the hundredth.
 inline std::vector<float> Columns(const std::vector<DrawnText>& line) {
     std::vector<float> out;
-    for (const auto& t : line) out.push_back(t.X / 10.0f);  // percent of a 1000-wide page
+    for (const auto& t : line) out.push_back(std::round(t.X * 100.0f / A4Like().PageWidth() * 100.0f) / 100.0f);
     return out;
 }
 
 // A line's cell at a column (percent), "" when nothing is drawn there.
 inline std::string At(const std::vector<DrawnText>& line, float percent) {
     for (const auto& t : line)
-        if (t.X == 10.0f * percent) return t.Text;
+        if (std::abs(t.X - A4Like().PageWidth() * percent / 100.0f) < 0.01f) return t.Text;
     return {};
 }
 

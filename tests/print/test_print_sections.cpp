@@ -96,7 +96,7 @@ TEST(PrtAlert, PrintsThirteenLinesWithTheLoneWorkGroupIndented) {
     const int combos[] = {0, 1, 2, 3, 4, 5, 6, 8, 9};
     for (std::size_t k = 0; k < std::size(labels); ++k) {
         EXPECT_EQ(Texts(lines[k])[0], GetLangStr(st, labels[k]));
-        EXPECT_EQ(lines[k][0].X, 100.0f);
+        EXPECT_EQ(Columns(lines[k])[0], 10);
         EXPECT_EQ(At(lines[k], 45), v.Text[static_cast<std::size_t>(combos[k])]);
     }
     EXPECT_EQ(Texts(lines[9]), std::vector<std::string>{GetLangStr(st, 2612)});
@@ -182,7 +182,7 @@ TEST(Prt2Tone, EmptyListEndsAfterTheSecondBlockAndLastRowPrintsLeft) {
     const auto lines = BodyLines(Printed(st, Prt_2Tone).Pages()[0], title);
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(Texts(lines[8])[0], "31");
-    EXPECT_EQ(lines[8][0].X, 100.0f);
+    EXPECT_EQ(Columns(lines[8])[0], 10);
 }
 
 // ---- 5-Tone --------------------------------------------------------------------------------
@@ -229,7 +229,8 @@ TEST(Prt5Tone, DefaultRecordPrintsTheEditorsFirstRows) {
     EXPECT_EQ(Texts(lines[18]), (std::vector<std::string>{v.GridHeader[0], v.GridHeader[2], v.GridHeader[3],
                                                           v.GridHeader[4], v.GridHeader[5]}));
     EXPECT_EQ(Columns(lines[18]), (std::vector<float>{10, 15, 55, 70, 92}));
-    EXPECT_NEAR(lines[18][0].Y - lines[17][0].Y, 3 * 12.0f, 0.01f);
+    // Rows start on whole units, so a gap may come short by less than one.
+    EXPECT_NEAR(lines[18][0].Y - lines[17][0].Y, 3 * A4Like().LineHeight(PrintFont{}), 1.0f);
     EXPECT_EQ(p.Pages().size(), 1u);
 }
 
@@ -266,7 +267,7 @@ TEST(Prt5Tone, CodeRowsPrintStoredCodeStandardAndPeriodAsTheRulesSay) {
 
 struct FiveTonePaging {
     const char* name;
-    float height;
+    Metrics metrics;
 };
 
 class Prt5TonePages : public ::testing::TestWithParam<FiveTonePaging> {};
@@ -275,8 +276,10 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
     AppState st = DataIn(kLanguageEnglish);
     for (int r = 1; r <= 100; ++r) UseCodeRow(st.CurRadioData.Signal.FiveTone, r, std::to_string(r) + "123");
     const FiveToneView v = ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0);
-    const float h = GetParam().height;
-    Printed p(st, Prt_5Tone, 1000, h);
+    const Metrics& m = GetParam().metrics;
+    const float h = m.PageHeight();
+    const float line = m.LineHeight(PrintFont{});
+    Printed p(st, Prt_5Tone, m);
     const auto& pages = p.Pages();
     ASSERT_GE(pages.size(), 2u);
     int next = 0;
@@ -285,7 +288,7 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
         EXPECT_EQ(Footer(pages[n]), "- " + std::to_string(n + 1) + " -");
         for (const auto& t : pages[n].Items)
             if (!IsFooter(t)) {
-                EXPECT_LE(t.Y + 12.0f, h * 0.95f + 0.01f) << t.Text;
+                EXPECT_LE(t.Y + line, h * 0.95f + 0.01f) << t.Text;
             }
         const auto lines = BodyLines(pages[n], n == 0 ? v.Caption : std::string("5Tone"));
         ASSERT_FALSE(lines.empty());
@@ -298,8 +301,9 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
             const auto title = std::find_if(pages[n].Items.begin(), pages[n].Items.end(),
                                             [](const DrawnText& t) { return t.Text == "5Tone"; });
             ASSERT_NE(title, pages[n].Items.end());
-            EXPECT_EQ(title->X, 50.0f);
-            EXPECT_NEAR(lines[0][0].Y - title->Y, 5 * 12.0f, 0.01f);
+            EXPECT_EQ(title->X, m.PageWidth() * 5 / 100);
+            // Rows start on whole units, so a gap may come short by less than one.
+            EXPECT_NEAR(lines[0][0].Y - title->Y, 5 * line, 1.0f);
         }
         // The heading row follows the gap, then the rows continue their numbering.
         EXPECT_EQ(Texts(lines[k])[0], v.GridHeader[0]);
@@ -309,8 +313,8 @@ TEST_P(Prt5TonePages, BreakAboveNinetyFivePercentAndRepeatTheOpening) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paper, Prt5TonePages,
-                         ::testing::Values(FiveTonePaging{"A4", 1414}, FiveTonePaging{"Letter", 1294},
-                                           FiveTonePaging{"Short", 700}),
+                         ::testing::Values(FiveTonePaging{"A4", A4Like()}, FiveTonePaging{"Letter", LetterLike()},
+                                           FiveTonePaging{"Short", Metrics(1000, 700)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Prt5Tone, RowsThatJustFillThePageAddNoEmptyPage) {
@@ -322,7 +326,7 @@ TEST(Prt5Tone, RowsThatJustFillThePageAddNoEmptyPage) {
     ASSERT_GT(rowsOnFirst, 0u);
     // The last row that fits ends within one line of the rows' bottom.
     const float lastTop = BodyLines(probe.Pages()[0], title).back()[0].Y;
-    EXPECT_GT(lastTop + 2 * 12.0f, 1414 * 0.95f);
+    EXPECT_GT(lastTop + 2 * A4Like().LineHeight(PrintFont{}), A4Like().PageHeight() * 0.95f);
     // Exactly those rows: the section ends on its first page.
     for (int r = static_cast<int>(rowsOnFirst) + 1; r <= 100; ++r)
         st.CurRadioData.Signal.FiveTone.CodeRows[static_cast<std::size_t>(r - 1)].CodeLength = 0;
@@ -354,7 +358,7 @@ TEST(PrtEditorSections, LeaveTheDataAsTheyWere) {
         AddEditorSections(src);
         for (const PrintSection& section : {src.Option, src.DTMF, src.TwoTone, src.FiveTone, src.EMG, src.Alert}) {
             ASSERT_TRUE(section);
-            Metrics m(1000, 1414);
+            const Metrics m = A4Like();
             PrintSurface s(m);
             PrintJob job(st, s, "");
             section(job);

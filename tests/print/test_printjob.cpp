@@ -2,6 +2,8 @@
 // fitting of the channel and book sections, and that printing leaves the data alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <regex>
 
 #include "PrintFixture.h"
@@ -50,7 +52,7 @@ struct PageCountCase {
 
 class ChannelPages : public PrintJobTest, public ::testing::WithParamInterface<PageCountCase> {};
 
-TEST_P(ChannelPages, FiveBlocksToAnA4Page) {
+TEST_P(ChannelPages, FourBlocksToAnA4Page) {
     FillChannels(st, GetParam().Channels);
     const auto m = A4Like();
     PrintSurface s(m);
@@ -61,8 +63,9 @@ TEST_P(ChannelPages, FiveBlocksToAnA4Page) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ChannelPages,
-                         ::testing::Values(PageCountCase{0, 1}, PageCountCase{5, 1}, PageCountCase{6, 2},
-                                           PageCountCase{7, 2}, PageCountCase{206, 42}),
+                         ::testing::Values(PageCountCase{0, 1}, PageCountCase{4, 1}, PageCountCase{5, 2},
+                                           PageCountCase{6, 2}, PageCountCase{7, 2}, PageCountCase{8, 2},
+                                           PageCountCase{9, 3}, PageCountCase{206, 52}),
                          [](const auto& info) { return std::to_string(info.param.Channels) + "Channels"; });
 
 TEST_F(PrintJobTest, SectionsFollowTheFixedOrderWithPageNumbersCountingOn) {
@@ -94,11 +97,12 @@ TEST_F(PrintJobTest, ChannelsPrintInAscendingNumberWithTheirOwnLabels) {
     st.ChannelTable[1] = Channel(201);
     st.ChannelTable[2] = Channel(1);
     st.CurRadioData.ChannelCount = 3;
-    const auto pages = Run(A4Like(), {0});
+    const auto m = A4Like();
+    const auto pages = Run(m, {0});
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> headings;
     for (const auto& it : pages[0].Items)
-        if (it.X == 50.0f) headings.push_back(it.Text);  // headings stand at 5 %
+        if (it.X == m.PageWidth() * 5 / 100) headings.push_back(it.Text);  // headings stand at 5 %
     EXPECT_EQ(headings, (std::vector<std::string>{"Channel Information", "Channel 0", "Channel PL1", "Channel VFO2"}));
 }
 
@@ -128,11 +132,13 @@ TEST_F(PrintJobTest, NothingPassesTheRightEdgeOrTheFooterBand) {
         e.Name = "ABCDEF";
     }
     st.DataFileName = "/a/rather/long/folder/name/that/goes/on/and/on/for/ever/and/a/day/data file.dat";
-    for (const auto* name : {"A4", "Letter", "Short"}) {
+    for (const auto* name : {"A4", "Letter", "Short", "A6"}) {
         for (int lang : {kLanguageEnglish, kLanguageChinese}) {
             SetLanguage(st, lang);
-            const FixedMetrics m = std::string(name) == "A4" ? A4Like()
-                                 : std::string(name) == "Letter" ? LetterLike() : FixedMetrics(600, 700);
+            const FixedMetrics m = std::string(name) == "A4"       ? A4Like()
+                                 : std::string(name) == "Letter"   ? LetterLike()
+                                 : std::string(name) == "A6"       ? A6Like()
+                                                                   : FixedMetrics(600, 700);
             PrintSurface s(m);
             ASSERT_TRUE(PrintAllItems(st, s, Ticks({0, 7}), TestSources()));
             for (const auto& p : s.Pages()) {
@@ -176,6 +182,43 @@ TEST_F(PrintJobTest, AShortPageTakesFewerBlocksAndTheBookBreaks) {
     ASSERT_EQ(numbers.size(), 50u);
     EXPECT_EQ(numbers.front(), "0");
     EXPECT_EQ(numbers.back(), "49");
+}
+
+TEST_F(PrintJobTest, ABlockTallerThanAnA6PageBreaksBetweenLinesUnderItsHeading) {
+    FillChannels(st, 7);
+    const auto m = A6Like();
+    const auto pages = Run(m, {0});
+    const std::string scanSkip = ChannelDialogTexts(st).Check6;
+    std::vector<std::string> blockOrder;  // each heading and each block's last caption, as read
+    std::map<std::string, int> headings;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const auto& items = pages[p].Items;
+        ASSERT_GE(items.size(), 10u);
+        EXPECT_EQ(items.back().Text, "- " + std::to_string(p + 1) + " -");
+        // Under the header and the title every page goes on with a channel's heading.
+        const auto title = std::find_if(items.begin(), items.end(),
+                                        [](const DrawnText& t) { return t.Text == "Channel Information"; });
+        ASSERT_NE(title, items.end());
+        ASSERT_TRUE(std::regex_match((title + 1)->Text, std::regex("Channel [0-9]+"))) << (title + 1)->Text;
+        for (auto it = title + 1; it + 1 != items.end(); ++it) {
+            EXPECT_LE(it->Y + m.LineHeight(it->Font), m.PageHeight() * 0.95f + 0.01f) << "page " << p + 1 << " " << it->Text;
+            if (std::regex_match(it->Text, std::regex("Channel [0-9]+"))) ++headings[it->Text];
+            if (std::regex_match(it->Text, std::regex("Channel [0-9]+")) || it->Text == scanSkip)
+                blockOrder.push_back(it->Text);
+        }
+    }
+    EXPECT_GT(pages.size(), 7u);  // no block fits a page
+    // Every block whole and in order, its heading again on each page it goes on to.
+    std::vector<std::string> once;
+    for (const auto& t : blockOrder)
+        if (once.empty() || once.back() != t) once.push_back(t);
+    std::vector<std::string> expected;
+    for (int n = 0; n < 7; ++n) {
+        expected.push_back("Channel " + std::to_string(n));
+        expected.push_back(scanSkip);
+        EXPECT_GE(headings["Channel " + std::to_string(n)], 2) << n;
+    }
+    EXPECT_EQ(once, expected);
 }
 
 TEST_F(PrintJobTest, BookPrintsStoredOrderWithTrimmedTexts) {

@@ -1,6 +1,8 @@
 #pragma once
 // Reading back a printed PDF file, and the titles its sections print.
+#include <QList>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <string>
 #include <vector>
@@ -22,6 +24,14 @@ inline QString PdfText(const QString& pdf) {
     p.start("pdftotext", {"-layout", pdf, "-"});
     if (!p.waitForFinished(60000)) return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The page numbers of the footers ("- n -" alone on a line), in the order the pages come.
+inline QList<int> PdfFooters(const QString& text) {
+    QList<int> footers;
+    static const QRegularExpression footer(R"(^\s*-\s*(\d+)\s*-\s*$)", QRegularExpression::MultilineOption);
+    for (auto it = footer.globalMatch(text); it.hasNext();) footers << it.next().captured(1).toInt();
+    return footers;
 }
 
 // The title of every section of a job with every item ticked, in the language in use: the

@@ -5,7 +5,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPrinter>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <fstream>
@@ -93,6 +99,60 @@ TEST(EndToEnd, PrintEveryItemOfAReadRadioToAPdfFile) {
     for (const char* held : {"CH206", "TWO1031", "INFO107", "N100099", "BK79", "FULL FIXTURE"})
         EXPECT_TRUE(text.contains(held)) << held;
     if (qEnvironmentVariableIsSet("RP_KEEP_PDF")) QFile::copy(pdf, qEnvironmentVariable("RP_KEEP_PDF") + "/e2e.pdf");
+}
+
+// Pages 2 to 3, last page first, chosen in the printer dialog itself; the dialog offers no
+// selection and no current page, which the printout does not have.
+TEST(EndToEnd, PagesTwoToThreeInReverseFromThePrinterDialog) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    AppState st;
+    test::UseLanguage(st, kLanguageEnglish);
+    InitPrintText(st);
+    test::FillFullData(st);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    FrmPrintList d(st, printer);
+    d.show();
+    QTest::mouseClick(d.Check1[0], Qt::LeftButton);
+    ASSERT_TRUE(d.Check1[0]->isChecked());
+    const QString pdf = dir.filePath("pages.pdf");
+    ASSERT_TRUE(test::RunModal<QPrintDialog>([&] { QTest::mouseClick(d.Command1, Qt::LeftButton); },
+                                             [&](QPrintDialog& p) {
+                                                 EXPECT_TRUE(p.testOption(QAbstractPrintDialog::PrintPageRange));
+                                                 EXPECT_FALSE(p.testOption(QAbstractPrintDialog::PrintSelection));
+                                                 EXPECT_FALSE(p.testOption(QAbstractPrintDialog::PrintCurrentPage));
+                                                 for (const char* absent : {"printSelection", "printCurrentPage"}) {
+                                                     auto* b = p.findChild<QRadioButton*>(absent);
+                                                     if (b) EXPECT_TRUE(b->isHidden() || !b->isEnabled()) << absent;
+                                                 }
+                                                 auto* printers = p.findChild<QComboBox*>("printers");
+                                                 auto* file = p.findChild<QLineEdit*>("filename");
+                                                 auto* range = p.findChild<QRadioButton*>("printRange");
+                                                 auto* from = p.findChild<QSpinBox*>("from");
+                                                 auto* to = p.findChild<QSpinBox*>("to");
+                                                 auto* reverse = p.findChild<QCheckBox*>("reverse");
+                                                 ASSERT_TRUE(printers && file && range && from && to && reverse);
+                                                 const int toFile = printers->findText("PDF", Qt::MatchContains);
+                                                 ASSERT_GE(toFile, 0);
+                                                 test::Pick(printers, toFile);
+                                                 file->setText(pdf);
+                                                 range->click();
+                                                 from->setValue(2);
+                                                 to->setValue(3);
+                                                 reverse->click();
+                                                 auto* box = p.findChild<QDialogButtonBox*>();
+                                                 ASSERT_NE(box, nullptr);
+                                                 box->button(QDialogButtonBox::Ok)->click();
+                                             }));
+    EXPECT_TRUE(st.PrintJobOK);
+    const QString text = test::PdfText(pdf);
+    EXPECT_EQ(text.count('\f'), 2);
+    EXPECT_EQ(test::PdfFooters(text), (QList<int>{3, 2}));
+    EXPECT_TRUE(text.contains("CH5"));   // page 2: channels 5 to 8
+    EXPECT_TRUE(text.contains("CH12"));  // page 3: channels 9 to 12
+    EXPECT_LT(text.indexOf("CH12"), text.indexOf("CH5"));
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     const QString text = PdfText(Pdf());
     if (qEnvironmentVariableIsSet("RP_KEEP_PDF")) QFile::copy(Pdf(), qEnvironmentVariable("RP_KEEP_PDF") + "/" + c.Name + ".pdf");
     const int pages = static_cast<int>(dlg.LastPages.size());
-    EXPECT_GE(pages, 50);  // 42 channel pages at most five blocks each, the book, six more sections
+    EXPECT_GE(pages, 50);  // 52 channel pages of four blocks on A4, the book, six more sections
     // pdftotext ends every page with a form feed.
     EXPECT_EQ(text.count('\f'), pages);
     const QString title = QString::fromStdString(PrtText(st, st.PrtTextTitle));
@@ -208,5 +208,106 @@ INSTANTIATE_TEST_SUITE_P(Papers, PrintPdf,
                                            PdfCase{"A4Chinese", QPageSize::A4, 2},
                                            PdfCase{"LetterChinese", QPageSize::Letter, 2}),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// ---- What the printer dialog chose -----------------------------------------------------------
+
+struct RangeCase {
+    const char* Name;
+    int From, To;  // 0, 0: every page
+    bool Reverse;
+    QList<int> Footers;  // empty: every page, in the chosen order
+    int Copies = 1;
+    bool Collate = true;
+};
+std::ostream& operator<<(std::ostream& os, const RangeCase& c) { return os << c.Name; }
+
+class PrintRange : public PrintListTest, public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(PrintRange, OnlyTheChosenPagesInTheChosenOrderKeepingTheirNumbers) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
+    const RangeCase& c = GetParam();
+    FillFullData(st);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = [&](QPrinter& p, QWidget*) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(Pdf());
+        p.setPrintRange(c.From == 0 ? QPrinter::AllPages : QPrinter::PageRange);
+        p.setFromTo(c.From, c.To);
+        p.setPageOrder(c.Reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
+        p.setCopyCount(c.Copies);
+        p.setCollateCopies(c.Collate);
+        return true;
+    };
+    dlg.CommandSelAll->click();
+    ScopedMsgBoxScript script(vbOK);
+    dlg.Command1->click();
+    EXPECT_TRUE(script.Messages().empty());
+    ASSERT_TRUE(st.PrintJobOK);
+    const int recorded = static_cast<int>(dlg.LastPages.size());
+    ASSERT_GE(recorded, 60);
+    QList<int> expected = c.Footers;
+    if (expected.isEmpty())
+        for (int p = 1; p <= recorded; ++p) c.Reverse ? expected.prepend(p) : expected.append(p);
+    const QString text = PdfText(Pdf());
+    EXPECT_EQ(text.count('\f'), expected.size());
+    EXPECT_EQ(PdfFooters(text), expected);
+    // Page 2 is the second channel page: it goes on with channel 4 (CH5).
+    if (expected.contains(2)) EXPECT_TRUE(text.contains("CH5")) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PrintRange,
+                         ::testing::Values(RangeCase{"PagesTwoToThree", 2, 3, false, {2, 3}},
+                                           RangeCase{"PagesFiftyThreeToFiftyFour", 53, 54, false, {53, 54}},
+                                           RangeCase{"PagesTwoToFourReversed", 2, 4, true, {4, 3, 2}},
+                                           RangeCase{"EveryPageReversed", 0, 0, true, {}},
+                                           // A PDF file makes no copies of its own: the replay does.
+                                           RangeCase{"TwoCollatedCopies", 2, 3, false, {2, 3, 2, 3}, 2, true},
+                                           RangeCase{"TwoCopiesEachPage", 2, 3, true, {3, 3, 2, 2}, 2, false}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(PrintListTest, ARangePastTheEndSaysSoAndPrintsNothing) {
+    FillFullData(st);
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = [&](QPrinter& p, QWidget*) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(Pdf());
+        p.setPrintRange(QPrinter::PageRange);
+        p.setFromTo(200, 210);
+        return true;
+    };
+    dlg.Check1[7]->setChecked(true);
+    ScopedMsgBoxScript script(vbOK);
+    dlg.Command1->click();
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0].Text, "The chosen pages are not in the printout. Pages in the printout: 1");
+    EXPECT_FALSE(st.PrintJobOK);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_TRUE(dlg.Check1[7]->isChecked());
+    EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+TEST_F(PrintListTest, AnA6PrintoutKeepsEveryChannelLineAboveTheFooter) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
+    FillFullData(st);
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    FrmPrintList dlg(st, printer);
+    dlg.ExecPrintDialog = PrintTo(Pdf());
+    dlg.Check1[0]->setChecked(true);
+    dlg.Command1->click();
+    ASSERT_TRUE(st.PrintJobOK);
+    const print::QtPrintMetrics m(printer, print::PrintFontFamily(st));
+    for (std::size_t p = 0; p < dlg.LastPages.size(); ++p) {
+        const auto& items = dlg.LastPages[p].Items;
+        for (std::size_t i = 0; i + 1 < items.size(); ++i)  // all but the footer
+            EXPECT_LE(items[i].Y + m.LineHeight(items[i].Font), m.PageHeight() * 0.95f + 0.5f)
+                << "page " << p + 1 << " " << items[i].Text;
+    }
+    // On paper: every channel's last line, and one footer per page.
+    const QString text = PdfText(Pdf());
+    const QString scanSkip = QString::fromStdString(print::ChannelDialogTexts(st).Check6);
+    EXPECT_EQ(text.count(scanSkip), kMaxChannels);
+    EXPECT_EQ(PdfFooters(text).size(), text.count('\f'));
+}
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(PrtEditorSections, FullJobWithEveryItemLeavesTheDataUnchanged) {
         ASSERT_EQ(st.CurRadioInfo.Seller.Str().back(), ' ');
         const AppState before = st;
         const std::vector<std::uint8_t> bytes = rp::test::DataBytes(st);
-        Metrics m(1000, 1414);
+        const auto m = A4Like();
         PrintSurface s(m);
         std::array<int, 10> all{};
         all.fill(1);

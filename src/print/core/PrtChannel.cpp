@@ -92,16 +92,25 @@ ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& t, co
     return b;
 }
 
-void PrintChannelBlock(PrintJob& job, const ChannelBlock& block) {
+namespace {
+
+std::vector<PrintCell> LineCells(const std::vector<std::string>& line) {
     static constexpr float kColumns[] = {10, 30, 55, 75};
-    PrintSurface& s = job.Surface;
-    s.CurrentX = Column(s, 5);
-    s.Print(block.Heading);
-    for (const auto& line : block.Lines) {
-        std::vector<PrintCell> cells;
-        for (std::size_t i = 0; i < line.size() && i < 4; ++i) cells.push_back({kColumns[i], line[i]});
-        PrintRow(job, cells);
-    }
+    std::vector<PrintCell> cells;
+    for (std::size_t i = 0; i < line.size() && i < 4; ++i) cells.push_back({kColumns[i], line[i]});
+    return cells;
+}
+
+void PrintHeading(PrintJob& job, const ChannelBlock& block) {
+    job.Surface.CurrentX = Column(job.Surface, 5);
+    job.Surface.Print(block.Heading);
+}
+
+}  // namespace
+
+void PrintChannelBlock(PrintJob& job, const ChannelBlock& block) {
+    PrintHeading(job, block);
+    for (const auto& line : block.Lines) PrintRow(job, LineCells(line));
 }
 
 void Prt_UHFChannel(PrintJob& job, const std::function<ChannelBlockTexts(const AppState&)>& textsOf) {
@@ -125,21 +134,43 @@ void Prt_UHFChannel(PrintJob& job, const std::function<ChannelBlockTexts(const A
                st.ChannelTable[static_cast<std::size_t>(b)].ChannelNo;
     });
     const ChannelBlockTexts texts = textsOf ? textsOf(st) : ChannelDialogTexts(st);
-    std::size_t next = 0;
-    while (next < slots.size()) {
+    int onPage = 0;  // blocks begun or continued on the current page
+    auto openPage = [&] {
         PrintHead(job);
         PrintSectionTitle(job, title, 2);
-        for (int onPage = 0; onPage < kMostPerPage && next < slots.size(); ++onPage) {
-            const ChannelBlock block = MakeChannelBlock(st, texts, st.ChannelTable[static_cast<std::size_t>(slots[next])]);
-            const float height = DryRunHeight(job, [&](PrintJob& dry) { PrintChannelBlock(dry, block); });
-            // A page holds what fits above the footer's band; one block always goes on.
-            if (onPage > 0 && s.CurrentY + height > RowsBottom(job)) break;
-            PrintChannelBlock(job, block);
-            ++next;
-        }
+        onPage = 0;
+    };
+    auto nextPage = [&] {
         PrintPage(job);
         s.NewPage();
+        openPage();
+    };
+    auto fits = [&](float height) { return s.CurrentY + height <= RowsBottom(job); };
+    openPage();
+    for (const int slot : slots) {
+        const ChannelBlock block = MakeChannelBlock(st, texts, st.ChannelTable[static_cast<std::size_t>(slot)]);
+        const float height = DryRunHeight(job, [&](PrintJob& dry) { PrintChannelBlock(dry, block); });
+        // A page holds whole blocks, as many as fit above the footer's band. A block taller
+        // than a whole page (small paper) goes on where it starts and breaks between its lines,
+        // its heading repeated on the next page.
+        if (onPage == kMostPerPage || (onPage > 0 && !fits(height))) nextPage();
+        PrintHeading(job, block);
+        ++onPage;
+        bool linesHere = false;  // lines of this block under its heading on this page
+        for (const auto& line : block.Lines) {
+            const auto cells = LineCells(line);
+            const float lineHeight = DryRunHeight(job, [&](PrintJob& dry) { PrintRow(dry, cells); });
+            if (linesHere && !fits(lineHeight)) {
+                nextPage();
+                PrintHeading(job, block);
+                ++onPage;
+            }
+            PrintRow(job, cells);
+            linesHere = true;
+        }
     }
+    PrintPage(job);
+    s.NewPage();
 }
 
 }  // namespace rp::print

@@ -1,6 +1,7 @@
 #pragma once
 // The channel section: every channel in ascending order of its number, as many blocks to a
-// page as fit (five at most), each block with the channel dialog's captions and list texts.
+// page as fit (five at most), each block with the channel dialog's captions and list texts. A
+// block taller than a page (small paper) breaks between its lines, its heading repeated.
 #include <array>
 #include <string>
 #include <vector>
