@@ -225,20 +225,34 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
+    // Without autoDefault a button lets Enter go by, up to root, unless it has an Enter rule of
+    // its own (those hooks come first and keep the key). Root then presses the button the key
+    // was sent to, as Space does. The button's hook marks the key, so a key sent elsewhere
+    // while a button has the focus presses nothing.
+    struct EnterAt {
+        const QEvent* Key = nullptr;
+        QPointer<QPushButton> Button;
+    };
+    auto at = std::make_shared<EnterAt>();
     for (auto* b : root->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
+        if (b->property("rpEnterPresses").toBool()) continue;
+        b->setProperty("rpEnterPresses", true);
+        new EventHook(b, [b, at](QEvent* e) {
+            if (IsEnterKey(e)) {
+                at->Key = e;
+                at->Button = b;
+            }
+            return false;
+        });
     }
-    // Without autoDefault a focused button lets Enter go by; it reaches root unless the button
-    // has an Enter rule of its own, and then presses the focused button as Space does.
-    if (root->property("rpEnterPressesButtons").toBool()) return;
-    root->setProperty("rpEnterPressesButtons", true);
-    new EventHook(root, [root](QEvent* e) {
-        if (!IsEnterKey(e)) return false;
-        auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        if (!b || !root->isAncestorOf(b) || !b->isEnabled() || !b->isVisible()) return false;
-        if (static_cast<QKeyEvent*>(e)->isAutoRepeat()) return true;
-        b->click();
+    new EventHook(root, [at](QEvent* e) {
+        if (!IsEnterKey(e) || at->Key != e) return false;
+        QPushButton* b = at->Button;
+        at->Key = nullptr;
+        if (!b || !b->isEnabled() || !b->isVisible()) return false;
+        if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
         return true;
     });
 }

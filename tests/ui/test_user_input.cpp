@@ -7,10 +7,13 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -18,8 +21,10 @@
 #include "channels/FrmCHEdit.h"
 #include "fivetone/Frm5Tone.h"
 #include "fivetone/Frm5ToneDefTS.h"
+#include "kit/DialogKit.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
+#include "model/LangText.h"
 #include "model/NewData.h"
 #include "signalling/Frm2Tone.h"
 
@@ -149,6 +154,26 @@ const UserCase kCases[] = {
          Key(Qt::Key_Return);
          EXPECT_EQ(dlg.MSHFlexGrid1->TextMatrix(2, 2).toStdString(), "123");
      }},
+    // A refused own ID stops the click that left the box: the message, the box keeps the focus
+    // and what was typed, no editor opens behind the message.
+    {"FiveToneShortOwnIdStopsTheClickThatLeftIt",
+     [] {
+         AppState st;
+         PrepareFiveTone(st);
+         ScopedMsgBoxScript msgs(vbOK);
+         Frm5Tone dlg(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+         Click(dlg.Text2);
+         Key(Qt::Key_End);
+         Key(Qt::Key_Backspace);
+         Key(Qt::Key_Backspace);
+         ClickCell(dlg.MSHFlexGrid1, 2, 2);
+         ASSERT_EQ(msgs.Messages().size(), 1u);
+         EXPECT_EQ(msgs.Messages()[0].Text.toStdString(), GetMsgStr(st, "900C"));
+         EXPECT_TRUE(dlg.Text2->hasFocus());
+         EXPECT_EQ(dlg.Text2->text().toStdString(), "135");
+         EXPECT_TRUE(dlg.Text3->isHidden());
+     }},
     // The box the dialog opens in has its text selected: typing replaces it.
     {"ChannelDialogOpensWithTheRxSelected",
      [] {
@@ -224,4 +249,50 @@ TEST(UserInputTwoTone, TabSwitchAfterAGridEditKeepsAStoredToneOutsideTheRange) {
     const TwoToneData& t = st.CurRadioData.Signal.TwoTone;
     EXPECT_EQ(t.Encode.ToneALow + 256 * t.Encode.ToneAHigh, 2850);
     EXPECT_EQ(t.List[0].FirstToneLow + 256 * t.List[0].FirstToneHigh, 10000);
+}
+
+// A drop-down list that opens while the box keeps the focus (a list that takes no focus) counts
+// as leaving the box: its check runs once the list has closed.
+TEST(UserInputKit, ListOpenedWithoutTakingTheFocusStillRunsTheCheck) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    QDialog dlg;
+    auto* box = new QLineEdit(&dlg);
+    auto* list = new QComboBox(&dlg);
+    list->setFocusPolicy(Qt::NoFocus);
+    kit::FillCombo(list, QStringList{"A", "B", "C"});
+    auto* layout = new QVBoxLayout(&dlg);
+    layout->addWidget(box);
+    layout->addWidget(list);
+    int checks = 0;
+    kit::OnLeave(box, [&] { ++checks; });
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_TRUE(box->hasFocus());
+    ChooseFromList(list, 2);
+    Settle();
+    EXPECT_EQ(checks, 1);
+    EXPECT_TRUE(box->hasFocus());
+}
+
+// The window coming back after a message box leaves the box as the user left it.
+TEST(UserInputKit, FocusBackAfterAMessageBoxSelectsNothing) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    QDialog dlg;
+    auto* box = new QLineEdit("145.00000", &dlg);
+    auto* other = new QLineEdit(&dlg);
+    auto* layout = new QVBoxLayout(&dlg);
+    layout->addWidget(box);
+    layout->addWidget(other);
+    kit::SelectAllOnFocus(box);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_EQ(box->selectedText().toStdString(), "145.00000");
+    Key(Qt::Key_End);
+    ASSERT_FALSE(box->hasSelectedText());
+    QMessageBox msg(QMessageBox::Information, "t", "x", QMessageBox::Ok, &dlg);
+    QTimer::singleShot(300, &msg, [&] { msg.accept(); });
+    msg.exec();
+    QApplication::setActiveWindow(&dlg);  // as a window manager gives the activation back
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    Settle();
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_FALSE(box->hasSelectedText());
 }
