@@ -619,6 +619,9 @@ void Frm5Tone::CommandOK_Click() {
         Text2->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // An own ID typed but not yet checked (OK reached without leaving the box the usual way)
+    // still rewrites the codes that carry it.
+    if (Text2->text() != kit::FromBytes(st_.EditSignalData.FiveTone.OwnID.Trimmed())) Text2_LostFocus();
     SaveEditCell(CurTone5Row, CurTone5Col);
     SaveToData();
     if (CurInfoCodeID > 0) SaveInfoCode(CurInfoCodeID);

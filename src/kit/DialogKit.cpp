@@ -13,8 +13,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QValidator>
+#include <memory>
 #include <utility>
 
 namespace rp::kit {
@@ -222,10 +225,52 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
+    // Without autoDefault a button lets Enter go by, up to root, unless it has an Enter rule of
+    // its own (those hooks come first and keep the key). Root then presses the button the key
+    // was sent to, as Space does. The button's hook marks the key, so a key sent elsewhere
+    // while a button has the focus presses nothing.
+    struct EnterAt {
+        const QEvent* Key = nullptr;
+        QPointer<QPushButton> Button;
+    };
+    auto at = std::make_shared<EnterAt>();
     for (auto* b : root->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
+        if (b->property("rpEnterPresses").toBool()) continue;
+        b->setProperty("rpEnterPresses", true);
+        new EventHook(b, [b, at](QEvent* e) {
+            if (IsEnterKey(e)) {
+                at->Key = e;
+                at->Button = b;
+            }
+            return false;
+        });
     }
+    new EventHook(root, [at](QEvent* e) {
+        if (!IsEnterKey(e) || at->Key != e) return false;
+        QPushButton* b = at->Button;
+        at->Key = nullptr;
+        if (!b || !b->isEnabled() || !b->isVisible()) return false;
+        if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
+        return true;
+    });
+}
+
+void TabSwitchKeepsFocus(QTabWidget* tabs) {
+    // A click on a tab puts the focus on the tab bar first, so the old page loses nothing to the
+    // new one; the keys that switch tabs from inside a page do the same.
+    QTabBar* bar = tabs->tabBar();
+    bar->setFocusPolicy(Qt::StrongFocus);
+    new EventHook(tabs, [bar](QEvent* e) {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool ctrl = k->modifiers() & Qt::ControlModifier;
+        const bool switchKey = ctrl && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab ||
+                                        k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown);
+        if (switchKey && !bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
+        return false;
+    });
 }
 
 void EnterMovesFocus(QWidget* w) {
@@ -246,10 +291,17 @@ void OnEnter(QWidget* w, std::function<void()> handler) {
 }
 
 void SelectAllOnFocus(QLineEdit* e) {
-    new EventHook(e, [e](QEvent* ev) {
+    // Whether the box has had the focus since its window was shown: the window's first focus
+    // comes with the activation and is the user's start; a later one is the window coming back
+    // (after a message box, another program) to a box the user left as it was.
+    auto hadFocus = std::make_shared<bool>(false);
+    new EventHook(e, [e, hadFocus](QEvent* ev) {
+        if (ev->type() == QEvent::Show) *hadFocus = false;
         if (ev->type() != QEvent::FocusIn) return false;
         const auto reason = static_cast<QFocusEvent*>(ev)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        const bool first = !*hadFocus;
+        *hadFocus = true;
+        if (reason == Qt::PopupFocusReason || (reason == Qt::ActiveWindowFocusReason && !first)) return false;
         // The mouse press that gave the focus places the cursor after this event: select later.
         QTimer::singleShot(0, e, [e] {
             if (e->hasFocus()) e->selectAll();
@@ -260,26 +312,143 @@ void SelectAllOnFocus(QLineEdit* e) {
 
 void SkipLeaveCheck(QWidget* w) { w->setProperty("rpSkipLeaveCheck", true); }
 
-void OnLeave(QWidget* w, std::function<void()> check) {
-    QPointer<QWidget> box(w);
-    new EventHook(w, [box, check = std::move(check)](QEvent* e) {
-        if (e->type() != QEvent::FocusOut) return false;
-        const auto reason = static_cast<QFocusEvent*>(e)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
+namespace {
+
+// A popup (a drop-down list) opened from a control of win.
+bool PopupOf(const QWidget* popup, const QWidget* win) {
+    for (const QWidget* p = popup ? popup->parentWidget() : nullptr; p; p = p->parentWidget())
+        if (p->window() == win) return true;
+    return false;
+}
+
+// One box's leave-check. It becomes due when the focus leaves the box and runs at the first of:
+// the next user input to the same window (before that input does anything, so the check sees
+// the dialog as the user left it and cannot undo what the click or key does next), the end of
+// the current event, or the focus coming back from a drop-down list of the same window.
+class LeaveWatch : public QObject {
+public:
+    LeaveWatch(QWidget* box, std::function<void()> check);
+    bool Due() const { return due_; }
+    QWidget* Box() const { return box_; }
+    void Resolve();
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override;
+
+private:
+    void Queue() { QTimer::singleShot(0, this, [this] { Resolve(); }); }
+
+    QPointer<QWidget> box_;
+    std::function<void()> check_;
+    bool due_ = false;
+    bool inPopup_ = false;  // the focus went into a drop-down list of the window meanwhile
+};
+
+// Watches the user's input to every window for the due leave-checks.
+class LeaveHub : public QObject {
+public:
+    static LeaveHub& Get() {
+        static QPointer<LeaveHub> hub;
+        if (!hub) hub = new LeaveHub(qApp);
+        return *hub;
+    }
+    void Add(LeaveWatch* w) { watches_.push_back(w); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+            break;
+        case QEvent::MouseButtonRelease:
+            // The release of a press a failed check swallowed goes nowhere either.
+            if (swallowRelease_ && o->isWidgetType()) {
+                swallowRelease_ = false;
+                return true;
+            }
             return false;
+        default: return false;
+        }
+        if (!o->isWidgetType()) return false;  // the window's event; its widget's comes next
+        QWidget* win = static_cast<QWidget*>(o)->window();
+        QWidget* before = QApplication::focusWidget();
+        bool ran = false;
+        std::erase_if(watches_, [](const QPointer<LeaveWatch>& w) { return w.isNull(); });
+        const auto watches = watches_;
+        for (const auto& w : watches) {
+            if (!w || !w->Due() || !w->Box() || w->Box()->window() != win) continue;
+            w->Resolve();
+            ran = true;
+        }
+        // A check that refused the value has put the focus back: the click or key that left the
+        // box must not go on to do anything.
+        if (ran && QApplication::focusWidget() != before) {
+            if (e->type() != QEvent::KeyPress) swallowRelease_ = true;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    explicit LeaveHub(QObject* parent) : QObject(parent) {
+        qApp->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this] {
+            for (const auto& w : watches_)
+                if (w && w->Due()) QTimer::singleShot(0, w, [w] { if (w) w->Resolve(); });
+        });
+    }
+    std::vector<QPointer<LeaveWatch>> watches_;
+    bool swallowRelease_ = false;
+};
+
+LeaveWatch::LeaveWatch(QWidget* box, std::function<void()> check) : QObject(box), box_(box), check_(std::move(check)) {
+    box->installEventFilter(this);
+    LeaveHub::Get().Add(this);
+}
+
+bool LeaveWatch::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::MenuBarFocusReason) return false;
+        due_ = true;
+        inPopup_ = false;
         // After the event: the new focus is known then, and a message box shown from inside a
         // focus change would fight it.
-        QTimer::singleShot(0, box, [box, check] {
-            if (!box) return;
-            QWidget* win = box->window();
-            if (!win || !win->isVisible()) return;
-            QWidget* now = QApplication::focusWidget();
-            if (!now || now == box || now->window() != win || now->property("rpSkipLeaveCheck").toBool()) return;
-            check();
-        });
-        return false;
-    });
+        Queue();
+    } else if (e->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        if (due_ && inPopup_ && reason == Qt::PopupFocusReason) Queue();  // back from a list: left
+        else due_ = false;                                                // back before it ran
+    }
+    return false;
 }
+
+void LeaveWatch::Resolve() {
+    if (!due_) return;
+    QWidget* win = box_ ? box_->window() : nullptr;
+    if (!win || !win->isVisible()) {
+        due_ = false;  // closing or gone
+        return;
+    }
+    if (PopupOf(QApplication::activePopupWidget(), win)) {
+        inPopup_ = true;  // wait for the list to close: a message box over an open list is lost
+        return;
+    }
+    QWidget* now = QApplication::focusWidget();
+    if (!now || now->window() != win) return;  // another window (a dialog opened on top): later
+    if ((now == box_ && !inPopup_) || now->property("rpSkipLeaveCheck").toBool()) {
+        due_ = false;  // back in the box, or on Cancel
+        return;
+    }
+    due_ = false;
+    inPopup_ = false;
+    check_();
+}
+
+}  // namespace
+
+void OnLeave(QWidget* w, std::function<void()> check) { new LeaveWatch(w, std::move(check)); }
 
 QHBoxLayout* OKCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel, const char* cancelName) {
     ok = new QPushButton(parent);

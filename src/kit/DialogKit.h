@@ -7,10 +7,11 @@
 //   input is taken from signals that code never fires (activated, clicked, textEdited).
 // - Key filters live in validators, so paste, drag-and-drop and input methods obey them too.
 // - Enter never presses a default button: every button has autoDefault off; where a box moves
-//   on with Enter, it moves on like Tab.
-// - Leave-checks run on a real move of the focus inside the dialog only: never when the window
-//   loses the activation or a popup opens, never when the focus goes to Cancel, and never while
-//   the dialog closes.
+//   on with Enter, it moves on like Tab. Enter on a focused button presses it, as Space does.
+// - Leave-checks run on every real move of the focus inside the dialog (a drop-down list of the
+//   dialog counts as inside), before the click or key that moved it goes on: never when the
+//   window only loses the activation, never when the focus goes to Cancel, and never while the
+//   dialog closes.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,6 +30,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 namespace rp::kit {
@@ -106,20 +108,29 @@ void NoContextMenu(QWidget* w);
 
 // ---- Focus and keys ---------------------------------------------------------------------------
 
-// Every push button below root: autoDefault and default off, so Enter presses none of them.
-// Call after the dialog's buttons exist.
+// Every push button below root: autoDefault and default off, so Enter in a field presses none
+// of them; Enter on a focused button presses that button (unless it has an Enter rule of its
+// own). Call after the dialog's buttons exist.
 void NoDefaultButtons(QWidget* root);
+// Switching tabs (a click on a tab, Ctrl+Tab) leaves the focus on the tab bar instead of letting
+// Qt move it into a box of the new page, where it would make a leave-check due the user never
+// started.
+void TabSwitchKeepsFocus(QTabWidget* tabs);
 // Enter (Return or keypad Enter) in w moves the focus on as Tab does, and goes no further.
 void EnterMovesFocus(QWidget* w);
 // Enter in w runs handler instead, and goes no further.
 void OnEnter(QWidget* w, std::function<void()> handler);
-// The whole text is selected when the box gets the focus, also by a mouse click.
+// The whole text is selected when the box gets the focus, also by a mouse click and as the
+// window's first focus when it opens; not when the window comes back after a message box.
 void SelectAllOnFocus(QLineEdit* e);
 // Marks a control (Cancel, a close button) that the focus may move to without a leave-check.
 void SkipLeaveCheck(QWidget* w);
-// check runs after the focus has left w for another control of the same window. It does not run
-// when the window loses the activation, a popup or a message box opens, the focus goes to a
-// control marked by SkipLeaveCheck, or the window is closing or gone.
+// check runs after the focus has left w for another control of the same window, however it
+// left: a click or key on another control runs it before that click or key does anything (and a
+// check that puts the focus back swallows them), a move into a drop-down list of the window runs
+// it when the list closes. It does not run when the window only loses the activation, the focus
+// goes to a control marked by SkipLeaveCheck or comes back to w first, or the window is closing
+// or gone; while another window (a message box) has the focus it waits.
 void OnLeave(QWidget* w, std::function<void()> check);
 // The dialog's OK and Cancel buttons (object names "CommandOK" and cancelName, autoDefault off,
 // Cancel exempt from the leave-checks) at the right end of a row the caller puts into its

@@ -256,6 +256,7 @@ void Frm2Tone::Build() {
     SSTab1->addTab(tab2, QString());
     SSTab1->setCurrentIndex(0);
     SSTab1->setProperty(kHelpContext, 3401);
+    kit::TabSwitchKeepsFocus(SSTab1);
     connect(SSTab1, &QTabWidget::currentChanged, this, [this, prev = 0](int now) mutable {
         SSTab1_Click(prev);
         prev = now;

@@ -187,6 +187,18 @@ TEST_F(FiveToneTest, OwnIdChangeRewritesTheGridAndCancelKeepsTheDecodeTime) {
     EXPECT_EQ(SavedRow(7).Code.Trimmed(), "1E1E1A12345");
 }
 
+TEST_F(FiveToneTest, OKRewritesTheCodesForAnOwnIdNotCheckedYet) {
+    SetRow(st.CurRadioData.Signal.FiveTone.CodeRows[6], "1E1E1A12345", 11, 0, 70);
+    Open();
+    dlg->Text2->setFocus();
+    dlg->Text2->selectAll();
+    QTest::keyClicks(dlg->Text2, "67890");
+    dlg->CommandOK_Click();  // OK reached with the box's check still to come
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(st.CurRadioData.Signal.FiveTone.OwnID.Trimmed(), "67890");
+    EXPECT_EQ(SavedRow(7).Code.Trimmed(), "1E1E1A67890");
+}
+
 TEST_F(FiveToneTest, EnteringTheStandardCellKeepsPeriodAndUserToneStandard) {
     st.CurRadioData.Signal.FiveTone.UserToneSet[0] = 12345;
     Open();

@@ -95,7 +95,7 @@ TEST_F(DTMFDialogTest, ShowsTheRecordAndCancelKeepsOnlyTheLoadRepairs) {
     EXPECT_EQ(Rec().GroupDigit, 255);
 }
 
-TEST_F(DTMFDialogTest, EnterMovesAlongTheTabOrderAndNeverPressesOK) {
+TEST_F(DTMFDialogTest, EnterMovesAlongTheTabOrderAndPressesOnlyAFocusedButton) {
     FrmDTMF dlg(st);
     Show(dlg);
     QList<QWidget*> order{dlg.Combo1[2], dlg.Text3};
@@ -109,12 +109,17 @@ TEST_F(DTMFDialogTest, EnterMovesAlongTheTabOrderAndNeverPressesOK) {
         QTest::keyClick(order[i], Qt::Key_Return);
     }
     EXPECT_EQ(QApplication::focusWidget(), dlg.CommandSpecial);
-    dlg.CommandOK->setFocus();
-    QTest::keyClick(dlg.CommandOK, Qt::Key_Return);
+    dlg.Text2[3]->setFocus();
     QTest::keyClick(dlg.Text2[3], Qt::Key_Enter, Qt::KeypadModifier);
     QApplication::processEvents();
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), 0);
+    // Enter on the focused OK presses it, as Space does.
+    dlg.CommandOK->setFocus();
+    QTest::keyClick(dlg.CommandOK, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
 TEST_F(DTMFDialogTest, CodeBoxesTakeOnlyDTMFDigitsAlsoFromPaste) {
