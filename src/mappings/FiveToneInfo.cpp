@@ -92,13 +92,7 @@ int SpecialMessageMax(int mode) {
     return (digits - kMessageHead) / 2;
 }
 
-std::string SpecialCodeTooLongText(const AppState& st) {
-    const std::string max = std::to_string(kPttIdCodeMax), chars = std::to_string(SpecialMessageMax(1));
-    if (st.LanguageIndex == 2)
-        return "PTT ID 码最多 " + max + " 位，此代码过长。信息最多 " + chars + " 个字符。";
-    return "A PTT ID code holds at most " + max + " digits; this code is longer. A message for it may have at most " +
-           chars + " characters.";
-}
+std::string SpecialCodeTooLongText(const AppState& st) { return GetOptionStr(st, "60351"); }
 
 std::vector<std::string> SpecialCodeKinds(const AppState& st) {
     return {GetOptionStr(st, "60073"), std::string(kAniKind), std::string(kPttIdKind)};
