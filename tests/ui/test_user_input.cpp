@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "UserDriver.h"
 #include "channels/FrmCHEdit.h"
 #include "fivetone/Frm5Tone.h"
 #include "fivetone/Frm5ToneDefTS.h"
@@ -32,61 +33,6 @@ using namespace rp;
 using namespace rp::test;
 
 namespace {
-
-bool RealWindows() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
-
-#define SKIP_WITHOUT_REAL_WINDOWS()                                                                  \
-    if (!RealWindows()) GTEST_SKIP() << "needs a real X server (runs as ui_user_input_under_xvfb)"
-
-void Settle() { QTest::qWait(30); }
-
-void ShowActive(QWidget& w) {
-    w.show();
-    QApplication::setActiveWindow(&w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    Settle();
-}
-
-void Click(QWidget* w, QPoint at = {}) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
-    Settle();
-}
-
-// Keys go where the focus is, as the keyboard's do.
-void Type(const QString& text) {
-    for (QChar ch : text) {
-        QWidget* f = QApplication::focusWidget();
-        ASSERT_NE(f, nullptr);
-        QTest::keyClick(f, ch.toLatin1());
-    }
-    Settle();
-}
-
-void Key(Qt::Key key) {
-    QWidget* f = QApplication::focusWidget();
-    ASSERT_NE(f, nullptr);
-    QTest::keyClick(f, key);
-    Settle();
-}
-
-// A click opens the list, a click on the item chooses it.
-void ChooseFromList(QComboBox* c, int index) {
-    Click(c);
-    QAbstractItemView* list = c->view();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 2000)) << "the list did not open";
-    // The list takes no release within a double-click time of its opening.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QModelIndex item = c->model()->index(index, 0);
-    list->scrollTo(item);
-    Click(list->viewport(), list->visualRect(item).center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !list->isVisible(); }, 2000)) << "the list did not close";
-    ASSERT_EQ(c->currentIndex(), index);
-}
-
-void ClickCell(FlexGrid* g, int row, int col) {
-    g->scrollToItem(g->item(row - 1, col - 1));
-    Click(g->viewport(), g->CellRect(row, col).center());
-}
 
 void SetCodeRow(FiveToneCodeRec& r, const std::string& code) {
     r.IsEmpty = 0;

@@ -1,0 +1,73 @@
+#pragma once
+// Drives shown windows the way a user does: a shown, active window, mouse clicks sent to the
+// widget under the pointer, keys sent to whatever has the focus, a list opened by a click and its
+// item clicked. Focus, activation and drop-down lists behave as on a desktop only under a real X
+// server, so tests built on these skip offscreen.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "kit/GridAdapter.h"
+
+namespace rp::test {
+
+inline bool RealWindows() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+#define SKIP_WITHOUT_REAL_WINDOWS()                                                                  \
+    if (!::rp::test::RealWindows()) GTEST_SKIP() << "needs a real X server (runs as ui_user_input_under_xvfb)"
+
+inline void Settle() { QTest::qWait(30); }
+
+inline void ShowActive(QWidget& w) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Settle();
+}
+
+inline void Click(QWidget* w, QPoint at = {}) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
+    Settle();
+}
+
+// Keys go where the focus is, as the keyboard's do.
+inline void Type(const QString& text) {
+    for (QChar ch : text) {
+        QWidget* f = QApplication::focusWidget();
+        ASSERT_NE(f, nullptr);
+        QTest::keyClick(f, ch.toLatin1());
+    }
+    Settle();
+}
+
+inline void Key(Qt::Key key) {
+    QWidget* f = QApplication::focusWidget();
+    ASSERT_NE(f, nullptr);
+    QTest::keyClick(f, key);
+    Settle();
+}
+
+// A click opens the list, a click on the item chooses it.
+inline void ChooseFromList(QComboBox* c, int index) {
+    Click(c);
+    QAbstractItemView* list = c->view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 2000)) << "the list did not open";
+    // The list takes no release within a double-click time of its opening.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QModelIndex item = c->model()->index(index, 0);
+    list->scrollTo(item);
+    Click(list->viewport(), list->visualRect(item).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list->isVisible(); }, 2000)) << "the list did not close";
+    ASSERT_EQ(c->currentIndex(), index);
+}
+
+inline void ClickCell(FlexGrid* g, int row, int col) {
+    g->scrollToItem(g->item(row - 1, col - 1));
+    Click(g->viewport(), g->CellRect(row, col).center());
+}
+
+}  // namespace rp::test
