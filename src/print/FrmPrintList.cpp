@@ -143,6 +143,9 @@ void FrmPrintList::PrintAllItems() {
     st_.PrintJobOK = true;
     LastPages.clear();
     LastPrinted.clear();
+    // The printer keeps the range, the order and the copies between dialogs; left there, a
+    // range chosen once would print again, unseen behind the dialog's options, next time.
+    print::StartPageChoiceAfresh(printer_);
     // Cancel in the printer dialog prints nothing and says nothing.
     if (!ExecPrintDialog || !ExecPrintDialog(printer_, this)) {
         st_.PrintJobOK = false;

@@ -60,6 +60,14 @@ PageChoice PrinterPageChoice(const QPrinter& printer) {
     return c;
 }
 
+void StartPageChoiceAfresh(QPrinter& printer) {
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
+    printer.setCopyCount(1);
+    printer.setCollateCopies(true);
+}
+
 bool ReplayOnPrinter(const std::vector<PrintedPage>& pages, const std::vector<std::size_t>& order, QPrinter& printer,
                      const QString& family) {
     if (order.empty()) return true;

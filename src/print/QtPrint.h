@@ -35,6 +35,10 @@ QString PrintFontFamily(const AppState& st);
 // the printer does not make them itself (a PDF file, a printer without a spooler).
 PageChoice PrinterPageChoice(const QPrinter& printer);
 
+// Offers the whole printout in order, one copy, as a new printer would: what the last print
+// chose there holds for that print alone. The printer, its paper and its file stay.
+void StartPageChoiceAfresh(QPrinter& printer);
+
 // Draws the recorded pages given by order (indexes into pages) onto the printer, each text by
 // the top of its line. Nothing at all reaches the printer for an empty order. False when the
 // printer refused a page.

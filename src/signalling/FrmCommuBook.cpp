@@ -1,5 +1,6 @@
 #include "signalling/FrmCommuBook.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -29,6 +30,17 @@ kit::KeyFilter CellFilter(int col) {
     f.MaxTyped = 6;
     f.Upper = true;
     return f;
+}
+
+// The book file's dialogs, like the data file's: the button's caption as the title, the book's
+// files offered, and ".cb" added to a name typed without one.
+FileDialogRequest BookFileRequest(const AppState& s, int caption, bool save) {
+    FileDialogRequest req;
+    req.Save = save;
+    req.Caption = PlainCaption(LangQ(s, caption));
+    req.Filter = PlainCaption(LangQ(s, 1800)) + " (*.cb)";
+    req.DefaultSuffix = "cb";
+    return req;
 }
 
 }  // namespace
@@ -184,9 +196,19 @@ bool FrmCommuBook::FreSaveBookFile() {
     return true;
 }
 
+QString FrmCommuBook::BookFolder() const {
+    // Where the user last was: the file chosen in this dialog, the book file of an earlier
+    // import or export, the data file's folder; else the dialog's own choice.
+    if (!lastFileName_.isEmpty()) return QFileInfo(lastFileName_).absolutePath();
+    const QFileInfo book(QString::fromStdString(s_.CommBookFileName));
+    if (book.isAbsolute()) return book.absolutePath();
+    if (s_.IsNewData == 0) return QFileInfo(QString::fromStdString(s_.DataFileName)).absolutePath();
+    return {};
+}
+
 void FrmCommuBook::CommandInput_Click() {
-    FileDialogRequest req;
-    req.FileName = lastFileName_;
+    FileDialogRequest req = BookFileRequest(s_, 1802, false);
+    req.FileName = BookFolder();
     const auto name = AskFileName(this, req);
     if (!name) return;
     lastFileName_ = *name;
@@ -200,9 +222,10 @@ void FrmCommuBook::CommandInput_Click() {
 }
 
 void FrmCommuBook::CommandOutput_Click() {
-    FileDialogRequest req;
-    req.Save = true;
+    FileDialogRequest req = BookFileRequest(s_, 1803, true);
     req.FileName = QString::fromStdString(s_.CommBookFileName);
+    const QString folder = BookFolder();
+    if (QFileInfo(req.FileName).isRelative() && !folder.isEmpty()) req.FileName = folder + "/" + req.FileName;
     const auto name = AskFileName(this, req);
     if (!name) return;
     lastFileName_ = *name;

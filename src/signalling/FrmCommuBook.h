@@ -44,6 +44,8 @@ private:
     void SaveEditCell(int row, int col);
     void HideEditor();
     void Form_Unload();
+    // The folder the book file dialogs start in; empty leaves it to the dialog.
+    QString BookFolder() const;
 
     AppState& s_;
     bool IsFormLoaded = false;

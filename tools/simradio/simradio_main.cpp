@@ -23,13 +23,38 @@ namespace {
 volatile sig_atomic_t g_stop = 0;
 void OnSignal(int) { g_stop = 1; }
 
-void Usage() {
-    std::fprintf(stderr,
-                 "usage: simradio [--image FILE] [--dump FILE] [--log FILE] [--model CODE] [--band N]\n"
-                 "  [--version TEXT] [--status N] [--password TEXT] [--paced] [--answer-end]\n"
-                 "  [--drop N] [--corrupt N] [--short N] [--long N] [--wrong-address N]\n"
-                 "  [--refuse N|-1] [--silent-after ADDR] [--silent-for N] [--delay N --delay-ms MS]\n"
-                 "Reply numbers N count every reply from 1. Numbers may be given in hex (0x...).\n");
+void Usage(std::FILE* to) {
+    std::fputs(
+        "usage: simradio [OPTION]...\n"
+        "Serves a simulated radio on a pseudo-terminal and prints the device path on its first line;\n"
+        "runs until stopped (Ctrl+C). Reply numbers N count every reply, from 1, of every kind (entry,\n"
+        "identification, block, write acknowledgement). Numbers may be given in hex (0x...).\n"
+        "\n"
+        "The radio:\n"
+        "  --image FILE        start with this 16384-byte memory image (default: every byte FF)\n"
+        "  --dump FILE         write the memory to FILE after each END word and when stopped\n"
+        "  --log FILE          write the address of each block read (R) and written (W) to FILE\n"
+        "  --model CODE        the model code it reports, up to 7 characters\n"
+        "  --band N            the band byte it reports (default 0); the program writes only to its data's band\n"
+        "  --version TEXT      the version text it reports (default V100, the only one the program takes)\n"
+        "  --status N          the status byte it reports: 1 killed, 2 stunned; the program then won't write\n"
+        "  --password TEXT     its programming password, up to 4 characters (\"\" for none)\n"
+        "  --paced             answer at the real 9600 baud, byte by byte (about 20 s a read)\n"
+        "  --answer-end        acknowledge the END word with 0x06\n"
+        "\n"
+        "Faults:\n"
+        "  --drop N            reply N is not sent\n"
+        "  --corrupt N         reply N carries a wrong checksum\n"
+        "  --short N           reply N lacks its last byte\n"
+        "  --long N            reply N carries one byte too many\n"
+        "  --wrong-address N   reply N, if it answers a block read, names the next block's address\n"
+        "  --refuse N          the first N write frames are answered 0x0A and not stored; -1: every one\n"
+        "  --silent-after ADDR once the block at ADDR is answered, no request is answered any more\n"
+        "  --silent-for N      with --silent-after: only the next N requests go unanswered (N > 0)\n"
+        "  --delay N           reply N comes late, by --delay-ms\n"
+        "  --delay-ms MS       how late --delay's reply comes, in milliseconds\n"
+        "  --help              show this help\n",
+        to);
 }
 
 bool ParseInt(const char* s, int& v) {
@@ -111,7 +136,8 @@ int main(int argc, char** argv) {
         else if (a == "--silent-for") num(radio.Faults.SilentFor);
         else if (a == "--delay") num(radio.Faults.DelayReply);
         else if (a == "--delay-ms") num(radio.Faults.DelayMs);
-        else { Usage(); return 2; }
+        else if (a == "--help" || a == "-h") { Usage(stdout); return 0; }
+        else { std::fprintf(stderr, "simradio: unknown option %s\n", a.c_str()); Usage(stderr); return 2; }
     }
 
     // Byte pacing sleeps a millisecond at a time; the default 50 us slack would add up.

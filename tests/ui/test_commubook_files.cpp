@@ -1,0 +1,96 @@
+// The communication book's Import and Export ask for the book file as the data file's Open and
+// Save As ask for theirs: with a title, the book's files offered, and a folder to start in.
+#include <QDir>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "model/CommBook.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "kit/FileDialogs.h"
+#include "kit/MsgBox.h"
+#include "signalling/FrmCommuBook.h"
+
+namespace rp {
+namespace {
+
+struct BookDialogCase {
+    const char* Name;
+    int Language;
+    bool Export;
+    const char* Title;
+    const char* Filter;
+};
+std::ostream& operator<<(std::ostream& os, const BookDialogCase& c) { return os << c.Name; }
+
+class BookFileDialog : public ::testing::TestWithParam<BookDialogCase> {};
+
+TEST_P(BookFileDialog, HasTheButtonsTitleAndTheBookFilter) {
+    const BookDialogCase& c = GetParam();
+    AppState st;
+    st.NoInitFileFlag = true;
+    test::UseLanguage(st, c.Language);
+    NewData(st);
+    FrmCommuBook d(st);
+    ScopedFileDialogScript files({std::nullopt});  // the user cancels
+    (c.Export ? d.CommandOutput : d.CommandInput)->click();
+    ASSERT_EQ(files.Requests().size(), 1u);
+    const FileDialogRequest& r = files.Requests()[0];
+    EXPECT_EQ(r.Save, c.Export);
+    EXPECT_EQ(r.Caption, QString::fromUtf8(c.Title));
+    EXPECT_EQ(r.Filter, QString::fromUtf8(c.Filter));
+    EXPECT_EQ(r.DefaultSuffix, "cb");
+    // The real dialog made from it shows them.
+    QFileDialog dlg;
+    PrepareFileDialog(dlg, r);
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(c.Title));
+    EXPECT_EQ(dlg.nameFilters(), QStringList{QString::fromUtf8(c.Filter)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, BookFileDialog,
+    ::testing::Values(BookDialogCase{"ImportEnglish", kLanguageEnglish, false, "Import", "Communication Book (*.cb)"},
+                      BookDialogCase{"ExportEnglish", kLanguageEnglish, true, "Export", "Communication Book (*.cb)"},
+                      BookDialogCase{"ImportChinese", kLanguageChinese, false, "导入", "通信簿 (*.cb)"},
+                      BookDialogCase{"ExportChinese", kLanguageChinese, true, "导出", "通信簿 (*.cb)"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// The dialogs start where the user last was: the folder of the book file chosen before, else
+// the folder of the data file that was opened.
+TEST(BookFileDialogFolder, FollowsTheLastBookFileElseTheDataFile) {
+    QTemporaryDir dataDir, bookDir;
+    ASSERT_TRUE(dataDir.isValid() && bookDir.isValid());
+    AppState st;
+    st.NoInitFileFlag = true;
+    test::UseLanguage(st, kLanguageEnglish);
+    NewData(st);
+    st.DataFileName = QDir(dataDir.path()).filePath("radio.dat").toStdString();
+    st.IsNewData = 0;  // as after Open
+    const QString book = QDir(bookDir.path()).filePath("stations.cb");
+    {
+        FrmCommuBook d(st);
+        ScopedFileDialogScript files({std::nullopt, std::nullopt, book});
+        d.CommandInput->click();
+        d.CommandOutput->click();
+        ASSERT_EQ(files.Requests().size(), 2u);
+        EXPECT_EQ(files.Requests()[0].FileName, dataDir.path());
+        EXPECT_EQ(files.Requests()[1].FileName, QDir(dataDir.path()).filePath("new.cb"));
+        d.CommandOutput->click();  // saved as the book file
+        ASSERT_EQ(files.Requests().size(), 3u);
+        d.CommandCancel->click();
+    }
+    ASSERT_EQ(QFileInfo(book).size(), 1664);
+    FrmCommuBook d(st);  // opened again: the book file's folder
+    ScopedFileDialogScript files({std::nullopt, std::nullopt});
+    d.CommandInput->click();
+    d.CommandOutput->click();
+    ASSERT_EQ(files.Requests().size(), 2u);
+    EXPECT_EQ(files.Requests()[0].FileName, bookDir.path());
+    EXPECT_EQ(files.Requests()[1].FileName, book);
+}
+
+}  // namespace
+}  // namespace rp
