@@ -90,7 +90,8 @@ void EncodeChannelRecord(ImageWriter& w, int a, const ChannelData& c, bool curre
     w.Bits(a + kPttIds, 0, 4, c.DTMFPttId);
     w.Bits(a + kPttIds, 4, 4, c.FiveTonePttId);
     w.Byte(a + kSquelchMode, c.SquelchMode);
-    w.WordLE(a + kCustomCTCSS, c.CustomCTCSS);
+    // The word goes back as the 16 bits read, whatever tone they make (an erased one is FF FF).
+    w.WordLE(a + kCustomCTCSS, static_cast<std::uint16_t>(c.CustomCTCSS));
     w.Byte(a + kMSKNo, c.MSKNo);
     w.Byte(a + kTwoToneDecodeNo, c.TwoToneDecodeNo);
 }

@@ -238,8 +238,9 @@ ChannelEditView ShowChannelData(const AppState& st, const ChannelEditLists& list
         v.EncInvert = IsPositive(rec.EncDCSInvert);
     }
 
-    // A custom tone of 1000 Hz and more is shown whole, as stored.
-    v.CustomCtcss = FormatNumber(rec.CustomCTCSS / 10.0, "#.0");
+    // A custom tone of 1000 Hz and more is shown whole, as stored: the record keeps the radio's
+    // 16-bit word, so an erased FF FF is 6553.5, not a negative tone.
+    v.CustomCtcss = FormatNumber(static_cast<std::uint16_t>(rec.CustomCTCSS) / 10.0, "#.0");
     view.ValueControlsEnabled = !v.RxText.empty();
     return view;
 }

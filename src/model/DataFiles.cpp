@@ -33,6 +33,18 @@ FileResult Refused(const AppState& st) {
     return r;
 }
 
+// The data file's channels are all in its channel file: one that is missing or gives none of
+// them leaves nothing to open.
+FileResult NoChannels(const AppState& st, std::string_view freName) {
+    FileResult r;
+    r.Status = FileStatus::Refused;
+    r.LangTextNo = kNoChannelsFileText;
+    if (st.LangText) r.Message = st.LangText(kNoChannelsFileText);
+    const std::size_t at = r.Message.find("%1");
+    if (at != std::string::npos) r.Message.replace(at, 2, freName);
+    return r;
+}
+
 FileResult FileError(const AppState& st) {
     FileResult r;
     r.Status = FileStatus::FileError;
@@ -276,7 +288,7 @@ ChannelLoad LoadOldFreFile(const std::string& dataFileName, int count, ChannelAr
 
 FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainBytes,
                          std::span<const std::uint8_t> freBytes, bool freFound, RadioData& radio,
-                         ChannelArray& channels) {
+                         ChannelArray& channels, std::string_view freName) {
     const std::size_t size = mainBytes.size();
     if (size == kMainRecordSize || size == kMainRecordSizeOld) {
         auto rec = DecodeMainRecord(mainBytes);
@@ -284,6 +296,7 @@ FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainB
             return Refused(st);
         ChannelLoad load = ParseChannelRecords(freBytes, freFound, rec->ChannelCount, kChannelRecordSize,
                                                channels, st.LanguageIndex);
+        if (load.Count == 0) return NoChannels(st, freName);
         rec->ChannelCount = static_cast<std::int16_t>(load.Count);
         radio = *rec;
         FileResult ok;
@@ -296,6 +309,7 @@ FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainB
         ChannelArray oldChannels{};
         ChannelLoad load = ParseChannelRecords(freBytes, freFound, old->ChannelCount, kOldChannelRecordSize,
                                                oldChannels, st.LanguageIndex);
+        if (load.Count == 0) return NoChannels(st, freName);
         old->ChannelCount = static_cast<std::int16_t>(load.Count);
         ConvertOldData(radio, channels, *old, oldChannels, old->ModelCode.Trimmed());
         // Slots behind the count hold nothing of the older file's garbage.
@@ -316,12 +330,14 @@ FileResult OpenDataFile(AppState& st, const std::string& path) {
         return Refused(st);
     FileBytes main = ReadFileBytes(path, kMainRecordSize);
     if (main.Status != ReadStatus::Ok) return FileError(st);
-    FileBytes fre = ReadFre(path, kMaxFreBytes);
+    const std::string freName = FindFreFile(path);
+    FileBytes fre = ReadFileBytes(freName, kMaxFreBytes);
     if (fre.Status == ReadStatus::Error) return FileError(st);
 
     RadioData radio = st.FileRadioData;
     ChannelArray channels{};
-    FileResult r = ParseDataFile(st, main.Bytes, fre.Bytes, fre.Status == ReadStatus::Ok, radio, channels);
+    FileResult r =
+        ParseDataFile(st, main.Bytes, fre.Bytes, fre.Status == ReadStatus::Ok, radio, channels, freName);
     if (!r.Ok()) return r;
 
     st.FileRadioData = radio;

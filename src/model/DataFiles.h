@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/AppState.h"
@@ -11,6 +12,8 @@
 namespace rp {
 
 constexpr int kRefusedFileText = 9033;
+// A data file whose channel file is missing or gives none of its channels; "%1" is that file.
+constexpr int kNoChannelsFileText = 9034;
 
 enum class FileStatus {
     Ok,
@@ -49,8 +52,10 @@ FileResult SaveDataFile(AppState& st, const std::string& path);
 FileResult SaveDataFile(AppState& st);  // to DataFileName
 
 // Reads path (and its channel file) into the working data. A refused or unreadable file changes
-// nothing: not the working data, not the file copies, not DataFileName, not IsNewData. On
-// success DataFileName := path and the caller redraws the main window by the model and data.
+// nothing: not the working data, not the file copies, not DataFileName, not IsNewData. A channel
+// file that is missing or gives none of the channels refuses the open; one that gives some of
+// them opens with a warning. On success DataFileName := path and the caller redraws the main
+// window by the model and data.
 FileResult OpenDataFile(AppState& st, const std::string& path);
 FileResult OpenDataFile(AppState& st);  // from DataFileName
 
@@ -83,9 +88,10 @@ ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFo
 
 // The whole open on bytes already read (fre empty and freFound false for a missing channel
 // file): fills radio and channels, or says why not. radio comes in as the record an older
-// model's data are converted onto.
+// model's data are converted onto. A channel file that gives none of the channels refuses the
+// open (text kNoChannelsFileText, naming freName): the program never holds an empty table.
 FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainBytes,
                          std::span<const std::uint8_t> freBytes, bool freFound, RadioData& radio,
-                         ChannelArray& channels);
+                         ChannelArray& channels, std::string_view freName = {});
 
 }  // namespace rp

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -32,6 +33,37 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// A mkstemp pattern for a file beside target. The file system limits each name (255 bytes on
+// most): a target whose name already fills it gets its name shortened, never its folder changed.
+std::string SpareNamePattern(const std::string& target) {
+    constexpr std::string_view kSuffix = ".XXXXXX";
+    const std::size_t slash = target.rfind('/');
+    const std::size_t leafStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = leafStart == 0 ? "." : target.substr(0, leafStart);
+    long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (limit <= 0) limit = 255;
+    const std::size_t room = static_cast<std::size_t>(std::max<long>(limit, static_cast<long>(kSuffix.size()) + 1)) -
+                             kSuffix.size();
+    std::size_t keep = target.size() - leafStart;
+    if (keep > room) {
+        keep = room;
+        // Cut at the start of a character, so the name stays valid UTF-8.
+        while (keep > 0 && (static_cast<unsigned char>(target[leafStart + keep]) & 0xC0) == 0x80) --keep;
+    }
+    return target.substr(0, leafStart + keep) + std::string(kSuffix);
+}
+
+// The new file takes the owner and group of the one it replaces, where the system lets it: the
+// super-user saving another user's file must not take it from them, and a user who may not give
+// a file away still keeps its group when they belong to it. Where neither is allowed the file is
+// saved all the same, as the user's own.
+void KeepOwner(int fd, const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return;
+    if (::fchown(fd, st.st_uid, st.st_gid) == 0) return;
+    (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+}
+
 mode_t NewFileMode(const std::string& target) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
@@ -51,7 +83,7 @@ public:
         struct stat st {};
         if (::lstat(target_.c_str(), &st) != 0) return errno == ENOENT;  // Restore then removes the new one
         if (!S_ISREG(st.st_mode)) return false;  // a pipe or a folder could not be brought back
-        std::string pattern = target_ + ".XXXXXX";
+        std::string pattern = SpareNamePattern(target_);
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) return false;
         ::close(fd);
@@ -162,10 +194,12 @@ ReplacementFile::~ReplacementFile() {
 
 bool ReplacementFile::Write(std::span<const std::uint8_t> bytes) {
     if (!temp_.empty() || !MayReplace(target_)) return false;
-    std::string pattern = target_ + ".XXXXXX";
+    std::string pattern = SpareNamePattern(target_);
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
     temp_ = pattern;
+    // The owner first: a change of owner clears the set-user and set-group bits of the mode.
+    KeepOwner(fd, target_);
     bool ok = ::fchmod(fd, NewFileMode(target_)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     written_ = ok;

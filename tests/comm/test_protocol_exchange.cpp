@@ -615,3 +615,47 @@ TEST(ProtocolExchange, ReadOfAnotherBandLeavesTheDataUnchanged) {
     x.st.ChannelTable[0].Name = "EDIT";
     EXPECT_TRUE(IsDataChanged(x.st));
 }
+
+// A channel's own CTCSS word is carried as the 16 bits the radio holds: an erased word (FF FF)
+// or one with its top bit set reads, writes and reaches the radio again unchanged.
+TEST(ProtocolExchange, OwnToneWordsAboveSevenFFFGoBackAsRead) {
+    Exchange x;
+    AppState src;
+    MakeData(src);
+    src.CurModelCode = "6173USD";
+    src.RadioModelCode = "6173USD";
+    std::string label;
+    // Written, read and written again: the image as every later round trip leaves it.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass > 0) GetCommData(src);
+        InitCommImage(src);
+        ASSERT_TRUE(SetCommData(src, label)) << label;
+    }
+    x.radio.Memory = src.CommImage;
+    x.radio.SetPassWord("");
+    const std::uint16_t words[] = {0xFFFF, 0x8000, 0x9C40};
+    const int records[] = {0x2000 + 32 * 2, 0x2000 + 32 * 3, 0x2000 + 32 * 16};  // channels 3, 4 and 17
+    for (int i = 0; i < 3; ++i) {
+        x.radio.Memory[records[i] + 28] = static_cast<std::uint8_t>(words[i] & 0xFF);
+        x.radio.Memory[records[i] + 29] = static_cast<std::uint8_t>(words[i] >> 8);
+    }
+    const auto radio = x.radio.Memory;
+    x.st.CurModelCode = "6173USD";
+    ASSERT_TRUE(x.comm.ReadRadio());
+    ASSERT_TRUE(x.Run());
+    ASSERT_EQ(x.user.Texts(), std::vector<std::string>{"T2004"});
+    std::map<int, std::uint16_t> read;
+    for (int i = 0; i < x.st.CurRadioData.ChannelCount; ++i)
+        read[x.st.ChannelTable[i].ChannelNo] = static_cast<std::uint16_t>(x.st.ChannelTable[i].CustomCTCSS);
+    EXPECT_EQ(read[3], 0xFFFF);
+    EXPECT_EQ(read[4], 0x8000);
+    EXPECT_EQ(read[17], 0x9C40);
+
+    x.user.Messages.clear();
+    x.radio.WriteAddresses.clear();
+    ASSERT_TRUE(x.comm.WriteRadio()) << ::testing::PrintToString(x.user.Texts());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2005"});
+    EXPECT_FALSE(x.radio.WriteAddresses.empty());
+    for (int a = 0; a < 0x4000; ++a) ASSERT_EQ(x.radio.Memory[a], radio[a]) << std::hex << a;
+}

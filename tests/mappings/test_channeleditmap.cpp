@@ -124,7 +124,9 @@ TEST_F(ChannelEditMapTest, ShowsListValuesThroughTheirOwnRules) {
         EXPECT_EQ(ShowRecord(rec).Values.ExtraDisplay, c.item) << "extra display " << c.extra;
     }
     struct Tone { int tenths; const char* text; };
-    for (const Tone t : {Tone{670, "67.0"}, Tone{0, ".0"}, Tone{5, ".5"}, Tone{-1, "-.1"}, Tone{1511, "151.1"}, Tone{32767, "3276.7"}}) {
+    // The record holds the radio's 16-bit word: -1 is the erased word FF FF.
+    for (const Tone t : {Tone{670, "67.0"}, Tone{0, ".0"}, Tone{5, ".5"}, Tone{-1, "6553.5"}, Tone{1511, "151.1"},
+                         Tone{32767, "3276.7"}, Tone{-32768, "3276.8"}}) {
         ChannelData rec = Channel(3, "145.0");
         rec.CustomCTCSS = static_cast<std::int16_t>(t.tenths);
         EXPECT_EQ(ShowRecord(rec).Values.CustomCtcss, t.text);

@@ -39,7 +39,10 @@ void WriteAll(const fs::path& p, const Bytes& b) {
 AppState FreshState() {
     AppState st;
     st.NoInitFileFlag = true;
-    st.LangText = [](int n) { return n == 9033 ? std::string("not a data file") : std::string(); };
+    st.LangText = [](int n) {
+        if (n == 9033) return std::string("not a data file");
+        return n == kNoChannelsFileText ? std::string("no channels in %1") : std::string();
+    };
     NewData(st);
     return st;
 }
@@ -272,24 +275,41 @@ TEST_F(DataFiles, OlderRevisionGetsTailWordsThree) {
     EXPECT_EQ(back.CurRadioData.ChannelCount, 3);
 }
 
-TEST_F(DataFiles, DataFileWithoutChannelFileAfterAnotherFile) {
-    AppState st = MarkedState(10);
-    ASSERT_TRUE(SaveDataFile(st, P("full.dat")).Ok());
-    ASSERT_TRUE(SaveDataFile(st, P("lone.dat")).Ok());
-    fs::remove(P("lone.fre"));
+// A data file is nothing without its channels: when its channel file is missing or gives none of
+// them, the open is refused with a message naming that file, and the data open before stay.
+TEST_F(DataFiles, DataFileWhoseChannelFileGivesNoChannelIsRefusedAndChangesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path& fre)> damage;
+        int channels = 10;  // the channel count the data file's record holds
+    };
+    const Case cases[] = {
+        {"no channel file", [](const fs::path& f) { fs::remove(f); }},
+        {"empty channel file", [](const fs::path& f) { WriteAll(f, {}); }},
+        {"less than one record", [](const fs::path& f) { WriteAll(f, Bytes(112, 0)); }},
+        {"only bad channel numbers", [](const fs::path& f) { WriteAll(f, Bytes(10 * 113, 0)); }},
+        {"a record that counts no channel", [](const fs::path&) {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppState other = MarkedState(c.channels);
+        other.CurModelCode = "6173USA";
+        other.CurBandIndex = 5;
+        ASSERT_TRUE(SaveDataFile(other, P("lone.dat")).Ok());
+        c.damage(P("lone.fre"));
 
-    AppState back = FreshState();
-    ASSERT_TRUE(OpenDataFile(back, P("full.dat")).Ok());
-    ASSERT_EQ(back.CurRadioData.ChannelCount, 10);
-    const FileResult r = OpenDataFile(back, P("lone.dat"));
-    ASSERT_TRUE(r.Ok());
-    ASSERT_EQ(r.Warnings.size(), 1u);
-    EXPECT_NE(r.Warnings[0].find("0 of 10"), std::string::npos) << r.Warnings[0];
-    EXPECT_EQ(back.CurRadioData.ChannelCount, 0);
-    EXPECT_EQ(back.FileRadioData.ChannelCount, 0);
-    for (int i = 0; i < 206; ++i) {
-        ASSERT_EQ(back.ChannelTable[i], ChannelData{}) << i;
-        ASSERT_EQ(back.FileChannelTable[i], ChannelData{}) << i;
+        AppState st = FreshState();
+        ASSERT_TRUE(SaveDataFile(st, P("full.dat")).Ok());
+        ASSERT_TRUE(OpenDataFile(st, P("full.dat")).Ok());
+        st.CurRadioData.TailWord1 = 77;  // an unsaved change that must survive
+        const Snapshot before(st);
+        const FileResult r = OpenDataFile(st, P("lone.dat"));
+        EXPECT_EQ(r.Status, FileStatus::Refused);
+        EXPECT_EQ(r.LangTextNo, kNoChannelsFileText);
+        EXPECT_EQ(r.Message, "no channels in " + P("lone.fre"));
+        EXPECT_TRUE(r.Warnings.empty());
+        EXPECT_TRUE(Snapshot(st) == before);
+        EXPECT_GT(st.CurRadioData.ChannelCount, 0);
     }
 }
 
@@ -454,10 +474,10 @@ protected:
         const FileResult r = ParseDataFile(st, m, f, true, radio, channels);
         ASSERT_NE(r.Status, FileStatus::FileError) << what << " " << at;
         if (!r.Ok()) {
-            ASSERT_EQ(r.LangTextNo, 9033) << what << " " << at;
+            ASSERT_TRUE(r.LangTextNo == 9033 || r.LangTextNo == kNoChannelsFileText) << what << " " << at;
             return;
         }
-        ASSERT_TRUE(radio.ChannelCount >= 0 && radio.ChannelCount <= 206) << what << " " << at;
+        ASSERT_TRUE(radio.ChannelCount >= 1 && radio.ChannelCount <= 206) << what << " " << at;
         ASSERT_TRUE(radio.BandIndex >= 0 && radio.BandIndex <= 7) << what << " " << at;
         std::vector<bool> seen(207);
         for (int i = 0; i < radio.ChannelCount; ++i) {
@@ -655,6 +675,16 @@ void SavePair(const fs::path& path, int channels) {
     ASSERT_TRUE(SaveDataFile(st, path.string()).Ok()) << path;
 }
 
+// A data file name of length characters, and its channel file's.
+const std::string& LongName(int length) {
+    static std::map<int, std::string> names;
+    auto& n = names[length];
+    if (n.empty()) n = std::string(static_cast<std::size_t>(length - 4), 'n') + ".dat";
+    return n;
+}
+
+std::string LongFreName(int length) { return std::string(static_cast<std::size_t>(length - 4), 'n') + ".fre"; }
+
 void ReadOnly(const fs::path& p) {
     fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
@@ -740,6 +770,19 @@ TEST_F(DataFiles, FileCasesKeepThePairWholeAndInItsOwnFolder) {
              fs::rename(d / "sub" / "ab.fre", d / "sub" / "fre");
          },
          "sub/ab", Act::Open, true, {}, {}},
+        // The file system takes names of up to 255 bytes: the temporary and kept copies beside a
+        // file of such a name must fit that limit too.
+        {"save over a pair of 249-character names",
+         [](const fs::path& d) { SavePair(d / LongName(249), kOnDisk); },
+         LongName(249).c_str(), Act::Save, true, {LongName(249), LongFreName(249)}, {}},
+        {"save over a pair of 255-character names",
+         [](const fs::path& d) { SavePair(d / LongName(255), kOnDisk); },
+         LongName(255).c_str(), Act::Save, true, {LongName(255), LongFreName(255)}, {}},
+        {"save a new pair of 255-character names", [](const fs::path&) {},
+         LongName(255).c_str(), Act::Save, true, {}, {LongName(255), LongFreName(255)}},
+        {"open a pair of 255-character names",
+         [](const fs::path& d) { SavePair(d / LongName(255), kOnDisk); },
+         LongName(255).c_str(), Act::Open, true, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -795,4 +838,29 @@ TEST_F(DataFiles, FileCasesKeepThePairWholeAndInItsOwnFolder) {
             if (!before.count(name)) created.insert(name);
         EXPECT_EQ(created, c.created);
     }
+}
+
+// A save replaces the pair with new files: they keep the owner, group and mode of the ones they
+// replace, so a save by the super-user does not take another user's files away from them.
+TEST_F(DataFiles, SaveKeepsTheOwnerGroupAndModeOfThePair) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the super-user can give files to another owner";
+    constexpr uid_t kOwner = 4321;
+    constexpr gid_t kGroup = 8765;
+    SavePair(dir / "theirs.dat", 3);
+    for (const char* f : {"theirs.dat", "theirs.fre"}) {
+        ASSERT_EQ(::chown(P(f).c_str(), kOwner, kGroup), 0);
+        ASSERT_EQ(::chmod(P(f).c_str(), 0640), 0);
+    }
+    AppState st = MarkedState(5);
+    ASSERT_TRUE(SaveDataFile(st, P("theirs.dat")).Ok());
+    for (const char* f : {"theirs.dat", "theirs.fre"}) {
+        struct stat s {};
+        ASSERT_EQ(::stat(P(f).c_str(), &s), 0);
+        EXPECT_EQ(s.st_uid, kOwner) << f;
+        EXPECT_EQ(s.st_gid, kGroup) << f;
+        EXPECT_EQ(s.st_mode & 07777, 0640u) << f;
+    }
+    AppState back = FreshState();
+    ASSERT_TRUE(OpenDataFile(back, P("theirs.dat")).Ok());
+    EXPECT_EQ(back.CurRadioData.ChannelCount, 5);
 }
