@@ -71,7 +71,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int r, int c) { emit CellDoubleClicked(r + 1, c + 1); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
-        if (r >= 0 && c >= 0 && !quietEntry_) emit EnterCell(r + 1, c + 1);
+        if (r < 0 || c < 0) return;
+        shownNotEntered_ = quietEntry_;
+        if (!quietEntry_) emit EnterCell(r + 1, c + 1);
     });
 }
 
@@ -168,6 +170,12 @@ void FlexGrid::SetCol(int c) { SetCell(Row() >= 1 ? Row() : 1, c); }
 
 void FlexGrid::SetCell(int r, int c) {
     if (r < 1 || c < 1 || r > rowCount() || c > columnCount()) return;
+    if (shownNotEntered_ && currentRow() == r - 1 && currentColumn() == c - 1) {
+        // The keyboard only showed this cell; the program entering it is an entry all the same.
+        shownNotEntered_ = false;
+        emit EnterCell(r, c);
+        return;
+    }
     setCurrentCell(r - 1, c - 1);
 }
 
@@ -247,6 +255,7 @@ bool FlexGrid::OpenEditorByKey(QKeyEvent* e) {
     e->accept();
     const QModelIndex cur = currentIndex();
     if (!cur.isValid()) return true;
+    shownNotEntered_ = false;
     emit EnterCell(cur.row() + 1, cur.column() + 1);
     // The entry may have redirected the current cell (a row's first column first).
     QWidget* editor = EditorOver(currentIndex());

@@ -74,6 +74,7 @@ private:
     QModelIndex FirstEnabledCell() const;
     bool keysOpenEditors_ = false;
     bool quietEntry_ = false;  // the current cell moves without entering it
+    bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;
     std::vector<int> colTwips_;  // as set; 0 = never set
     int headerHeightTwips_ = 0;
