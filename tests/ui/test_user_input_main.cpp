@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -18,7 +17,6 @@
 #include <memory>
 
 #include "MainFixture.h"
-#include "ModalDriver.h"
 #include "UserDriver.h"
 #include "fivetone/Frm5Tone.h"
 #include "kit/GridAdapter.h"
@@ -419,62 +417,3 @@ TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
 INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputDialogGrid, ::testing::ValuesIn(kGridDialogs),
                          [](const ::testing::TestParamInfo<GridDialogCase>& i) { return std::string(i.param.Name); });
 
-namespace {
-
-// A double click as the X server delivers it: press, release, press with the double click, release.
-void DoubleClick(QWidget* w, QPoint at) {
-    QTest::mousePress(w, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, at);
-    QTest::mousePress(w, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(w, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, at);
-    Settle();
-}
-
-}  // namespace
-
-// After dialogs whose refusals were answered, a click on a cell still opens its editor: nothing
-// the dialogs leave behind eats the main window's clicks.
-TEST(UserInputMainAfterDialogs, AClickOnACellStillOpensItsEditor) {
-    SKIP_WITHOUT_REAL_WINDOWS();
-    MainWindow m;
-    ASSERT_NO_FATAL_FAILURE(m.Show());
-    RealMessageBoxes real;
-    for (int round = 0; round < 3; ++round) {
-        const bool shown = RunModal<Frm5Tone>([&] { m.w->MenuAction("MnuView5Tone")->trigger(); }, [&](Frm5Tone& d) {
-            QApplication::setActiveWindow(&d);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-            Click(d.Text2);
-            Key(Qt::Key_End);
-            Key(Qt::Key_Backspace);
-            Key(Qt::Key_Backspace);
-            AnswerNextBoxWithEnter();
-            Click(d.Combo1[1]);
-            ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr || qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) == nullptr; }, 3000));
-            QApplication::setActiveWindow(&d);
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-            // Closed by a click, by Esc, by the close box: each way a user leaves it.
-            if (round == 0) Click(d.CommandCANCEL);
-            else if (round == 1) Key(Qt::Key_Escape);
-            else d.close();
-            Settle();
-        });
-        ASSERT_TRUE(shown);
-        QApplication::setActiveWindow(m.w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
-        Settle();
-        m.w->ShowGridType(0);
-        FlexGrid* g = m.Grid(0);
-        DoubleClick(g->viewport(), g->CellRect(1, 3).center());
-        EXPECT_EQ(m.OpenEditor(), m.w->TextName) << round;
-        Key(Qt::Key_Escape);
-        m.w->ShowGridType(2);
-        ClickCell(m.Grid(2), 3, 1);
-        EXPECT_EQ(m.OpenEditor(), m.w->Text2) << round;
-        Key(Qt::Key_Escape);
-        // The same cell again: only the click can open it.
-        ClickCell(m.Grid(2), 3, 1);
-        EXPECT_EQ(m.OpenEditor(), m.w->Text2) << round;
-        Key(Qt::Key_Escape);
-    }
-}
