@@ -251,6 +251,7 @@ void Frm5Tone::WireEditors() {
     });
     connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
 
+    MSHFlexGrid1->SetKeysOpenEditors(true);
     connect(MSHFlexGrid1, &FlexGrid::EnterCell, this, [this](int, int) { MSHFlexGrid1_EnterCell(); });
     connect(MSHFlexGrid1, &QTableWidget::cellClicked, this, [this](int, int) { MSHFlexGrid1_Click(); });
     connect(MSHFlexGrid1, &FlexGrid::CellDoubleClicked, this, [this](int, int) { MSHFlexGrid1_DblClick(); });

@@ -71,7 +71,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int r, int c) { emit CellDoubleClicked(r + 1, c + 1); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
-        if (r >= 0 && c >= 0) emit EnterCell(r + 1, c + 1);
+        if (r < 0 || c < 0) return;
+        shownNotEntered_ = quietEntry_;
+        if (!quietEntry_) emit EnterCell(r + 1, c + 1);
     });
 }
 
@@ -168,6 +170,12 @@ void FlexGrid::SetCol(int c) { SetCell(Row() >= 1 ? Row() : 1, c); }
 
 void FlexGrid::SetCell(int r, int c) {
     if (r < 1 || c < 1 || r > rowCount() || c > columnCount()) return;
+    if (shownNotEntered_ && currentRow() == r - 1 && currentColumn() == c - 1) {
+        // The keyboard only showed this cell; the program entering it is an entry all the same.
+        shownNotEntered_ = false;
+        emit EnterCell(r, c);
+        return;
+    }
     setCurrentCell(r - 1, c - 1);
 }
 
@@ -202,7 +210,29 @@ QRect FlexGrid::CellRect(int r, int c) const {
     return visualRect(model()->index(r - 1, c - 1));
 }
 
+namespace {
+
+bool IsMoveKey(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
 void FlexGrid::keyPressEvent(QKeyEvent* e) {
+    // A key an editor over a cell passes on (an arrow) moves the cell and the editor with it;
+    // only keys on the grid itself browse.
+    const bool onGrid = keysOpenEditors_ && hasFocus();
+    if (onGrid && OpenEditorByKey(e)) return;
     e->ignore();
     emit GridKeyPress(e);
     if (e->isAccepted()) return;
@@ -212,7 +242,70 @@ void FlexGrid::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
+    quietEntry_ = onGrid && IsMoveKey(e);
     QTableWidget::keyPressEvent(e);
+    quietEntry_ = false;
+}
+
+bool FlexGrid::OpenEditorByKey(QKeyEvent* e) {
+    const auto mods = e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_F2;
+    const bool typed = !enter && mods == Qt::NoModifier && !e->text().isEmpty() && e->text().at(0).isPrint();
+    if (!enter && !typed) return false;
+    e->accept();
+    const QModelIndex cur = currentIndex();
+    if (!cur.isValid()) return true;
+    shownNotEntered_ = false;
+    emit EnterCell(cur.row() + 1, cur.column() + 1);
+    // The entry may have redirected the current cell (a row's first column first).
+    QWidget* editor = EditorOver(currentIndex());
+    if (!editor) return true;  // a cell without an editor
+    if (!editor->hasFocus()) editor->setFocus(Qt::OtherFocusReason);
+    // What the editor queued for its focus (a select-all) comes before the key it is given, so
+    // the typed character replaces the cell's text.
+    QCoreApplication::sendPostedEvents(editor, QEvent::MetaCall);
+    if (typed) {
+        QKeyEvent key(QEvent::KeyPress, e->key(), e->modifiers(), e->text(), e->isAutoRepeat(), e->count());
+        QApplication::sendEvent(editor, &key);
+    }
+    return true;
+}
+
+QWidget* FlexGrid::EditorOver(const QModelIndex& cell) const {
+    if (!cell.isValid()) return nullptr;
+    const QPoint at = visualRect(cell).center();
+    for (QObject* o : viewport()->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isHidden() && w->geometry().contains(at)) return w;
+    }
+    return nullptr;
+}
+
+QModelIndex FlexGrid::FirstEnabledCell() const {
+    for (int r = 0; r < rowCount(); ++r) {
+        if (isRowHidden(r)) continue;
+        for (int c = 0; c < columnCount(); ++c) {
+            if (isColumnHidden(c)) continue;
+            const QModelIndex i = model()->index(r, c);
+            if (model()->flags(i) & Qt::ItemIsEnabled) return i;
+        }
+    }
+    return {};
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* e) {
+    // A grid reached by the keyboard shows where its keys act; a click makes its own cell
+    // current. Showing the cell enters nothing: no editor opens on a Tab.
+    const auto reason = e->reason();
+    if (!currentIndex().isValid() && reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason) {
+        const QModelIndex first = FirstEnabledCell();
+        if (first.isValid()) {
+            quietEntry_ = true;
+            setCurrentIndex(first);
+            quietEntry_ = false;
+        }
+    }
+    QTableWidget::focusInEvent(e);
 }
 
 }  // namespace rp

@@ -46,6 +46,15 @@ public:
     // The cell's rectangle in the coordinates of the viewport, where the editors live.
     QRect CellRect(int r, int c) const;
 
+    // For grids whose editors open when a cell is entered (the dialogs' grids): while the grid
+    // itself has the focus, the arrow and page keys only move the current cell, and Enter, F2
+    // or a typed character enter it, which opens its editor; the character goes into the editor.
+    void SetKeysOpenEditors(bool on) { keysOpenEditors_ = on; }
+
+    // The cells are edited in editors over them, never found by typing: a search that moves
+    // the current cell would send the next Enter to another row.
+    void keyboardSearch(const QString&) override {}
+
 signals:
     // Emitted for a double click on a data cell (row and column >= 1).
     void CellDoubleClicked(int row, int col);
@@ -56,9 +65,16 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QTableWidgetItem* ItemAt(int r, int c) const;
+    bool OpenEditorByKey(QKeyEvent* e);
+    QWidget* EditorOver(const QModelIndex& cell) const;
+    QModelIndex FirstEnabledCell() const;
+    bool keysOpenEditors_ = false;
+    bool quietEntry_ = false;  // the current cell moves without entering it
+    bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;
     std::vector<int> colTwips_;  // as set; 0 = never set
     int headerHeightTwips_ = 0;

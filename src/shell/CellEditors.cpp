@@ -1,10 +1,12 @@
 // The in-place editors of the main window's grids and the commit of what they hold.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpressionValidator>
+#include <QTreeWidget>
 
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
@@ -110,6 +112,16 @@ void frmMain::WireEditors() {
 }
 
 bool frmMain::eventFilter(QObject* o, QEvent* e) {
+    if (o == tvTreeView) {
+        // A node reached with the keys does on Enter or Space what a click on it does.
+        if (e->type() != QEvent::KeyPress) return QMainWindow::eventFilter(o, e);
+        auto* k = static_cast<QKeyEvent*>(e);
+        const auto mods = k->modifiers() & ~Qt::KeypadModifier;
+        QTreeWidgetItem* item = tvTreeView->currentItem();
+        if (!item || mods != Qt::NoModifier || (!IsEnter(k) && k->key() != Qt::Key_Space)) return false;
+        tvTreeView_NodeClick(item->data(0, Qt::UserRole).toString());
+        return true;
+    }
     if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         const bool text = qobject_cast<QLineEdit*>(o) != nullptr;
@@ -119,6 +131,7 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
             return true;
         }
         if (e->type() == QEvent::ShortcutOverride) return false;
+        if (EditorKey(static_cast<QWidget*>(o), k)) return true;
         auto* combo = qobject_cast<QComboBox*>(o);
         if (combo && (combo == ComboDe_CTC_Type || combo == ComboEn_CTC_Type || combo == ComboDe_CTCSS ||
                       combo == ComboDe_CDCSS || combo == ComboEn_CTCSS || combo == ComboEn_CDCSS)) {
@@ -143,6 +156,47 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QMainWindow::eventFilter(o, e);
+}
+
+int frmMain::GridOfEditor(const QWidget* editor) const {
+    if (editor == Text2) return 2;
+    if (editor == Text3) return 3;
+    return 0;
+}
+
+void frmMain::HideEditor(QWidget* editor) {
+    if (editor->isHidden()) return;
+    // Hiding the focused editor would hand the focus on along the tab chain, to the tree: the
+    // keys that follow belong to the grid the editor stood on.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == editor || editor->isAncestorOf(focus)))
+        MSFlexGrid1[GridOfEditor(editor)]->setFocus(Qt::OtherFocusReason);
+    editor->hide();
+}
+
+bool frmMain::EditorKey(QWidget* editor, QKeyEvent* k) {
+    const int grid = GridOfEditor(editor);
+    if (k->key() == Qt::Key_Escape && k->modifiers() == Qt::NoModifier) {
+        // Given up: the cell and the data keep what they had.
+        HideEditor(editor);
+        auto* g = MSFlexGrid1[grid];
+        if (grid == 0 && ChEditRow >= 1 && ChEditCol >= 1 && (g->Row() != ChEditRow || g->Col() != ChEditCol))
+            g->SetCell(ChEditRow, ChEditCol);
+        return true;
+    }
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+        !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Tab closes the editor as Enter does, and the grid keeps the keys.
+        if (grid == 0) {
+            SaveOldData();
+        } else {
+            SaveOldGridData(grid);
+            HideEditor(editor);
+        }
+        MSFlexGrid1[grid]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void frmMain::EditorEnter(QWidget* editor) {
@@ -331,7 +385,7 @@ void frmMain::ShowToneCombo(bool decode, int rCaller) {
     } else {
         return;
     }
-    kind->hide();
+    HideEditor(kind);
     list->setGeometry(kind->x(), kind->y(), kind->width(), list->sizeHint().height());
     IsEditorFilling = true;
     list->setCurrentIndex(IndexIn(list, GetChannelToneField(st_, st_.CurChannelNo, field)));
@@ -363,7 +417,7 @@ void frmMain::SaveOldData() {
     const int no = st_.CurChannelNo;
     const auto message = [this](const std::string& s) { ShowMessage(s, 0); };
     if (!TextFreRx->isHidden()) {
-        TextFreRx->hide();
+        HideEditor(TextFreRx);
         if (ChEditCol != 1) return;
         const std::string text = TextFreRx->text().trimmed().toStdString();
         if (text.empty()) {
@@ -384,7 +438,7 @@ void frmMain::SaveOldData() {
         return;
     }
     if (!TextFreTx->isHidden()) {
-        TextFreTx->hide();
+        HideEditor(TextFreTx);
         if (ChEditCol != 2) return;
         if (SetChannelDataByGrid(st_, no, TextFreTx->text().trimmed().toStdString(), 2, 0).OutOfBand)
             ShowMessage(st_.LangText(2001), 48);
@@ -392,7 +446,7 @@ void frmMain::SaveOldData() {
         return;
     }
     if (!TextName->isHidden()) {
-        TextName->hide();
+        HideEditor(TextName);
         if (ChEditCol != 3) return;
         SetChannelDataByGrid(st_, no, kit::ToBytes(TextName->text()), 3, 0);
         ReShowGrid(0, no, 0);
@@ -402,7 +456,7 @@ void frmMain::SaveOldData() {
              ComboStep, ComboWN, ComboPower, ComboDe_CTC_Type, ComboDe_CTCSS, ComboDe_CDCSS,
              ComboEn_CTC_Type, ComboEn_CTCSS, ComboEn_CDCSS, ComboOptSig, ListBank}) {
         if (!w->isHidden()) {
-            w->hide();
+            HideEditor(w);
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -78,6 +79,7 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     connect(tvTreeView, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
         tvTreeView_NodeClick(item->data(0, Qt::UserRole).toString());
     });
+    tvTreeView->installEventFilter(this);
     gridHost_ = new QWidget(imgSplitter);
     auto* lay = new QVBoxLayout(gridHost_);
     lay->setContentsMargins(0, 0, 0, 0);
@@ -335,6 +337,7 @@ void frmMain::LoadShowTree() {
     node(root, "N13", Lang(1043));
     node(root, "N14", Lang(1061));
     tvTreeView->expandAll();
+    HighlightGridNode();
 }
 
 void frmMain::tvTreeView_NodeClick(const QString& key) {
@@ -602,6 +605,9 @@ void frmMain::ShowListByData() {
 }
 
 void frmMain::ShowGridType(int rType) {
+    // The keys that were in the grids go to the grid shown now.
+    QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus && gridHost_->isAncestorOf(focus);
     SaveOldData();
     SaveOldGridData(2);
     SaveOldGridData(3);
@@ -609,6 +615,24 @@ void frmMain::ShowGridType(int rType) {
     Combo1->hide();
     if (rType < 0 || rType > 3) return;
     for (int i = 0; i < 4; ++i) MSFlexGrid1[i]->setVisible(i == rType);
+    if (hadFocus) MSFlexGrid1[rType]->setFocus(Qt::OtherFocusReason);
+    HighlightGridNode();
+}
+
+void frmMain::HighlightGridNode() {
+    // The tree shows which grid is on screen, however it was chosen.
+    static const char* const keys[4] = {"N1", nullptr, "N3", "N16"};
+    for (int i = 0; i < 4; ++i) {
+        if (MSFlexGrid1[i]->isHidden()) continue;
+        if (!keys[i]) return;
+        for (QTreeWidgetItemIterator it(tvTreeView); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toString() == QLatin1String(keys[i])) {
+                if (tvTreeView->currentItem() != *it) tvTreeView->setCurrentItem(*it);
+                return;
+            }
+        }
+        return;
+    }
 }
 
 void frmMain::ReShowListByData() {

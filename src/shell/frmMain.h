@@ -170,6 +170,10 @@ private:
     void ListChosen(int column, int part, int value);
     void ListBank_ItemCheck(QListWidgetItem* item);
     void EditorEnter(QWidget* editor);
+    bool EditorKey(QWidget* editor, QKeyEvent* k);
+    void HideEditor(QWidget* editor);
+    int GridOfEditor(const QWidget* editor) const;
+    void HighlightGridNode();
     void ListEditorEnter(int grid);
     void ShowMessage(const std::string& text, int style);
     void UpdateListPointerLabel(int grid);

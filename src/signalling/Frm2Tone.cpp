@@ -271,10 +271,7 @@ void Frm2Tone::Build() {
     connect(MSHFlexGrid1, &QTableWidget::cellClicked, this, [this](int, int) { MSHFlexGrid1_Click(); });
     connect(MSHFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int) { MSHFlexGrid1_Scroll(); });
     connect(MSHFlexGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int) { MSHFlexGrid1_Scroll(); });
-    connect(MSHFlexGrid1, &FlexGrid::GridKeyPress, this, [](QKeyEvent* k) {
-        // The grid takes no typing; its cells are edited in the editors over them.
-        if (!k->text().isEmpty() && k->text().at(0).isPrint()) k->accept();
-    });
+    MSHFlexGrid1->SetKeysOpenEditors(true);
 }
 
 void Frm2Tone::WireToneBox(QLineEdit* box, std::function<void()> lostFocus) {

@@ -69,6 +69,7 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
 
+    MSFlexGrid1->SetKeysOpenEditors(true);
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(); });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_EnterCell(); });
     // Column 0 is the row header: a click on it commits the cell and puts the editor away.

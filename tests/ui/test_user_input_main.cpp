@@ -1,0 +1,419 @@
+// The main window's grids, editors and tree driven from the keyboard and the mouse on a shown,
+// active window, and the dialogs' grids the same way. They need a real X server (CTest runs them
+// as ui_user_input_under_xvfb) and skip offscreen.
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "MainFixture.h"
+#include "UserDriver.h"
+#include "fivetone/Frm5Tone.h"
+#include "kit/GridAdapter.h"
+#include "kit/MsgBox.h"
+#include "model/ChannelOps.h"
+#include "model/DataChanged.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+#include "shell/frmMain.h"
+#include "signalling/Frm2Tone.h"
+#include "signalling/FrmCommuBook.h"
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+// A shown, active main window on new data, in English.
+struct MainWindow {
+    AppState st;
+    TempSettings settings;
+    std::unique_ptr<frmMain> w;
+
+    MainWindow() {
+        UseLanguage(st, kLanguageEnglish);
+        InitMsgString(st);
+        st.NoInitFileFlag = true;
+        NewData(st);
+        UseLanguage(st, kLanguageEnglish);
+        w = std::make_unique<frmMain>(st, settings.Make());
+        w->resize(1200, 800);
+    }
+    void Show() { ShowActive(*w); }
+    FlexGrid* Grid(int i) { return w->MSFlexGrid1[i]; }
+    // The grid's editor that is open, or null.
+    QWidget* OpenEditor() {
+        for (QWidget* e : std::initializer_list<QWidget*>{
+                 w->TextFreRx, w->TextFreTx, w->TextName, w->Text2, w->Text3, w->ComboStep, w->ComboWN,
+                 w->ComboPower, w->ComboDe_CTC_Type, w->ComboDe_CTCSS, w->ComboDe_CDCSS, w->ComboEn_CTC_Type,
+                 w->ComboEn_CTCSS, w->ComboEn_CDCSS, w->ComboOptSig, w->ListBank})
+            if (!e->isHidden()) return e;
+        return nullptr;
+    }
+    // Opens the editor of a cell as a user does: a click, and on the channel grid Enter.
+    void OpenCell(int grid, int row, int col) {
+        ClickCell(Grid(grid), row, col);
+        if (grid == 0) Key(Qt::Key_Return);
+    }
+    QString TreeKey() {
+        QTreeWidgetItem* it = w->tvTreeView->currentItem();
+        return it ? it->data(0, Qt::UserRole).toString() : QString();
+    }
+    QTreeWidgetItem* TreeNode(const char* key) {
+        for (QTreeWidgetItemIterator it(w->tvTreeView); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString() == QLatin1String(key)) return *it;
+        return nullptr;
+    }
+};
+
+// The real message boxes while it lives, instead of the tests' refusal of unscripted ones.
+struct RealMessageBoxes {
+    MsgBoxAnswerer before = SetMsgBoxAnswerer({});
+    ~RealMessageBoxes() { SetMsgBoxAnswerer(before); }
+};
+
+// Answers the next real message box with Enter, as a user at the keyboard does.
+void AnswerNextBoxWithEnter() {
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [tries, poll] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
+        if (++*tries < 200) QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(20, *poll);
+}
+
+struct EscCase {
+    const char* Name;
+    int Grid, Row, Col;
+    const char* Typed;
+};
+
+// Typed into each text editor and given up with Esc.
+const EscCase kEscCases[] = {
+    {"ChannelRx", 0, 1, 1, "430"},   {"ChannelTx", 0, 1, 2, "7"},  {"ChannelName", 0, 1, 3, "XY"},
+    {"EmptyRowRx", 0, 9, 1, "430"}, {"FmStation", 2, 2, 1, "99"}, {"AmStation", 3, 1, 1, "600"},
+};
+
+void PrintTo(const EscCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputMainEsc : public ::testing::TestWithParam<EscCase> {};
+
+}  // namespace
+
+// Esc gives the edit up: the cell and the data keep what they had, nothing is changed, and the
+// keys are back on that cell of the grid; a later move or command stores nothing.
+TEST_P(UserInputMainEsc, EscGivesTheEditUp) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const EscCase& c = GetParam();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    m.w->ShowGridType(c.Grid);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(c.Grid);
+    const QString before = g->TextMatrix(c.Row, c.Col);
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(c.Grid, c.Row, c.Col));
+    QWidget* editor = m.OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->hasFocus());
+    Type(c.Typed);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(m.OpenEditor(), nullptr);
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_EQ(g->Row(), c.Row);
+    EXPECT_EQ(g->Col(), c.Col);
+    EXPECT_EQ(g->TextMatrix(c.Row, c.Col), before);
+    EXPECT_FALSE(IsDataChanged(m.st));
+    // What was typed is gone for good: neither a move nor a command stores it.
+    Key(Qt::Key_Down);
+    m.w->CommitOpenEditors();
+    EXPECT_EQ(g->TextMatrix(c.Row, c.Col), before);
+    EXPECT_FALSE(IsDataChanged(m.st));
+    EXPECT_TRUE(msgs.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(TextEditors, UserInputMainEsc, ::testing::ValuesIn(kEscCases),
+                         [](const ::testing::TestParamInfo<EscCase>& i) { return std::string(i.param.Name); });
+
+namespace {
+
+struct MainCase {
+    const char* Name;
+    std::function<void(MainWindow&)> Run;
+};
+
+// After a commit by each key, the keys stay on the grid at the cell the user sees as current.
+void CommitNameWith(MainWindow& m, Qt::Key key, int rowAfter) {
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(0);
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 1, 3));
+    ASSERT_TRUE(m.w->TextName->hasFocus());
+    Type("AB");
+    Key(key);
+    EXPECT_EQ(m.OpenEditor(), nullptr);
+    EXPECT_EQ(g->TextMatrix(1, 3), "AB");
+    const int i = FindFreIndex(m.st, 1);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(m.st.ChannelTable[i].Name.Trimmed(), "AB");
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_EQ(g->Row(), rowAfter);
+    EXPECT_EQ(g->Col(), 3);
+    // The next arrow moves the grid's cell, not the tree.
+    const QString tree = m.TreeKey();
+    Key(Qt::Key_Down);
+    EXPECT_EQ(g->Row(), rowAfter + 1);
+    EXPECT_EQ(m.TreeKey(), tree);
+}
+
+const MainCase kMainCases[] = {
+    {"TabCommitsLikeEnter", [](MainWindow& m) { CommitNameWith(m, Qt::Key_Tab, 1); }},
+    {"DownCommitsAndTheNextDownMovesTheGrid", [](MainWindow& m) { CommitNameWith(m, Qt::Key_Down, 2); }},
+    // Tab in the broadcast-radio editor stores the station and closes the editor.
+    {"TabCommitsTheFmEditor",
+     [](MainWindow& m) {
+         m.w->ShowGridType(2);
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         FlexGrid* g = m.Grid(2);
+         ClickCell(g, 2, 1);
+         ASSERT_TRUE(m.w->Text2->hasFocus());
+         Type("99");
+         Key(Qt::Key_Tab);
+         EXPECT_TRUE(m.w->Text2->isHidden());
+         EXPECT_TRUE(g->hasFocus());
+         EXPECT_EQ(g->Row(), 2);
+         EXPECT_EQ(m.st.CurRadioData.FMRadioList[1].Valid, 1);
+         EXPECT_EQ(g->TextMatrix(2, 1).left(2), "99");
+     }},
+    // A list editor closes on Esc and changes nothing more.
+    {"EscClosesAListEditor",
+     [](MainWindow& m) {
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         FlexGrid* g = m.Grid(0);
+         const QString before = g->TextMatrix(1, 4);
+         ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 1, 4));
+         ASSERT_EQ(m.OpenEditor(), m.w->ComboStep);
+         Key(Qt::Key_Escape);
+         EXPECT_EQ(m.OpenEditor(), nullptr);
+         EXPECT_TRUE(g->hasFocus());
+         EXPECT_EQ(g->TextMatrix(1, 4), before);
+         EXPECT_FALSE(IsDataChanged(m.st));
+         ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 1, 6));
+         ASSERT_EQ(m.OpenEditor(), m.w->ListBank);
+         Key(Qt::Key_Escape);
+         EXPECT_EQ(m.OpenEditor(), nullptr);
+         EXPECT_TRUE(g->hasFocus());
+     }},
+    // Typing on a cell with no editor open moves nothing: the Enter after it edits that cell.
+    {"TypingOnTheChannelGridFindsNoRow",
+     [](MainWindow& m) {
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         FlexGrid* g = m.Grid(0);
+         ClickCell(g, 9, 1);
+         ASSERT_TRUE(g->TextMatrix(9, 1).isEmpty());
+         Type("43");
+         EXPECT_EQ(g->Row(), 9);
+         EXPECT_EQ(g->Col(), 1);
+         EXPECT_EQ(m.OpenEditor(), nullptr);
+         Key(Qt::Key_Return);
+         EXPECT_EQ(m.OpenEditor(), m.w->TextFreRx);
+         EXPECT_EQ(m.w->ChEditRow, 9);
+     }},
+    {"TypingOnTheFmGridFindsNoRow",
+     [](MainWindow& m) {
+         m.w->ShowGridType(2);
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         FlexGrid* g = m.Grid(2);
+         ClickCell(g, 5, 1);
+         Key(Qt::Key_Escape);
+         ASSERT_TRUE(g->hasFocus());
+         Type("10");
+         EXPECT_EQ(g->Row(), 5);
+     }},
+    // A refused value's message leaves the keys on the grid once answered.
+    {"FocusBackOnTheGridAfterAMessage",
+     [](MainWindow& m) {
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         FlexGrid* g = m.Grid(0);
+         ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 1, 1));
+         Type("999");
+         RealMessageBoxes real;
+         AnswerNextBoxWithEnter();
+         Key(Qt::Key_Down);
+         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000));
+         QApplication::setActiveWindow(m.w.get());  // as a window manager gives the activation back
+         ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+         Settle();
+         EXPECT_EQ(m.OpenEditor(), nullptr);
+         EXPECT_TRUE(g->hasFocus());
+         EXPECT_EQ(g->Row(), 2);
+         Key(Qt::Key_Down);
+         EXPECT_EQ(g->Row(), 3);
+     }},
+    // A tree node reached with the arrow keys does on Enter or Space what a click does.
+    {"TreeNodeByEnter",
+     [](MainWindow& m) {
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         m.w->tvTreeView->setFocus(Qt::OtherFocusReason);
+         m.w->tvTreeView->setCurrentItem(m.TreeNode("Radio"));
+         Key(Qt::Key_Down);
+         ASSERT_EQ(m.TreeKey(), "N3");
+         Key(Qt::Key_Return);
+         EXPECT_FALSE(m.Grid(2)->isHidden());
+         EXPECT_TRUE(m.Grid(0)->isHidden());
+     }},
+    {"TreeNodeBySpace",
+     [](MainWindow& m) {
+         m.w->ShowGridType(2);
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         m.w->tvTreeView->setFocus(Qt::OtherFocusReason);
+         m.w->tvTreeView->setCurrentItem(m.TreeNode("CH"));
+         Key(Qt::Key_Down);
+         ASSERT_EQ(m.TreeKey(), "N1");
+         Key(Qt::Key_Space);
+         EXPECT_FALSE(m.Grid(0)->isHidden());
+         EXPECT_TRUE(m.Grid(2)->isHidden());
+     }},
+    // A menu command that switches the grid moves the tree's highlight with it.
+    {"MenuGridSwitchMovesTheTreeHighlight",
+     [](MainWindow& m) {
+         ASSERT_NO_FATAL_FAILURE(m.Show());
+         EXPECT_EQ(m.TreeKey(), "N1");
+         m.w->MenuAction("MnuViewRadio")->trigger();
+         ASSERT_FALSE(m.Grid(2)->isHidden());
+         EXPECT_EQ(m.TreeKey(), "N3");
+         ScopedMsgBoxScript msgs(vbOK);
+         m.w->MenuAction("mnuEditCH")->trigger();
+         ASSERT_FALSE(m.Grid(0)->isHidden());
+         EXPECT_EQ(m.TreeKey(), "N1");
+     }},
+};
+
+void PrintTo(const MainCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputMain : public ::testing::TestWithParam<MainCase> {};
+
+}  // namespace
+
+TEST_P(UserInputMain, GridsAndTreeByKeyboard) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    GetParam().Run(m);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, UserInputMain, ::testing::ValuesIn(kMainCases),
+                         [](const ::testing::TestParamInfo<MainCase>& i) { return std::string(i.param.Name); });
+
+namespace {
+
+// A dialog with a grid whose cells open editors; first an editable cell when tabbed in.
+struct GridDialogCase {
+    const char* Name;
+    std::function<std::unique_ptr<QDialog>(AppState&)> Make;
+    std::function<FlexGrid*(QDialog&)> Grid;
+    int FirstRow, FirstCol;
+    const char* Typed;  // opens the cell's editor with this text
+};
+
+const GridDialogCase kGridDialogs[] = {
+    {"FiveTone", [](AppState& st) { return std::make_unique<Frm5Tone>(st, [] {}); },
+     [](QDialog& d) { return static_cast<Frm5Tone&>(d).MSHFlexGrid1; }, 1, 2, "12"},
+    {"TwoTone", [](AppState& st) { return std::make_unique<Frm2Tone>(st, [] {}); },
+     [](QDialog& d) { return static_cast<Frm2Tone&>(d).MSHFlexGrid1; }, 1, 1, "12"},
+    {"CommuBook", [](AppState& st) { return std::make_unique<FrmCommuBook>(st); },
+     [](QDialog& d) { return static_cast<FrmCommuBook&>(d).MSFlexGrid1; }, 1, 1, "12"},
+};
+
+void PrintTo(const GridDialogCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputDialogGrid : public ::testing::TestWithParam<GridDialogCase> {};
+
+QWidget* EditorOn(FlexGrid* g) {
+    for (QObject* o : g->viewport()->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && !w->isHidden()) return w;
+    }
+    return nullptr;
+}
+
+// Tabs until the grid has the focus, as a user reaches it.
+void TabTo(QWidget* target) {
+    for (int i = 0; i < 60 && !target->hasFocus(); ++i) Key(Qt::Key_Tab);
+    ASSERT_TRUE(target->hasFocus()) << "Tab never reaches the grid";
+}
+
+void OpenDialogOnGrid(const GridDialogCase& c, AppState& st, std::unique_ptr<QDialog>& dlg, FlexGrid*& g) {
+    UseLanguage(st, kLanguageEnglish);
+    InitMsgString(st);
+    st.NoInitFileFlag = true;
+    NewData(st);
+    UseLanguage(st, kLanguageEnglish);
+    dlg = c.Make(st);
+    g = c.Grid(*dlg);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(*dlg));
+    if (!g->hasFocus()) ASSERT_NO_FATAL_FAILURE(TabTo(g));
+}
+
+}  // namespace
+
+// The grid reached by the keyboard shows its current cell; the arrows move it without opening
+// anything, and Enter opens the editor of that cell.
+TEST_P(UserInputDialogGrid, ArrowsMoveTheCellAndEnterOpensItsEditor) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const GridDialogCase& c = GetParam();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    std::unique_ptr<QDialog> dlg;
+    FlexGrid* g = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenDialogOnGrid(c, st, dlg, g));
+    EXPECT_EQ(g->Row(), c.FirstRow);
+    EXPECT_EQ(g->Col(), c.FirstCol);
+    ASSERT_NE(g->currentItem(), nullptr);
+    EXPECT_TRUE(g->currentItem()->isSelected());
+    EXPECT_EQ(EditorOn(g), nullptr);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(g->Row(), c.FirstRow + 2);
+    EXPECT_EQ(g->Col(), c.FirstCol);
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_EQ(EditorOn(g), nullptr);
+    Key(Qt::Key_Return);
+    QWidget* editor = EditorOn(g);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->geometry().center(), g->CellRect(c.FirstRow + 2, c.FirstCol).center());
+}
+
+// Typing on the current cell opens its editor with what was typed.
+TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const GridDialogCase& c = GetParam();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    std::unique_ptr<QDialog> dlg;
+    FlexGrid* g = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenDialogOnGrid(c, st, dlg, g));
+    Key(Qt::Key_Down);
+    Type(c.Typed);
+    auto* editor = qobject_cast<QLineEdit*>(EditorOn(g));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->text().toStdString(), c.Typed);
+    EXPECT_EQ(editor->geometry().center(), g->CellRect(c.FirstRow + 1, c.FirstCol).center());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputDialogGrid, ::testing::ValuesIn(kGridDialogs),
+                         [](const ::testing::TestParamInfo<GridDialogCase>& i) { return std::string(i.param.Name); });
+
