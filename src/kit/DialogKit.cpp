@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -359,12 +360,17 @@ protected:
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            // A new press: whatever release an earlier swallowed press still waited for was
+            // lost (let go of while a message box was up) and must not take this click's.
+            if (o->isWidgetType()) swallowButton_ = Qt::NoButton;
+            break;
         case QEvent::KeyPress:
             break;
         case QEvent::MouseButtonRelease:
             // The release of a press a failed check swallowed goes nowhere either.
-            if (swallowRelease_ && o->isWidgetType()) {
-                swallowRelease_ = false;
+            if (swallowButton_ != Qt::NoButton && o->isWidgetType() &&
+                static_cast<QMouseEvent*>(e)->button() == swallowButton_) {
+                swallowButton_ = Qt::NoButton;
                 return true;
             }
             return false;
@@ -384,7 +390,12 @@ protected:
         // A check that refused the value has put the focus back: the click or key that left the
         // box must not go on to do anything.
         if (ran && QApplication::focusWidget() != before) {
-            if (e->type() != QEvent::KeyPress) swallowRelease_ = true;
+            // Its release still to come, unless the button was let go of while the check's
+            // message box was up: that release has gone to the box or nowhere.
+            if (e->type() != QEvent::KeyPress) {
+                const Qt::MouseButton b = static_cast<QMouseEvent*>(e)->button();
+                if (QGuiApplication::mouseButtons() & b) swallowButton_ = b;
+            }
             return true;
         }
         return false;
@@ -399,7 +410,7 @@ private:
         });
     }
     std::vector<QPointer<LeaveWatch>> watches_;
-    bool swallowRelease_ = false;
+    Qt::MouseButton swallowButton_ = Qt::NoButton;  // the button of a swallowed press, still held
 };
 
 LeaveWatch::LeaveWatch(QWidget* box, std::function<void()> check) : QObject(box), box_(box), check_(std::move(check)) {
