@@ -1,6 +1,7 @@
 #include "kit/DialogKit.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +19,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -503,6 +506,152 @@ void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<
         grid->addWidget(combos[static_cast<std::size_t>(i)], row, 1);
         ++row;
     }
+}
+
+// ---- Tab order and focus frame ----------------------------------------------------------------
+
+namespace {
+
+// A control Tab can stop on, of this window itself (not of a drop-down list's own window).
+bool TabStop(const QWidget* w, const QWidget* window) {
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->window() == window;
+}
+
+// Top to bottom; controls whose middles lie within half a height of the middle of a row's first
+// control share its row, which reads left to right.
+std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
+    if (widgets.empty()) return {};
+    QWidget* window = widgets.front()->window();
+    struct Place {
+        QWidget* W;
+        QRect R;
+    };
+    std::vector<Place> places;
+    for (QWidget* w : widgets) places.push_back({w, QRect(w->mapTo(window, QPoint(0, 0)), w->size())});
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.R.center().y() < b.R.center().y(); });
+    std::vector<QWidget*> order;
+    for (std::size_t i = 0; i < places.size();) {
+        const Place& first = places[i];
+        std::size_t end = i + 1;
+        while (end < places.size() && std::abs(places[end].R.center().y() - first.R.center().y()) <=
+                                          std::min(first.R.height(), places[end].R.height()) / 2)
+            ++end;
+        const auto from = places.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto to = places.begin() + static_cast<std::ptrdiff_t>(end);
+        std::stable_sort(from, to, [](const Place& a, const Place& b) { return a.R.x() < b.R.x(); });
+        for (auto it = from; it != to; ++it) order.push_back(it->W);
+        i = end;
+    }
+    return order;
+}
+
+// A shown control that lies wholly outside a frame it belongs to is never seen: Tab must not
+// stop there. It takes the focus again once it is moved into sight.
+void KeepOutIfCutAway(QWidget* w) {
+    if (!w->isVisible() || w->isWindow()) return;
+    bool cutAway = false;
+    for (const QWidget* p = w->parentWidget(); p && !cutAway; p = p->parentWidget()) {
+        // A scrolled area shows the rest when asked; only its frame's own edge counts.
+        const auto* area = p->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(p->parentWidget()) : nullptr;
+        if (!(area && area->viewport() == p))
+            cutAway = !QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect());
+        if (p->isWindow()) break;
+    }
+    const QVariant kept = w->property("rpCutAwayPolicy");
+    if (cutAway && !kept.isValid() && w->focusPolicy() != Qt::NoFocus) {
+        w->setProperty("rpCutAwayPolicy", static_cast<int>(w->focusPolicy()));
+        w->setFocusPolicy(Qt::NoFocus);
+    } else if (!cutAway && kept.isValid()) {
+        w->setFocusPolicy(static_cast<Qt::FocusPolicy>(kept.toInt()));
+        w->setProperty("rpCutAwayPolicy", QVariant());
+    }
+}
+
+// The chain in reading order; one hook on the window keeps it, and the hub calls it before a Tab.
+class LayoutTabOrder : public QObject {
+public:
+    LayoutTabOrder(QWidget* window, std::vector<QPointer<QWidget>> buttons)
+        : QObject(window), window_(window), buttons_(std::move(buttons)) {
+        setObjectName(QStringLiteral("rpLayoutTabOrder"));
+        window->installEventFilter(this);
+    }
+
+    void Apply() {
+        std::vector<QWidget*> own;
+        for (const auto& b : buttons_)
+            if (b) own.push_back(b);
+        std::vector<QWidget*> controls;
+        for (QWidget* w : window_->findChildren<QWidget*>()) {
+            KeepOutIfCutAway(w);
+            if (TabStop(w, window_) && std::find(own.begin(), own.end(), w) == own.end()) controls.push_back(w);
+        }
+        std::vector<QWidget*> order = ReadingOrder(controls);
+        for (QWidget* b : ReadingOrder(own)) order.push_back(b);
+        for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Show) return false;
+        // The control the window opens on, before the chain changes under it.
+        QWidget* first = window_->focusWidget();
+        if (!first) {
+            for (QWidget* w = window_->nextInFocusChain(); w && w != window_; w = w->nextInFocusChain())
+                if (TabStop(w, window_) && w->isEnabled() && w->isVisibleTo(window_)) {
+                    first = w;
+                    break;
+                }
+        }
+        Apply();
+        const bool isButton = std::find(buttons_.begin(), buttons_.end(), first) != buttons_.end();
+        if (first && !isButton && !window_->focusWidget()) first->setFocus(Qt::ActiveWindowFocusReason);
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::vector<QPointer<QWidget>> buttons_;
+};
+
+// Sorts the chain of a window that asked for it before a Tab in it moves the focus.
+class TabHub : public QObject {
+public:
+    static void Install() {
+        static QPointer<TabHub> hub;
+        if (!hub) hub = new TabHub(qApp);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if ((k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) ||
+            (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        QWidget* win = static_cast<QWidget*>(o)->window();
+        if (auto* order = win->findChild<LayoutTabOrder*>(QStringLiteral("rpLayoutTabOrder"), Qt::FindDirectChildrenOnly))
+            order->Apply();
+        return false;
+    }
+
+private:
+    explicit TabHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+};
+
+}  // namespace
+
+void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons) {
+    TabHub::Install();
+    std::vector<QPointer<QWidget>> buttons(ownButtons.begin(), ownButtons.end());
+    new LayoutTabOrder(window, std::move(buttons));
+}
+
+void FocusFrameFromStart(QWidget* window) {
+    new EventHook(window, [window](QEvent* e) {
+        if (e->type() == QEvent::Show) window->setAttribute(Qt::WA_KeyboardFocusChange, true);
+        return false;
+    });
 }
 
 void QueueFocus(QWidget* w) {

@@ -56,6 +56,8 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     layout->addWidget(MSFlexGrid1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(); });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_EnterCell(); });

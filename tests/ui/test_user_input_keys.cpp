@@ -3,7 +3,17 @@
 // Driven on shown windows under a real X server (CTest: ui_user_input_under_xvfb); skipped
 // offscreen.
 #include <QApplication>
+#include <QListWidget>
+#include <QPrinter>
+#include <QStyleOption>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,7 +24,26 @@
 
 #include "MainFixture.h"
 #include "UserDriver.h"
+#include "channels/FrmBank.h"
+#include "channels/FrmCHBatch.h"
+#include "channels/FrmCHEdit.h"
 #include "fivetone/Frm5Tone.h"
+#include "fivetone/Frm5ToneDefTS.h"
+#include "fivetone/FrmSpecial.h"
+#include "print/FrmPrintList.h"
+#include "print/core/PrintText.h"
+#include "qtcomm/FrmPassWord.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmEMG.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
+#include "shell/FrmComPort.h"
+#include "shell/FrmLanguage.h"
+#include "shell/FrmModel.h"
+#include "signalling/Frm2Tone.h"
+#include "signalling/FrmCommuBook.h"
+#include "signalling/FrmDTMF.h"
+#include "signalling/FrmMSK.h"
 #include "kit/DialogKit.h"
 #include "kit/MsgBox.h"
 #include "model/LangText.h"
@@ -126,3 +155,272 @@ TEST_P(UserInputKitRefusal, TheFirstClickAfterTheMessageWorks) {
 
 INSTANTIATE_TEST_SUITE_P(FiveToneOwnId, UserInputKitRefusal, ::testing::ValuesIn(kAfterRefusal),
                          [](const ::testing::TestParamInfo<AfterRefusal>& i) { return std::string(i.param.Name); });
+
+// ---- The Tab order ------------------------------------------------------------------------------
+
+namespace {
+
+std::string Name(const QWidget* w) { return w ? w->objectName().toStdString() : std::string("(none)"); }
+
+QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// Seen by the user: shown, and not cut away by a frame it lies outside of.
+bool OnScreen(const QWidget* w) {
+    if (!w->isVisible()) return false;
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (!QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect())) return false;
+        if (p->isWindow()) break;
+    }
+    return true;
+}
+
+// Every stop Tab reaches from the control the dialog opened on, until it comes back there.
+std::vector<QWidget*> WalkTheTabChain(QWidget& dlg) {
+    std::vector<QWidget*> stops;
+    QWidget* start = QApplication::focusWidget();
+    EXPECT_NE(start, nullptr) << "the dialog opened without a focus";
+    if (!start) return stops;
+    stops.push_back(start);
+    for (int i = 0; i < 300; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        if (!f || f->window() != &dlg) {
+            ADD_FAILURE() << "Tab from " << Name(stops.back()) << " left the dialog";
+            return stops;
+        }
+        if (f == start) return stops;
+        if (std::find(stops.begin(), stops.end(), f) != stops.end()) {
+            ADD_FAILURE() << "Tab from " << Name(stops.back()) << " went round without " << Name(start);
+            return stops;
+        }
+        stops.push_back(f);
+    }
+    ADD_FAILURE() << "no way back to " << Name(start);
+    return stops;
+}
+
+std::string Names(const std::vector<QWidget*>& ws) {
+    std::string out;
+    for (QWidget* w : ws) out += Name(w) + " ";
+    return out;
+}
+
+void EveryStopCanBeUsed(const std::vector<QWidget*>& stops) {
+    for (QWidget* w : stops) {
+        EXPECT_TRUE(OnScreen(w)) << Name(w) << " is a stop the user cannot see";
+        EXPECT_TRUE(w->isEnabled()) << Name(w) << " is a disabled stop";
+    }
+}
+
+// b comes after a when reading: on the same row and right of it, or below it.
+bool ReadsAfter(const QWidget* a, const QWidget* b) {
+    const QRect ra = InWindow(a), rb = InWindow(b);
+    const bool sameRow = std::abs(ra.center().y() - rb.center().y()) <= std::min(ra.height(), rb.height()) / 2;
+    return sameRow ? rb.x() > ra.x() : rb.center().y() > ra.center().y();
+}
+
+// The dialog's controls in reading order, its own buttons last: the chain read from the first
+// stop after the buttons.
+void ChainFollowsTheLayout(QWidget& dlg, std::vector<QWidget*> ownButtons) {
+    SCOPED_TRACE(Name(&dlg));
+    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    ASSERT_FALSE(stops.empty());
+    EveryStopCanBeUsed(stops);
+    std::erase_if(ownButtons, [](QWidget* b) { return !b->isVisible() || !b->isEnabled(); });
+    ASSERT_FALSE(ownButtons.empty());
+    // Read the round from the stop after the last button.
+    const auto last = std::find(stops.begin(), stops.end(), ownButtons.back());
+    ASSERT_NE(last, stops.end()) << Name(ownButtons.back()) << " is no stop: " << Names(stops);
+    std::vector<QWidget*> round(last + 1, stops.end());
+    round.insert(round.end(), stops.begin(), last + 1);
+    const std::size_t controls = round.size() - ownButtons.size();
+    const std::vector<QWidget*> tail(round.begin() + static_cast<std::ptrdiff_t>(controls), round.end());
+    EXPECT_EQ(tail, ownButtons) << "the buttons do not come last: " << Names(round);
+    for (std::size_t i = 1; i < controls; ++i)
+        EXPECT_TRUE(ReadsAfter(round[i - 1], round[i]))
+            << Name(round[i]) << " after " << Name(round[i - 1]) << ": " << Names(round);
+}
+
+// A chain the dialog's design gives: these stops follow each other where they come.
+void ChainHas(QWidget& dlg, QWidget* first, std::vector<QWidget*> sequence) {
+    SCOPED_TRACE(Name(&dlg));
+    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    ASSERT_FALSE(stops.empty());
+    EveryStopCanBeUsed(stops);
+    EXPECT_EQ(stops.front(), first) << Names(stops);
+    const auto at = std::find(stops.begin(), stops.end(), sequence.front());
+    ASSERT_NE(at, stops.end()) << Names(stops);
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+        EXPECT_EQ(stops[static_cast<std::size_t>(at - stops.begin() + static_cast<std::ptrdiff_t>(i)) % stops.size()],
+                  sequence[i])
+            << Names(stops);
+}
+
+void PrepareData(AppState& st) {
+    UseLanguage(st, kLanguageEnglish);
+    InitFunLangText(st);
+    InitPrintText(st);
+    st.NoInitFileFlag = true;
+    NewData(st);
+    UseLanguage(st, kLanguageEnglish);
+    st.CurChannelNo = 1;
+}
+
+struct DialogCase {
+    const char* Name;
+    std::function<void(AppState&)> Run;  // opens the dialog, shows it and checks its chain
+};
+
+const DialogCase kDialogs[] = {
+    {"ChannelBatch",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"ChannelBatchFunctionView",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         Click(d.CommandFun);
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"Bank",
+     [](AppState& st) {
+         FrmBank d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Channel",
+     [](AppState& st) {
+         FrmCHEdit d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.Text1[0], {d.Text3, d.CommandOK, d.CommandCancel});
+     }},
+    {"FiveTone",
+     [](AppState& st) {
+         Frm5Tone d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCANCEL});
+     }},
+    {"UserToneSet",
+     [](AppState& st) {
+         Frm5ToneDefTS d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.CommandOK, {d.CommandOK, d.CommandCancel, d.Text1[0]});
+     }},
+    {"SpecialCode",
+     [](AppState& st) {
+         Frm5Tone owner(st);
+         FrmSpecial d(owner, 1);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCANCEL});
+     }},
+    {"TwoTone",
+     [](AppState& st) {
+         Frm2Tone d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"DTMF",
+     [](AppState& st) {
+         FrmDTMF d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.Combo1[2], {d.CommandSpecial, d.CommandOK, d.CommandCancel, d.Check1});
+     }},
+    {"DTMFSpecialCode",
+     [](AppState& st) {
+         FrmDTMF owner(st);
+         FrmDTMFSpecial d(st, owner);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"MSK",
+     [](AppState& st) {
+         FrmMSK d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"CommunicationBook",
+     [](AppState& st) {
+         FrmCommuBook d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"FunctionSettings",
+     [](AppState& st) {
+         FrmOption d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Scan",
+     [](AppState& st) {
+         FrmScan d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Alert",
+     [](AppState& st) {
+         FrmAlert d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"RadioInformation",
+     [](AppState& st) {
+         FrmEMG d(st, st.CurRadioInfo);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandClose, d.CommandHelp});
+     }},
+    {"PrintList",
+     [](AppState& st) {
+         QPrinter printer;
+         FrmPrintList d(st, printer);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.Command1, d.Command2});
+     }},
+    {"Password",
+     [](AppState& st) {
+         std::string typed = "1234";
+         FrmPassWord d(st, typed);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"ModelAndBand",
+     [](AppState& st) {
+         FrmModel d(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1"}, 0);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"SerialPort",
+     [](AppState& st) {
+         FrmComPort d(st, {"/dev/ttyS0", "/dev/ttyS1"}, "/dev/ttyS1");
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Language",
+     [](AppState& st) {
+         FrmLanguage d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputTabOrder : public ::testing::TestWithParam<DialogCase> {};
+
+}  // namespace
+
+// Tab from the control a dialog opens on visits only what the user sees and can use, in the
+// order the dialog reads, and comes back.
+TEST_P(UserInputTabOrder, TabWalksTheDialogAsItReads) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    ScopedMsgBoxScript msgs(vbOK);
+    GetParam().Run(st);
+    EXPECT_TRUE(msgs.Messages().empty()) << msgs.Messages().front().Text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrder, ::testing::ValuesIn(kDialogs),
+                         [](const ::testing::TestParamInfo<DialogCase>& i) { return std::string(i.param.Name); });
