@@ -517,8 +517,9 @@ bool TabStop(const QWidget* w, const QWidget* window) {
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->window() == window;
 }
 
-// Top to bottom; controls whose middles lie within half a height of the middle of a row's first
-// control share its row, which reads left to right.
+// Top to bottom, a row at a time, each row left to right. A control whose middle lies within the
+// height of a row (or the row's first control's middle within its own height) belongs to that
+// row, so controls beside a tall list or grid come after it, a column at a time.
 std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
     if (widgets.empty()) return {};
     QWidget* window = widgets.front()->window();
@@ -528,18 +529,24 @@ std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
     };
     std::vector<Place> places;
     for (QWidget* w : widgets) places.push_back({w, QRect(w->mapTo(window, QPoint(0, 0)), w->size())});
-    std::stable_sort(places.begin(), places.end(),
-                     [](const Place& a, const Place& b) { return a.R.center().y() < b.R.center().y(); });
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.R.top() < b.R.top(); });
     std::vector<QWidget*> order;
     for (std::size_t i = 0; i < places.size();) {
-        const Place& first = places[i];
+        const QRect first = places[i].R;
+        int top = first.top(), bottom = first.bottom();
         std::size_t end = i + 1;
-        while (end < places.size() && std::abs(places[end].R.center().y() - first.R.center().y()) <=
-                                          std::min(first.R.height(), places[end].R.height()) / 2)
-            ++end;
+        for (; end < places.size(); ++end) {
+            const QRect r = places[end].R;
+            const bool inRow = r.center().y() <= bottom || (first.center().y() >= r.top() && first.center().y() <= r.bottom());
+            if (!inRow) break;
+            top = std::min(top, r.top());
+            bottom = std::max(bottom, r.bottom());
+        }
         const auto from = places.begin() + static_cast<std::ptrdiff_t>(i);
         const auto to = places.begin() + static_cast<std::ptrdiff_t>(end);
-        std::stable_sort(from, to, [](const Place& a, const Place& b) { return a.R.x() < b.R.x(); });
+        std::stable_sort(from, to, [](const Place& a, const Place& b) {
+            return a.R.x() != b.R.x() ? a.R.x() < b.R.x() : a.R.y() < b.R.y();
+        });
         for (auto it = from; it != to; ++it) order.push_back(it->W);
         i = end;
     }
@@ -581,12 +588,17 @@ public:
         std::vector<QWidget*> own;
         for (const auto& b : buttons_)
             if (b) own.push_back(b);
-        std::vector<QWidget*> controls;
+        // Controls not shown now (another view, another tab page) keep no place among the shown
+        // ones, where their old places could join rows that are not theirs; Tab skips them, and
+        // they are sorted in once they show.
+        std::vector<QWidget*> shown, hidden;
         for (QWidget* w : window_->findChildren<QWidget*>()) {
             KeepOutIfCutAway(w);
-            if (TabStop(w, window_) && std::find(own.begin(), own.end(), w) == own.end()) controls.push_back(w);
+            if (TabStop(w, window_) && std::find(own.begin(), own.end(), w) == own.end())
+                (w->isVisibleTo(window_) ? shown : hidden).push_back(w);
         }
-        std::vector<QWidget*> order = ReadingOrder(controls);
+        std::vector<QWidget*> order = ReadingOrder(shown);
+        for (QWidget* w : ReadingOrder(hidden)) order.push_back(w);
         for (QWidget* b : ReadingOrder(own)) order.push_back(b);
         for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
     }

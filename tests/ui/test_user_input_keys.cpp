@@ -3,6 +3,8 @@
 // Driven on shown windows under a real X server (CTest: ui_user_input_under_xvfb); skipped
 // offscreen.
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QListWidget>
 #include <QPrinter>
 #include <QStyleOption>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
@@ -40,6 +43,7 @@
 #include "shell/FrmComPort.h"
 #include "shell/FrmLanguage.h"
 #include "shell/FrmModel.h"
+#include "shell/MainCommands.h"
 #include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"
 #include "signalling/FrmDTMF.h"
@@ -160,9 +164,13 @@ INSTANTIATE_TEST_SUITE_P(FiveToneOwnId, UserInputKitRefusal, ::testing::ValuesIn
 
 namespace {
 
-std::string Name(const QWidget* w) { return w ? w->objectName().toStdString() : std::string("(none)"); }
-
 QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+std::string Name(const QWidget* w) {
+    if (!w) return "(none)";
+    const QRect r = InWindow(w);
+    return QStringLiteral("%1(%2,%3 %4x%5)").arg(w->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
 
 // Seen by the user: shown, and not cut away by a frame it lies outside of.
 bool OnScreen(const QWidget* w) {
@@ -212,11 +220,14 @@ void EveryStopCanBeUsed(const std::vector<QWidget*>& stops) {
     }
 }
 
-// b comes after a when reading: on the same row and right of it, or below it.
+// b comes after a when reading: on the same row and right of it, or below it. The shorter one's
+// middle within the taller one's height makes a row: << under >> beside a list are on its row.
 bool ReadsAfter(const QWidget* a, const QWidget* b) {
     const QRect ra = InWindow(a), rb = InWindow(b);
-    const bool sameRow = std::abs(ra.center().y() - rb.center().y()) <= std::min(ra.height(), rb.height()) / 2;
-    return sameRow ? rb.x() > ra.x() : rb.center().y() > ra.center().y();
+    const QRect& tall = ra.height() >= rb.height() ? ra : rb;
+    const QRect& small = ra.height() >= rb.height() ? rb : ra;
+    const bool sameRow = small.center().y() >= tall.top() && small.center().y() <= tall.bottom();
+    return (sameRow && rb.x() > ra.x()) || rb.center().y() > ra.center().y();
 }
 
 // The dialog's controls in reading order, its own buttons last: the chain read from the first
@@ -283,6 +294,16 @@ const DialogCase kDialogs[] = {
          FrmCHBatch d(st, [] {});
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          Click(d.CommandFun);
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"ChannelBatchEveryFunction",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         Click(d.CommandFun);
+         Click(d.CommandSelAll);
+         Click(d.CommandFun);
+         ASSERT_TRUE(d.Text2[0]->isEnabled());
          ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
      }},
     {"Bank",
@@ -424,3 +445,122 @@ TEST_P(UserInputTabOrder, TabWalksTheDialogAsItReads) {
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrder, ::testing::ValuesIn(kDialogs),
                          [](const ::testing::TestParamInfo<DialogCase>& i) { return std::string(i.param.Name); });
+
+// ---- The focus frame ----------------------------------------------------------------------------
+
+namespace {
+
+struct FrameCase {
+    const char* Name;
+    std::function<std::unique_ptr<QDialog>(AppState&)> Make;
+};
+
+const FrameCase kFrames[] = {
+    {"Alert", [](AppState& st) { return std::make_unique<FrmAlert>(st); }},
+    {"Scan", [](AppState& st) { return std::make_unique<FrmScan>(st); }},
+    {"ModelAndBand",
+     [](AppState& st) {
+         return std::make_unique<FrmModel>(st, QStringList{"6173USD"}, "6173USD", QStringList{"b0", "b1"}, 0);
+     }},
+    {"Language", [](AppState& st) { return std::make_unique<FrmLanguage>(st, [] {}); }},
+    {"FunctionSettings", [](AppState& st) { return std::make_unique<FrmOption>(st); }},
+    {"ChannelBatch", [](AppState& st) { return std::make_unique<FrmCHBatch>(st, [] {}); }},
+    {"UserToneSet", [](AppState& st) { return std::make_unique<Frm5ToneDefTS>(st); }},
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputTabOrderFrame : public ::testing::TestWithParam<FrameCase> {};
+
+}  // namespace
+
+// The control a dialog opens on draws its focus frame before any key: the same control drawn
+// as it would be without a keyboard move differs from it.
+TEST_P(UserInputTabOrderFrame, TheFirstFocusShowsItsFrame) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    ScopedMsgBoxScript msgs(vbOK);
+    std::unique_ptr<QDialog> dlg = GetParam().Make(st);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(*dlg));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    ASSERT_EQ(focus->window(), dlg.get());
+    EXPECT_TRUE(dlg->testAttribute(Qt::WA_KeyboardFocusChange));
+    const QImage shown = focus->grab().toImage();
+    dlg->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage unframed = focus->grab().toImage();
+    EXPECT_NE(shown, unframed) << focus->objectName().toStdString() << " shows no focus frame";
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrderFrame, ::testing::ValuesIn(kFrames),
+                         [](const ::testing::TestParamInfo<FrameCase>& i) { return std::string(i.param.Name); });
+
+// ---- The main window's small windows ------------------------------------------------------------
+
+// Enter on the band list moves on like Tab: no OK, no question about the frequencies; Enter on
+// OK presses it.
+TEST(UserInputSmallWindows, EnterInTheBandListMovesOnAndOnlyOKAsks) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    FrmModel dlg(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1", "b2"}, 0);
+    int asked = 0;
+    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, Answer::OK; };
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_TRUE(dlg.ComboModel->hasFocus());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(dlg.ComboBand->hasFocus());
+    Key(Qt::Key_Down);
+    ASSERT_EQ(dlg.ComboBand->currentIndex(), 1);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(asked, 0);
+    ASSERT_TRUE(dlg.CommandOK->hasFocus());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.ChosenBandIndex(), 1);
+}
+
+TEST(UserInputSmallWindows, EnterInThePortAndLanguageBoxesMovesOn) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    {
+        FrmComPort dlg(st, {"/dev/ttyS0", "/dev/ttyS1"}, "/dev/ttyS1");
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        ASSERT_TRUE(dlg.ComboPort->hasFocus());
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_TRUE(dlg.CommandOK->hasFocus());
+    }
+    {
+        int reloads = 0;
+        FrmLanguage dlg(st, [&] { ++reloads; });
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        ASSERT_TRUE(dlg.Combo1->hasFocus());
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_TRUE(dlg.CommandOK->hasFocus());
+        EXPECT_EQ(reloads, 0);
+        dlg.reject();
+    }
+}
+
+// ---- The password offered again -----------------------------------------------------------------
+
+// The last password is offered selected: what the user types replaces it, and Enter sends it.
+TEST(UserInputKit, PasswordTypedOverTheOfferedOne) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    std::string typed = "1234";
+    FrmPassWord dlg(st, typed);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_TRUE(dlg.Text1->hasFocus());
+    Type("9876");
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(dlg.PassWordOKFlag());
+    EXPECT_EQ(typed, "9876");
+}
