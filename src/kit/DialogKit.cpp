@@ -517,9 +517,9 @@ bool TabStop(const QWidget* w, const QWidget* window) {
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->window() == window;
 }
 
-// Top to bottom, a row at a time, each row left to right. A control whose middle lies within the
-// height of a row (or the row's first control's middle within its own height) belongs to that
-// row, so controls beside a tall list or grid come after it, a column at a time.
+// Top to bottom, a row at a time, each row left to right. A control whose middle lies above the
+// bottom of a row's controls so far (or whose height holds the middle of the row's first control)
+// belongs to that row, so controls beside a tall list or grid come after it, a column at a time.
 std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
     if (widgets.empty()) return {};
     QWidget* window = widgets.front()->window();
@@ -533,13 +533,12 @@ std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
     std::vector<QWidget*> order;
     for (std::size_t i = 0; i < places.size();) {
         const QRect first = places[i].R;
-        int top = first.top(), bottom = first.bottom();
+        int bottom = first.bottom();
         std::size_t end = i + 1;
         for (; end < places.size(); ++end) {
             const QRect r = places[end].R;
             const bool inRow = r.center().y() <= bottom || (first.center().y() >= r.top() && first.center().y() <= r.bottom());
             if (!inRow) break;
-            top = std::min(top, r.top());
             bottom = std::max(bottom, r.bottom());
         }
         const auto from = places.begin() + static_cast<std::ptrdiff_t>(i);
