@@ -152,9 +152,13 @@ TEST_P(UserInputKitRefusal, TheFirstClickAfterTheMessageWorks) {
     QTest::qWait(100);
     EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(dlg.isVisible(), c.Result < 0);
-    if (c.Result >= 0) EXPECT_EQ(dlg.result(), c.Result);
+    if (c.Result >= 0) {
+        EXPECT_EQ(dlg.result(), c.Result);
+    }
     EXPECT_EQ(specials, c.SpecialOpened ? 1 : 0);
-    if (c.Result == QDialog::Accepted) EXPECT_EQ(st.CurRadioData.Signal.FiveTone.OwnID.Trimmed(), "12345");
+    if (c.Result == QDialog::Accepted) {
+        EXPECT_EQ(st.CurRadioData.Signal.FiveTone.OwnID.Trimmed(), "12345");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveToneOwnId, UserInputKitRefusal, ::testing::ValuesIn(kAfterRefusal),
