@@ -3,22 +3,17 @@
 // Driven on shown windows under a real X server (CTest: ui_user_input_under_xvfb); skipped
 // offscreen.
 #include <QApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QListWidget>
-#include <QPrinter>
-#include <QStyleOption>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -347,6 +342,18 @@ const DialogCase kDialogs[] = {
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
      }},
+    {"TwoToneEveryPage",
+     [](AppState& st) {
+         Frm2Tone d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         QTabBar* bar = d.SSTab1->tabBar();
+         for (int page = 1; page < bar->count(); ++page) {
+             SCOPED_TRACE(page);
+             Click(bar, bar->tabRect(page).center());
+             ASSERT_EQ(d.SSTab1->currentIndex(), page);
+             ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+         }
+     }},
     {"DTMF",
      [](AppState& st) {
          FrmDTMF d(st);
@@ -365,6 +372,18 @@ const DialogCase kDialogs[] = {
          FrmMSK d(st);
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"MSKEveryPage",
+     [](AppState& st) {
+         FrmMSK d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         QTabBar* bar = d.SSTab1->tabBar();
+         for (int page = 1; page < bar->count(); ++page) {
+             SCOPED_TRACE(page);
+             Click(bar, bar->tabRect(page).center());
+             ASSERT_EQ(d.SSTab1->currentIndex(), page);
+             ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+         }
      }},
     {"CommunicationBook",
      [](AppState& st) {
