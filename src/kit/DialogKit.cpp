@@ -508,6 +508,10 @@ void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<
     }
 }
 
+void QueueFocus(QWidget* w) {
+    QTimer::singleShot(0, w, [w] { w->setFocus(Qt::TabFocusReason); });
+}
+
 // ---- Tab order and focus frame ----------------------------------------------------------------
 
 namespace {
@@ -625,7 +629,8 @@ private:
     std::vector<QPointer<QWidget>> buttons_;
 };
 
-// Sorts the chain of a window that asked for it before a Tab in it moves the focus.
+// Sorts the chain of a window that asked for it before a Tab, or an Enter that moves on like
+// Tab, moves the focus in it.
 class TabHub : public QObject {
 public:
     static void Install() {
@@ -637,7 +642,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
         const auto* k = static_cast<const QKeyEvent*>(e);
-        if ((k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) ||
+        if ((k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab && !IsEnterKey(e)) ||
             (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         QWidget* win = static_cast<QWidget*>(o)->window();
@@ -663,10 +668,6 @@ void FocusFrameFromStart(QWidget* window) {
         if (e->type() == QEvent::Show) window->setAttribute(Qt::WA_KeyboardFocusChange, true);
         return false;
     });
-}
-
-void QueueFocus(QWidget* w) {
-    QTimer::singleShot(0, w, [w] { w->setFocus(Qt::TabFocusReason); });
 }
 
 }  // namespace rp::kit
