@@ -35,9 +35,11 @@
 #include "settings/FrmEMG.h"
 #include "settings/FrmOption.h"
 #include "settings/FrmScan.h"
+#include "shell/FrmAbout.h"
 #include "shell/FrmComPort.h"
 #include "shell/FrmLanguage.h"
 #include "shell/FrmModel.h"
+#include "shell/FrmTestData.h"
 #include "shell/MainCommands.h"
 #include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"
@@ -429,6 +431,18 @@ const DialogCase kDialogs[] = {
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
      }},
+    {"About",
+     [](AppState& st) {
+         FrmAbout d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK});
+     }},
+    {"TestData",
+     [](AppState& st) {
+         FrmTestData d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
     {"ModelAndBand",
      [](AppState& st) {
          FrmModel d(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1"}, 0);
@@ -489,6 +503,7 @@ const FrameCase kFrames[] = {
     {"FunctionSettings", [](AppState& st) { return std::make_unique<FrmOption>(st); }},
     {"ChannelBatch", [](AppState& st) { return std::make_unique<FrmCHBatch>(st, [] {}); }},
     {"UserToneSet", [](AppState& st) { return std::make_unique<Frm5ToneDefTS>(st); }},
+    {"TestData", [](AppState& st) { return std::make_unique<FrmTestData>(st); }},
 };
 
 void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.Name; }
