@@ -62,6 +62,8 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addLayout(grid);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     // Only the user's choice of a bank shows it. The list makes a row current by itself when it
     // gets the focus, without selecting it, so the current row is no choice; a click on the bank

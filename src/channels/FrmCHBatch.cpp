@@ -263,6 +263,8 @@ void FrmCHBatch::BuildControls() {
     kit::OnLeave(Text3, [this] { Text3_LostFocus(); });
     kit::SkipLeaveCheck(CommandClose);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandApply, CommandClose});
+    kit::FocusFrameFromStart(this);
 
     // User input only; code sets values silently and calls the handlers itself.
     for (int i = 0; i < 2; ++i) {

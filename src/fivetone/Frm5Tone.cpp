@@ -94,6 +94,8 @@ Frm5Tone::Frm5Tone(AppState& s, std::function<void()> reShowList, QWidget* paren
     ShowByData();
     IsFormLoaded = true;
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCANCEL});
+    kit::FocusFrameFromStart(this);
 }
 
 void Frm5Tone::Build() {

@@ -125,6 +125,8 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner, int mode, QWidget* parent)
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCANCEL, &QPushButton::clicked, this, &QDialog::reject);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCANCEL});
+    kit::FocusFrameFromStart(this);
 }
 
 void FrmSpecial::InitComboList() {

@@ -1,6 +1,7 @@
 #include "kit/DialogKit.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -17,6 +19,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -359,12 +363,17 @@ protected:
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
+            // A new press: whatever release an earlier swallowed press still waited for was
+            // lost (let go of while a message box was up) and must not take this click's.
+            if (o->isWidgetType()) swallowButton_ = Qt::NoButton;
+            break;
         case QEvent::KeyPress:
             break;
         case QEvent::MouseButtonRelease:
             // The release of a press a failed check swallowed goes nowhere either.
-            if (swallowRelease_ && o->isWidgetType()) {
-                swallowRelease_ = false;
+            if (swallowButton_ != Qt::NoButton && o->isWidgetType() &&
+                static_cast<QMouseEvent*>(e)->button() == swallowButton_) {
+                swallowButton_ = Qt::NoButton;
                 return true;
             }
             return false;
@@ -384,7 +393,12 @@ protected:
         // A check that refused the value has put the focus back: the click or key that left the
         // box must not go on to do anything.
         if (ran && QApplication::focusWidget() != before) {
-            if (e->type() != QEvent::KeyPress) swallowRelease_ = true;
+            // Its release still to come, unless the button was let go of while the check's
+            // message box was up: that release has gone to the box or nowhere.
+            if (e->type() != QEvent::KeyPress) {
+                const Qt::MouseButton b = static_cast<QMouseEvent*>(e)->button();
+                if (QGuiApplication::mouseButtons() & b) swallowButton_ = b;
+            }
             return true;
         }
         return false;
@@ -399,7 +413,7 @@ private:
         });
     }
     std::vector<QPointer<LeaveWatch>> watches_;
-    bool swallowRelease_ = false;
+    Qt::MouseButton swallowButton_ = Qt::NoButton;  // the button of a swallowed press, still held
 };
 
 LeaveWatch::LeaveWatch(QWidget* box, std::function<void()> check) : QObject(box), box_(box), check_(std::move(check)) {
@@ -496,6 +510,164 @@ void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<
 
 void QueueFocus(QWidget* w) {
     QTimer::singleShot(0, w, [w] { w->setFocus(Qt::TabFocusReason); });
+}
+
+// ---- Tab order and focus frame ----------------------------------------------------------------
+
+namespace {
+
+// A control Tab can stop on, of this window itself (not of a drop-down list's own window).
+bool TabStop(const QWidget* w, const QWidget* window) {
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->window() == window;
+}
+
+// Top to bottom, a row at a time, each row left to right. A control whose middle lies above the
+// bottom of a row's controls so far (or whose height holds the middle of the row's first control)
+// belongs to that row, so controls beside a tall list or grid come after it, a column at a time.
+std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
+    if (widgets.empty()) return {};
+    QWidget* window = widgets.front()->window();
+    struct Place {
+        QWidget* W;
+        QRect R;
+    };
+    std::vector<Place> places;
+    for (QWidget* w : widgets) places.push_back({w, QRect(w->mapTo(window, QPoint(0, 0)), w->size())});
+    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.R.top() < b.R.top(); });
+    std::vector<QWidget*> order;
+    for (std::size_t i = 0; i < places.size();) {
+        const QRect first = places[i].R;
+        int bottom = first.bottom();
+        std::size_t end = i + 1;
+        for (; end < places.size(); ++end) {
+            const QRect r = places[end].R;
+            const bool inRow = r.center().y() <= bottom || (first.center().y() >= r.top() && first.center().y() <= r.bottom());
+            if (!inRow) break;
+            bottom = std::max(bottom, r.bottom());
+        }
+        const auto from = places.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto to = places.begin() + static_cast<std::ptrdiff_t>(end);
+        std::stable_sort(from, to, [](const Place& a, const Place& b) {
+            return a.R.x() != b.R.x() ? a.R.x() < b.R.x() : a.R.y() < b.R.y();
+        });
+        for (auto it = from; it != to; ++it) order.push_back(it->W);
+        i = end;
+    }
+    return order;
+}
+
+// A shown control that lies wholly outside a frame it belongs to is never seen: Tab must not
+// stop there. It takes the focus again once it is moved into sight.
+void KeepOutIfCutAway(QWidget* w) {
+    if (!w->isVisible() || w->isWindow()) return;
+    bool cutAway = false;
+    for (const QWidget* p = w->parentWidget(); p && !cutAway; p = p->parentWidget()) {
+        // A scrolled area shows the rest when asked; only its frame's own edge counts.
+        const auto* area = p->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(p->parentWidget()) : nullptr;
+        if (!(area && area->viewport() == p))
+            cutAway = !QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect());
+        if (p->isWindow()) break;
+    }
+    const QVariant kept = w->property("rpCutAwayPolicy");
+    if (cutAway && !kept.isValid() && w->focusPolicy() != Qt::NoFocus) {
+        w->setProperty("rpCutAwayPolicy", static_cast<int>(w->focusPolicy()));
+        w->setFocusPolicy(Qt::NoFocus);
+    } else if (!cutAway && kept.isValid()) {
+        w->setFocusPolicy(static_cast<Qt::FocusPolicy>(kept.toInt()));
+        w->setProperty("rpCutAwayPolicy", QVariant());
+    }
+}
+
+// The chain in reading order; one hook on the window keeps it, and the hub calls it before a Tab.
+class LayoutTabOrder : public QObject {
+public:
+    LayoutTabOrder(QWidget* window, std::vector<QPointer<QWidget>> buttons)
+        : QObject(window), window_(window), buttons_(std::move(buttons)) {
+        setObjectName(QStringLiteral("rpLayoutTabOrder"));
+        window->installEventFilter(this);
+    }
+
+    void Apply() {
+        std::vector<QWidget*> own;
+        for (const auto& b : buttons_)
+            if (b) own.push_back(b);
+        // Controls not shown now (another view, another tab page) keep no place among the shown
+        // ones, where their old places could join rows that are not theirs; Tab skips them, and
+        // they are sorted in once they show.
+        std::vector<QWidget*> shown, hidden;
+        for (QWidget* w : window_->findChildren<QWidget*>()) {
+            KeepOutIfCutAway(w);
+            if (TabStop(w, window_) && std::find(own.begin(), own.end(), w) == own.end())
+                (w->isVisibleTo(window_) ? shown : hidden).push_back(w);
+        }
+        std::vector<QWidget*> order = ReadingOrder(shown);
+        for (QWidget* w : ReadingOrder(hidden)) order.push_back(w);
+        for (QWidget* b : ReadingOrder(own)) order.push_back(b);
+        for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Show) return false;
+        // The control the window opens on, before the chain changes under it.
+        QWidget* first = window_->focusWidget();
+        if (!first) {
+            for (QWidget* w = window_->nextInFocusChain(); w && w != window_; w = w->nextInFocusChain())
+                if (TabStop(w, window_) && w->isEnabled() && w->isVisibleTo(window_)) {
+                    first = w;
+                    break;
+                }
+        }
+        Apply();
+        const bool isButton = std::find(buttons_.begin(), buttons_.end(), first) != buttons_.end();
+        if (first && !isButton && !window_->focusWidget()) first->setFocus(Qt::ActiveWindowFocusReason);
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::vector<QPointer<QWidget>> buttons_;
+};
+
+// Sorts the chain of a window that asked for it before a Tab, or an Enter that moves on like
+// Tab, moves the focus in it.
+class TabHub : public QObject {
+public:
+    static void Install() {
+        static QPointer<TabHub> hub;
+        if (!hub) hub = new TabHub(qApp);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if ((k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab && !IsEnterKey(e)) ||
+            (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        QWidget* win = static_cast<QWidget*>(o)->window();
+        if (auto* order = win->findChild<LayoutTabOrder*>(QStringLiteral("rpLayoutTabOrder"), Qt::FindDirectChildrenOnly))
+            order->Apply();
+        return false;
+    }
+
+private:
+    explicit TabHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+};
+
+}  // namespace
+
+void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons) {
+    TabHub::Install();
+    std::vector<QPointer<QWidget>> buttons(ownButtons.begin(), ownButtons.end());
+    new LayoutTabOrder(window, std::move(buttons));
+}
+
+void FocusFrameFromStart(QWidget* window) {
+    new EventHook(window, [window](QEvent* e) {
+        if (e->type() == QEvent::Show) window->setAttribute(Qt::WA_KeyboardFocusChange, true);
+        return false;
+    });
 }
 
 }  // namespace rp::kit

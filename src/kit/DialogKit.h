@@ -150,4 +150,16 @@ void AddComboRows(QGridLayout* grid, std::span<QLabel* const> labels, std::span<
 // happen before the key's character is in the box).
 void QueueFocus(QWidget* w);
 
+// ---- Tab order and focus frame ----------------------------------------------------------------
+
+// The window's Tab chain follows what the user sees: top to bottom, left to right within a row,
+// then ownButtons (OK, Apply, Cancel, Close) as they stand. The chain is set when the window is
+// shown and again before each Tab or Enter in it, so controls shown, hidden or moved meanwhile
+// take their places; a control cut away by the frame it lies in takes no stop. The first focus
+// stays on the control the window would have opened on, unless that is one of ownButtons.
+void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons);
+// The control that has the focus when the window opens shows its focus frame at once, as it
+// would after a Tab (styles draw the frame only once the keyboard has moved the focus).
+void FocusFrameFromStart(QWidget* window);
+
 }  // namespace rp::kit

@@ -62,10 +62,8 @@ FrmPrintList::FrmPrintList(AppState& st, QPrinter& printer, QWidget* parent)
     Command2 = button("Command2", Twips(5400, 2640, 975, 375));
     kit::NoDefaultButtons(this);
 
-    // Tab order by the form's tab indexes.
-    QWidget* order[] = {CommandSet, Command2, Command1, CommandClrAll, CommandSelAll, Check1[4], Check1[3],
-                        Check1[2], Check1[1], Check1[0], Check1[5], Check1[6], Check1[7], Check1[8], Check1[9]};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    kit::TabOrderByLayout(this, {Command1, Command2});
+    kit::FocusFrameFromStart(this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

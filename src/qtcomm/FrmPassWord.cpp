@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "kit/DialogKit.h"
 #include "model/FixedText.h"
 
 namespace rp {
@@ -29,6 +30,8 @@ FrmPassWord::FrmPassWord(const AppState& st, std::string& typed, QWidget* parent
     Text1->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]{0,4}"), Text1));
     Text1->setText(QString::fromStdString(typed_));
     Label1->setBuddy(Text1);
+    // The password offered again is selected, so what the user types replaces it.
+    kit::SelectAllOnFocus(Text1);
 
     CommandOK = new QPushButton(text(101), this);
     CommandOK->setObjectName("CommandOK");
@@ -44,6 +47,8 @@ FrmPassWord::FrmPassWord(const AppState& st, std::string& typed, QWidget* parent
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandCancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     connect(CommandOK, &QPushButton::clicked, this, &FrmPassWord::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -64,6 +64,8 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
     setMinimumWidth(320);
 
     ShowByData();

@@ -132,6 +132,8 @@ void FrmOption::BuildControls() {
     layout->addLayout(freqRows);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 }
 
 void FrmOption::ShowByData() {

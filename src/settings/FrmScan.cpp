@@ -38,6 +38,8 @@ FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addWidget(Check1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     ShowByData();
 }

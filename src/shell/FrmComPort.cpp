@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "kit/DialogKit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -38,7 +39,6 @@ FrmComPort::FrmComPort(const AppState& s, const QStringList& systemPorts, const 
 
     CommandOK = new QPushButton(LangQ(s, 101), this);
     CommandOK->setObjectName("CommandOK");
-    CommandOK->setDefault(true);
     CommandCancel = new QPushButton(LangQ(s, 102), this);
     CommandCancel->setObjectName("CommandCancel");
     connect(CommandOK, &QPushButton::clicked, this, &FrmComPort::CommandOK_Click);
@@ -52,6 +52,11 @@ FrmComPort::FrmComPort(const AppState& s, const QStringList& systemPorts, const 
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandCancel);
     grid->addLayout(buttons, 1, 0, 1, 2);
+    // As in the editor dialogs: Enter in the box moves on, only Enter on a button presses it.
+    kit::EnterMovesFocus(ComboPort);
+    kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 }
 
 void FrmComPort::CommandOK_Click() {

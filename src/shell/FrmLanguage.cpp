@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kit/DialogKit.h"
 #include "kit/Language.h"
 #include "shell/Startup.h"
 
@@ -21,7 +22,6 @@ FrmLanguage::FrmLanguage(AppState& state, std::function<void()> reloadMain, QWid
     Combo1->setObjectName("Combo1");
     CommandOK = new QPushButton(this);
     CommandOK->setObjectName("CommandOK");
-    CommandOK->setDefault(true);
     CommandCancel = new QPushButton(this);
     CommandCancel->setObjectName("CommandCancel");
 
@@ -35,6 +35,11 @@ FrmLanguage::FrmLanguage(AppState& state, std::function<void()> reloadMain, QWid
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
+    // As in the editor dialogs: Enter in the list moves on, only Enter on a button presses it.
+    kit::EnterMovesFocus(Combo1);
+    kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     connect(CommandOK, &QPushButton::clicked, this, &FrmLanguage::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "shell/MainCommands.h"
+#include "kit/DialogKit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -36,7 +37,6 @@ FrmModel::FrmModel(const AppState& s, const QStringList& modelNames, const QStri
 
     CommandOK = new QPushButton(LangQ(s, 101), this);
     CommandOK->setObjectName("CommandOK");
-    CommandOK->setDefault(true);
     CommandCancel = new QPushButton(LangQ(s, 102), this);
     CommandCancel->setObjectName("CommandCancel");
     connect(CommandOK, &QPushButton::clicked, this, &FrmModel::CommandOK_Click);
@@ -52,6 +52,12 @@ FrmModel::FrmModel(const AppState& s, const QStringList& modelNames, const QStri
     buttons->addWidget(CommandOK);
     buttons->addWidget(CommandCancel);
     grid->addLayout(buttons, 2, 0, 1, 2);
+    // As in the editor dialogs: Enter in a list moves on, only Enter on a button presses it.
+    kit::EnterMovesFocus(ComboModel);
+    kit::EnterMovesFocus(ComboBand);
+    kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 }
 
 void FrmModel::CommandOK_Click() {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "kit/DialogKit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -27,6 +28,7 @@ FrmTestData::FrmTestData(const AppState& s, QWidget* parent) : QDialog(parent) {
     buttons->addWidget(CommandCancel);
     layout->addLayout(buttons);
     setMinimumWidth(320);
+    kit::FocusFrameFromStart(this);
 }
 
 }  // namespace rp

@@ -264,6 +264,8 @@ void Frm2Tone::Build() {
 
     outer->addLayout(kit::OKCancelRow(this, CommandOK, CommandCancel));
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
 

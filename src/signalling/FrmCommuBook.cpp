@@ -68,6 +68,8 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     layout->addWidget(MSFlexGrid1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     MSFlexGrid1->SetKeysOpenEditors(true);
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(); });

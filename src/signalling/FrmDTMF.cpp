@@ -121,6 +121,7 @@ FrmDTMF::FrmDTMF(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     for (int i = 0; i < 16; ++i) order << Text2[i];
     order << CommandSpecial << CommandOK << CommandCancel << Check1;
     for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    kit::FocusFrameFromStart(this);
 
     for (int i = 0; i < kDTMFLists; ++i)
         if (Combo1[i]) connect(Combo1[i], &QComboBox::activated, this, [this, i](int) { Combo1_Click(i); });
@@ -271,6 +272,8 @@ FrmDTMFSpecial::FrmDTMFSpecial(const AppState& s, FrmDTMF& dtmf, QWidget* parent
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
+    kit::FocusFrameFromStart(this);
 
     connect(Combo1[0], &QComboBox::activated, this, [this](int) { Combo1_Click(0); });
     connect(CommandOK, &QPushButton::clicked, this, &FrmDTMFSpecial::CommandOK_Click);

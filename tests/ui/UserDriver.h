@@ -24,7 +24,11 @@ inline void Settle() { QTest::qWait(30); }
 
 inline void ShowActive(QWidget& w) {
     w.show();
+    // Without a window manager the server takes an activation only once the window is on
+    // screen: asked any earlier (the process's first window is), it is refused for good.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QApplication::setActiveWindow(&w);
+    w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     Settle();
 }

@@ -1,0 +1,604 @@
+// What the keyboard and the mouse meet in every dialog: the click after a refused value, the Tab
+// order, the focus frame, Enter in the main window's small windows, the password offered again.
+// Driven on shown windows under a real X server (CTest: ui_user_input_under_xvfb); skipped
+// offscreen.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <gtest/gtest.h>
+
+#include "MainFixture.h"
+#include "UserDriver.h"
+#include "channels/FrmBank.h"
+#include "channels/FrmCHBatch.h"
+#include "channels/FrmCHEdit.h"
+#include "fivetone/Frm5Tone.h"
+#include "fivetone/Frm5ToneDefTS.h"
+#include "fivetone/FrmSpecial.h"
+#include "print/FrmPrintList.h"
+#include "print/core/PrintText.h"
+#include "qtcomm/FrmPassWord.h"
+#include "settings/FrmAlert.h"
+#include "settings/FrmEMG.h"
+#include "settings/FrmOption.h"
+#include "settings/FrmScan.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmComPort.h"
+#include "shell/FrmLanguage.h"
+#include "shell/FrmModel.h"
+#include "shell/FrmTestData.h"
+#include "shell/MainCommands.h"
+#include "signalling/Frm2Tone.h"
+#include "signalling/FrmCommuBook.h"
+#include "signalling/FrmDTMF.h"
+#include "signalling/FrmMSK.h"
+#include "kit/DialogKit.h"
+#include "kit/MsgBox.h"
+#include "model/LangText.h"
+#include "model/NewData.h"
+
+using namespace rp;
+using namespace rp::test;
+
+namespace {
+
+void PrepareFiveTone(AppState& st) {
+    UseLanguage(st, kLanguageEnglish);
+    st.NoInitFileFlag = true;
+    NewData(st);
+    UseLanguage(st, kLanguageEnglish);
+}
+
+// Shows the real message boxes while it lives and answers each one as the user does, by a click on
+// its button or by Enter; before that, the user lets go of the mouse button that opened it.
+class RealBoxes {
+public:
+    enum class Answer { Mouse, Enter };
+    RealBoxes(Answer how, std::function<void()> letGo) : scripted_(SetMsgBoxAnswerer({})) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, how, letGo] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->property("rpAnswered").toBool()) return;
+            box->setProperty("rpAnswered", true);
+            texts_.push_back(box->text().toStdString());
+            if (letGo) letGo();
+            if (how == Answer::Mouse) QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            else QTest::keyClick(box, Qt::Key_Return);
+        });
+        poll_.start(20);
+    }
+    ~RealBoxes() { SetMsgBoxAnswerer(scripted_); }
+    const std::vector<std::string>& Texts() const { return texts_; }
+
+private:
+    MsgBoxAnswerer scripted_;
+    QTimer poll_;
+    std::vector<std::string> texts_;
+};
+
+// The window manager gives the activation back to the dialog once a message box has closed.
+void BackToTheDialog(QWidget& dlg) {
+    QApplication::setActiveWindow(&dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    Settle();
+}
+
+struct AfterRefusal {
+    const char* Name;
+    RealBoxes::Answer How;
+    const char* Typed;  // after the message, before the click
+    // The one click after the refusal, and what it must have done.
+    QPushButton* Frm5Tone::*Button;
+    int Result;  // the dialog's, -1 while it stays open
+    bool SpecialOpened;
+};
+
+const AfterRefusal kAfterRefusal[] = {
+    {"CancelAfterMouse", RealBoxes::Answer::Mouse, "", &Frm5Tone::CommandCANCEL, QDialog::Rejected, false},
+    {"CancelAfterEnter", RealBoxes::Answer::Enter, "", &Frm5Tone::CommandCANCEL, QDialog::Rejected, false},
+    {"OKAfterMouse", RealBoxes::Answer::Mouse, "45", &Frm5Tone::CommandOK, QDialog::Accepted, false},
+    {"OKAfterEnter", RealBoxes::Answer::Enter, "45", &Frm5Tone::CommandOK, QDialog::Accepted, false},
+    {"SpecialCodeAfterMouse", RealBoxes::Answer::Mouse, "45", &Frm5Tone::Command1, -1, true},
+    {"SpecialCodeAfterEnter", RealBoxes::Answer::Enter, "45", &Frm5Tone::Command1, -1, true},
+};
+
+void PrintTo(const AfterRefusal& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputKitRefusal : public ::testing::TestWithParam<AfterRefusal> {};
+
+}  // namespace
+
+// A short own ID refused when the user clicks a list: the user answers the message, and the very
+// next click on a button does what that button does.
+TEST_P(UserInputKitRefusal, TheFirstClickAfterTheMessageWorks) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const AfterRefusal& c = GetParam();
+    AppState st;
+    PrepareFiveTone(st);
+    Frm5Tone dlg(st);
+    int specials = 0;
+    dlg.OpenSpecial = [&](int) { ++specials; };
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    Click(dlg.Text2);
+    QTest::keyClick(dlg.Text2, Qt::Key_A, Qt::ControlModifier);
+    Type("123");
+    QComboBox* standard = dlg.Combo1[1];
+    RealBoxes boxes(c.How, [standard] { QTest::mouseRelease(standard, Qt::LeftButton); });
+    QTest::mousePress(standard, Qt::LeftButton);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], GetMsgStr(st, "900C"));
+    ASSERT_NO_FATAL_FAILURE(BackToTheDialog(dlg));
+    ASSERT_TRUE(dlg.Text2->hasFocus());
+    QTest::keyClick(dlg.Text2, Qt::Key_End);
+    ASSERT_FALSE(standard->view()->isVisible());
+
+    Type(c.Typed);
+    Click(dlg.*c.Button);
+    QTest::qWait(100);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(dlg.isVisible(), c.Result < 0);
+    if (c.Result >= 0) {
+        EXPECT_EQ(dlg.result(), c.Result);
+    }
+    EXPECT_EQ(specials, c.SpecialOpened ? 1 : 0);
+    if (c.Result == QDialog::Accepted) {
+        EXPECT_EQ(st.CurRadioData.Signal.FiveTone.OwnID.Trimmed(), "12345");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FiveToneOwnId, UserInputKitRefusal, ::testing::ValuesIn(kAfterRefusal),
+                         [](const ::testing::TestParamInfo<AfterRefusal>& i) { return std::string(i.param.Name); });
+
+// ---- The Tab order ------------------------------------------------------------------------------
+
+namespace {
+
+QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+std::string Name(const QWidget* w) {
+    if (!w) return "(none)";
+    const QRect r = InWindow(w);
+    return QStringLiteral("%1(%2,%3 %4x%5)").arg(w->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+// Seen by the user: shown, and not cut away by a frame it lies outside of.
+bool OnScreen(const QWidget* w) {
+    if (!w->isVisible()) return false;
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (!QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect())) return false;
+        if (p->isWindow()) break;
+    }
+    return true;
+}
+
+// Every stop Tab reaches from the control the dialog opened on, until it comes back there.
+std::vector<QWidget*> WalkTheTabChain(QWidget& dlg) {
+    std::vector<QWidget*> stops;
+    QWidget* start = QApplication::focusWidget();
+    EXPECT_NE(start, nullptr) << "the dialog opened without a focus";
+    if (!start) return stops;
+    stops.push_back(start);
+    for (int i = 0; i < 300; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* f = QApplication::focusWidget();
+        if (!f || f->window() != &dlg) {
+            ADD_FAILURE() << "Tab from " << Name(stops.back()) << " left the dialog";
+            return stops;
+        }
+        if (f == start) return stops;
+        if (std::find(stops.begin(), stops.end(), f) != stops.end()) {
+            ADD_FAILURE() << "Tab from " << Name(stops.back()) << " went round without " << Name(start);
+            return stops;
+        }
+        stops.push_back(f);
+    }
+    ADD_FAILURE() << "no way back to " << Name(start);
+    return stops;
+}
+
+std::string Names(const std::vector<QWidget*>& ws) {
+    std::string out;
+    for (QWidget* w : ws) out += Name(w) + " ";
+    return out;
+}
+
+void EveryStopCanBeUsed(const std::vector<QWidget*>& stops) {
+    for (QWidget* w : stops) {
+        EXPECT_TRUE(OnScreen(w)) << Name(w) << " is a stop the user cannot see";
+        EXPECT_TRUE(w->isEnabled()) << Name(w) << " is a disabled stop";
+    }
+}
+
+// b comes after a when reading: on the same row and right of it, or below it. The shorter one's
+// middle within the taller one's height makes a row: << under >> beside a list are on its row.
+bool ReadsAfter(const QWidget* a, const QWidget* b) {
+    const QRect ra = InWindow(a), rb = InWindow(b);
+    const QRect& tall = ra.height() >= rb.height() ? ra : rb;
+    const QRect& small = ra.height() >= rb.height() ? rb : ra;
+    const bool sameRow = small.center().y() >= tall.top() && small.center().y() <= tall.bottom();
+    return (sameRow && rb.x() > ra.x()) || rb.center().y() > ra.center().y();
+}
+
+// The dialog's controls in reading order, its own buttons last: the chain read from the first
+// stop after the buttons.
+void ChainFollowsTheLayout(QWidget& dlg, std::vector<QWidget*> ownButtons) {
+    SCOPED_TRACE(Name(&dlg));
+    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    ASSERT_FALSE(stops.empty());
+    EveryStopCanBeUsed(stops);
+    std::erase_if(ownButtons, [](QWidget* b) { return !b->isVisible() || !b->isEnabled(); });
+    ASSERT_FALSE(ownButtons.empty());
+    // Read the round from the stop after the last button.
+    const auto last = std::find(stops.begin(), stops.end(), ownButtons.back());
+    ASSERT_NE(last, stops.end()) << Name(ownButtons.back()) << " is no stop: " << Names(stops);
+    std::vector<QWidget*> round(last + 1, stops.end());
+    round.insert(round.end(), stops.begin(), last + 1);
+    const std::size_t controls = round.size() - ownButtons.size();
+    const std::vector<QWidget*> tail(round.begin() + static_cast<std::ptrdiff_t>(controls), round.end());
+    EXPECT_EQ(tail, ownButtons) << "the buttons do not come last: " << Names(round);
+    for (std::size_t i = 1; i < controls; ++i)
+        EXPECT_TRUE(ReadsAfter(round[i - 1], round[i]))
+            << Name(round[i]) << " after " << Name(round[i - 1]) << ": " << Names(round);
+}
+
+// A chain the dialog's design gives: these stops follow each other where they come.
+void ChainHas(QWidget& dlg, QWidget* first, std::vector<QWidget*> sequence) {
+    SCOPED_TRACE(Name(&dlg));
+    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    ASSERT_FALSE(stops.empty());
+    EveryStopCanBeUsed(stops);
+    EXPECT_EQ(stops.front(), first) << Names(stops);
+    const auto at = std::find(stops.begin(), stops.end(), sequence.front());
+    ASSERT_NE(at, stops.end()) << Names(stops);
+    for (std::size_t i = 0; i < sequence.size(); ++i)
+        EXPECT_EQ(stops[static_cast<std::size_t>(at - stops.begin() + static_cast<std::ptrdiff_t>(i)) % stops.size()],
+                  sequence[i])
+            << Names(stops);
+}
+
+void PrepareData(AppState& st) {
+    UseLanguage(st, kLanguageEnglish);
+    InitFunLangText(st);
+    InitPrintText(st);
+    st.NoInitFileFlag = true;
+    NewData(st);
+    UseLanguage(st, kLanguageEnglish);
+    st.CurChannelNo = 1;
+}
+
+struct DialogCase {
+    const char* Name;
+    std::function<void(AppState&)> Run;  // opens the dialog, shows it and checks its chain
+};
+
+const DialogCase kDialogs[] = {
+    {"ChannelBatch",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"ChannelBatchFunctionView",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         Click(d.CommandFun);
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"ChannelBatchEveryFunction",
+     [](AppState& st) {
+         FrmCHBatch d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         Click(d.CommandFun);
+         Click(d.CommandSelAll);
+         Click(d.CommandFun);
+         ASSERT_TRUE(d.Text2[0]->isEnabled());
+         ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+     }},
+    {"Bank",
+     [](AppState& st) {
+         FrmBank d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Channel",
+     [](AppState& st) {
+         FrmCHEdit d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.Text1[0], {d.Text3, d.CommandOK, d.CommandCancel});
+     }},
+    {"FiveTone",
+     [](AppState& st) {
+         Frm5Tone d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCANCEL});
+     }},
+    {"UserToneSet",
+     [](AppState& st) {
+         Frm5ToneDefTS d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.CommandOK, {d.CommandOK, d.CommandCancel, d.Text1[0]});
+     }},
+    {"SpecialCode",
+     [](AppState& st) {
+         Frm5Tone owner(st);
+         FrmSpecial d(owner, 1);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCANCEL});
+     }},
+    {"TwoTone",
+     [](AppState& st) {
+         Frm2Tone d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"TwoToneEveryPage",
+     [](AppState& st) {
+         Frm2Tone d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         QTabBar* bar = d.SSTab1->tabBar();
+         for (int page = 1; page < bar->count(); ++page) {
+             SCOPED_TRACE(page);
+             Click(bar, bar->tabRect(page).center());
+             ASSERT_EQ(d.SSTab1->currentIndex(), page);
+             ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+         }
+     }},
+    {"DTMF",
+     [](AppState& st) {
+         FrmDTMF d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainHas(d, d.Combo1[2], {d.CommandSpecial, d.CommandOK, d.CommandCancel, d.Check1});
+     }},
+    {"DTMFSpecialCode",
+     [](AppState& st) {
+         FrmDTMF owner(st);
+         FrmDTMFSpecial d(st, owner);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"MSK",
+     [](AppState& st) {
+         FrmMSK d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"MSKEveryPage",
+     [](AppState& st) {
+         FrmMSK d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         QTabBar* bar = d.SSTab1->tabBar();
+         for (int page = 1; page < bar->count(); ++page) {
+             SCOPED_TRACE(page);
+             Click(bar, bar->tabRect(page).center());
+             ASSERT_EQ(d.SSTab1->currentIndex(), page);
+             ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+         }
+     }},
+    {"CommunicationBook",
+     [](AppState& st) {
+         FrmCommuBook d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"FunctionSettings",
+     [](AppState& st) {
+         FrmOption d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Scan",
+     [](AppState& st) {
+         FrmScan d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Alert",
+     [](AppState& st) {
+         FrmAlert d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"RadioInformation",
+     [](AppState& st) {
+         FrmEMG d(st, st.CurRadioInfo);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandClose, d.CommandHelp});
+     }},
+    {"PrintList",
+     [](AppState& st) {
+         QPrinter printer;
+         FrmPrintList d(st, printer);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.Command1, d.Command2});
+     }},
+    {"Password",
+     [](AppState& st) {
+         std::string typed = "1234";
+         FrmPassWord d(st, typed);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"About",
+     [](AppState& st) {
+         FrmAbout d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK});
+     }},
+    {"TestData",
+     [](AppState& st) {
+         FrmTestData d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"ModelAndBand",
+     [](AppState& st) {
+         FrmModel d(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1"}, 0);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"SerialPort",
+     [](AppState& st) {
+         FrmComPort d(st, {"/dev/ttyS0", "/dev/ttyS1"}, "/dev/ttyS1");
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+    {"Language",
+     [](AppState& st) {
+         FrmLanguage d(st, [] {});
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputTabOrder : public ::testing::TestWithParam<DialogCase> {};
+
+}  // namespace
+
+// Tab from the control a dialog opens on visits only what the user sees and can use, in the
+// order the dialog reads, and comes back.
+TEST_P(UserInputTabOrder, TabWalksTheDialogAsItReads) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    ScopedMsgBoxScript msgs(vbOK);
+    GetParam().Run(st);
+    EXPECT_TRUE(msgs.Messages().empty()) << msgs.Messages().front().Text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrder, ::testing::ValuesIn(kDialogs),
+                         [](const ::testing::TestParamInfo<DialogCase>& i) { return std::string(i.param.Name); });
+
+// ---- The focus frame ----------------------------------------------------------------------------
+
+namespace {
+
+struct FrameCase {
+    const char* Name;
+    std::function<std::unique_ptr<QDialog>(AppState&)> Make;
+};
+
+const FrameCase kFrames[] = {
+    {"Alert", [](AppState& st) { return std::make_unique<FrmAlert>(st); }},
+    {"Scan", [](AppState& st) { return std::make_unique<FrmScan>(st); }},
+    {"ModelAndBand",
+     [](AppState& st) {
+         return std::make_unique<FrmModel>(st, QStringList{"6173USD"}, "6173USD", QStringList{"b0", "b1"}, 0);
+     }},
+    {"Language", [](AppState& st) { return std::make_unique<FrmLanguage>(st, [] {}); }},
+    {"FunctionSettings", [](AppState& st) { return std::make_unique<FrmOption>(st); }},
+    {"ChannelBatch", [](AppState& st) { return std::make_unique<FrmCHBatch>(st, [] {}); }},
+    {"UserToneSet", [](AppState& st) { return std::make_unique<Frm5ToneDefTS>(st); }},
+    {"TestData", [](AppState& st) { return std::make_unique<FrmTestData>(st); }},
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputTabOrderFrame : public ::testing::TestWithParam<FrameCase> {};
+
+}  // namespace
+
+// The control a dialog opens on draws its focus frame before any key: the same control drawn
+// as it would be without a keyboard move differs from it.
+TEST_P(UserInputTabOrderFrame, TheFirstFocusShowsItsFrame) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    ScopedMsgBoxScript msgs(vbOK);
+    std::unique_ptr<QDialog> dlg = GetParam().Make(st);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(*dlg));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    ASSERT_EQ(focus->window(), dlg.get());
+    EXPECT_TRUE(dlg->testAttribute(Qt::WA_KeyboardFocusChange));
+    const QImage shown = focus->grab().toImage();
+    dlg->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage unframed = focus->grab().toImage();
+    EXPECT_NE(shown, unframed) << focus->objectName().toStdString() << " shows no focus frame";
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrderFrame, ::testing::ValuesIn(kFrames),
+                         [](const ::testing::TestParamInfo<FrameCase>& i) { return std::string(i.param.Name); });
+
+// ---- The main window's small windows ------------------------------------------------------------
+
+// Enter on the band list moves on like Tab: no OK, no question about the frequencies; Enter on
+// OK presses it.
+TEST(UserInputSmallWindows, EnterInTheBandListMovesOnAndOnlyOKAsks) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    FrmModel dlg(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1", "b2"}, 0);
+    int asked = 0;
+    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, Answer::OK; };
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_TRUE(dlg.ComboModel->hasFocus());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(dlg.ComboBand->hasFocus());
+    Key(Qt::Key_Down);
+    ASSERT_EQ(dlg.ComboBand->currentIndex(), 1);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(asked, 0);
+    ASSERT_TRUE(dlg.CommandOK->hasFocus());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(dlg.ChosenBandIndex(), 1);
+}
+
+TEST(UserInputSmallWindows, EnterInThePortAndLanguageBoxesMovesOn) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    {
+        FrmComPort dlg(st, {"/dev/ttyS0", "/dev/ttyS1"}, "/dev/ttyS1");
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        ASSERT_TRUE(dlg.ComboPort->hasFocus());
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_TRUE(dlg.CommandOK->hasFocus());
+    }
+    {
+        int reloads = 0;
+        FrmLanguage dlg(st, [&] { ++reloads; });
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        ASSERT_TRUE(dlg.Combo1->hasFocus());
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_TRUE(dlg.CommandOK->hasFocus());
+        EXPECT_EQ(reloads, 0);
+        dlg.reject();
+    }
+}
+
+// ---- The password offered again -----------------------------------------------------------------
+
+// The last password is offered selected: what the user types replaces it, and Enter sends it.
+TEST(UserInputKit, PasswordTypedOverTheOfferedOne) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    std::string typed = "1234";
+    FrmPassWord dlg(st, typed);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    ASSERT_TRUE(dlg.Text1->hasFocus());
+    Type("9876");
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(dlg.PassWordOKFlag());
+    EXPECT_EQ(typed, "9876");
+}
