@@ -59,6 +59,7 @@ struct Opened {
 // Each dialog as the dialog tests open it; owners a dialog needs live in `keep`.
 const std::vector<Opened>& Dialogs() {
     static const std::vector<Opened> all = {
+        {"Frm2Tone", [](AppState& st, auto&) { return std::make_unique<Frm2Tone>(st, [] {}); }},
         {"FrmCHEdit", [](AppState& st, auto&) { st.CurChannelNo = 1; return std::make_unique<FrmCHEdit>(st); }},
         {"FrmCHBatch", [](AppState& st, auto&) { return std::make_unique<FrmCHBatch>(st, [] {}); }},
         {"FrmBank", [](AppState& st, auto&) { return std::make_unique<FrmBank>(st); }},
@@ -70,7 +71,6 @@ const std::vector<Opened>& Dialogs() {
              auto d = std::make_unique<FrmDTMFSpecial>(st, *owner);
              return d;
          }},
-        {"Frm2Tone", [](AppState& st, auto&) { return std::make_unique<Frm2Tone>(st, [] {}); }},
         {"FrmMSK", [](AppState& st, auto&) { return std::make_unique<FrmMSK>(st); }},
         {"FrmCommuBook", [](AppState& st, auto&) { return std::make_unique<FrmCommuBook>(st); }},
         {"Frm5Tone", [](AppState& st, auto&) { return std::make_unique<Frm5Tone>(st); }},
