@@ -6,8 +6,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QSpacerItem>
 #include <QStyle>
 #include <algorithm>
 #include <climits>
@@ -94,7 +92,6 @@ QScrollArea* FitScreen(QDialog* dlg) {
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The body is in the dialog's window before anything moves into it, so the controls keep
     // their place in the dialog's tab order.
     auto* body = new QWidget;
