@@ -1,6 +1,7 @@
 #include "mappings/FiveTone.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/AppState.h"
 #include "mappings/FiveToneInfo.h"
@@ -181,6 +182,12 @@ static std::uint8_t PeriodOfText(std::string_view t) {
     return static_cast<std::uint8_t>(PeriodInRange(p) ? p : 70);
 }
 
+// Only tone digits: what a radio's code can hold (a placeholder such as "SelfID" cannot).
+static bool RadioDigits(const FiveToneCodeRec& r) {
+    const std::string code = TrimBlanks(r.Code.Trimmed());
+    return std::all_of(code.begin(), code.end(), [](char c) { return HexDigitValue(c) >= 0 && (c < 'a' || c > 'f'); });
+}
+
 bool RowUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveToneRowCells& cells, const FiveToneCodeRec& loaded) {
     FiveToneCodeRec shown = loaded;
     RepairFiveToneRow(shown);
@@ -188,8 +195,7 @@ bool RowUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveToneRowCells& c
     FiveToneRowCells values;
     ValueCells(shown, values);
     if (cells.Standard != values.Standard || cells.Period != values.Period || cells.Name != values.Name) return false;
-    const std::string code = TrimBlanks(loaded.Code.Trimmed());
-    return std::all_of(code.begin(), code.end(), [](char c) { return HexDigitValue(c) >= 0 && (c < 'a' || c > 'f'); });
+    return RadioDigits(loaded);
 }
 
 void SaveFiveToneRow(FiveToneCodeRec& rec, const FiveToneRowCells& cells, std::string_view ownId) {
@@ -237,6 +243,14 @@ FiveTonePttView ShowFiveTonePtt(const FiveToneCodeRec& stored) {
     v.StandardText = ToneStandardName(v.Standard);
     v.Period = PeriodInRange(rec.TonePeriod) ? std::to_string(rec.TonePeriod) : "70";
     return v;
+}
+
+bool PttUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveTonePttView& shown, const FiveToneCodeRec& loaded) {
+    FiveToneCodeRec repaired = loaded;
+    RepairFiveTonePtt(repaired);
+    if (!(rec == repaired || rec == loaded)) return false;
+    const FiveTonePttView was = ShowFiveTonePtt(loaded);
+    return shown.Code == was.Code && shown.Standard == was.Standard && shown.Period == was.Period && RadioDigits(loaded);
 }
 
 void SaveFiveTonePtt(FiveToneCodeRec& rec, const FiveTonePttView& v, std::string_view ownId) {
@@ -353,8 +367,11 @@ void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView
     // A stored side-tone value other than 1 stays while the box stays ticked.
     if (!v.SideTone) ft.SideTone = 0;
     else if (ft.SideTone == 0) ft.SideTone = 1;
-    SaveFiveTonePtt(ft.PTTIDBegin, v.Ptt[0], own);
-    SaveFiveTonePtt(ft.PTTIDEnd, v.Ptt[1], own);
+    for (auto [ptt, i, loaded] : {std::tuple{&ft.PTTIDBegin, 0, asLoaded ? &asLoaded->PTTIDBegin : nullptr},
+                                  std::tuple{&ft.PTTIDEnd, 1, asLoaded ? &asLoaded->PTTIDEnd : nullptr}}) {
+        if (loaded != nullptr && PttUnchangedSinceLoad(*ptt, v.Ptt[i], *loaded)) *ptt = *loaded;
+        else SaveFiveTonePtt(*ptt, v.Ptt[i], own);
+    }
     for (int k = 0; k < kFiveToneRows; ++k) {
         FiveToneCodeRec& rec = ft.CodeRows[k];
         if (asLoaded != nullptr && RowUnchangedSinceLoad(rec, v.Rows[k], asLoaded->CodeRows[k])) rec = asLoaded->CodeRows[k];

@@ -184,3 +184,28 @@ TEST(FiveToneRowsAsRead, AChangedRowIsStoredInItsStoredForm) {
     placeholder.CodeLength = 12;
     EXPECT_FALSE(RowUnchangedSinceLoad(placeholder, ShowFiveToneRow(st, placeholder, 1, "67890"), placeholder));
 }
+
+// The PTT-ID records the same: a digit count beyond the place and a length that disagrees with
+// it come back as read when the user leaves the boxes alone.
+TEST(FiveToneRowsAsRead, PttIdsAsReadGoBackByteForByte) {
+    AppState s = RadioWith(kOddRows[0]);
+    const std::uint8_t begin[16] = {1, 5, 70, 0xFF, 0x98, 0x76, 0x50, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::uint8_t end[16] = {0x20, 0x50, 0x05, 7, 0x12, 0x34, 0x56, 0x70, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::copy(std::begin(begin), std::end(begin), s.CommImage.begin() + 0x0360);
+    std::copy(std::begin(end), std::end(end), s.CommImage.begin() + 0x0370);
+    GetCommData(s);
+    OkWithoutAnEdit(s);
+    InitCommImage(s);
+    std::string label;
+    std::vector<std::string> messages;
+    ASSERT_TRUE(SetCommData(s, label, messages)) << label;
+    std::vector<std::string> changed;
+    for (int b = 0; b < 16; ++b) {
+        // The end code's count (7) leaves the low half of its fourth digit byte unread.
+        const int mask = b == 7 ? 0xF0 : (b > 7 ? 0 : 0xFF);
+        if ((s.CommImage[0x0360 + b]) != begin[b]) changed.push_back("begin b" + std::to_string(b) + " " + Hex(begin[b]) + ">" + Hex(s.CommImage[0x0360 + b]));
+        if ((s.CommImage[0x0370 + b] & mask) != (end[b] & mask))
+            changed.push_back("end b" + std::to_string(b) + " " + Hex(end[b]) + ">" + Hex(s.CommImage[0x0370 + b]));
+    }
+    EXPECT_EQ(changed, std::vector<std::string>{});
+}
