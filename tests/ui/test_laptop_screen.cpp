@@ -59,7 +59,6 @@ struct Opened {
 // Each dialog as the dialog tests open it; owners a dialog needs live in `keep`.
 const std::vector<Opened>& Dialogs() {
     static const std::vector<Opened> all = {
-        {"Frm2Tone", [](AppState& st, auto&) { return std::make_unique<Frm2Tone>(st, [] {}); }},
         {"FrmCHEdit", [](AppState& st, auto&) { st.CurChannelNo = 1; return std::make_unique<FrmCHEdit>(st); }},
         {"FrmCHBatch", [](AppState& st, auto&) { return std::make_unique<FrmCHBatch>(st, [] {}); }},
         {"FrmBank", [](AppState& st, auto&) { return std::make_unique<FrmBank>(st); }},
@@ -71,6 +70,7 @@ const std::vector<Opened>& Dialogs() {
              auto d = std::make_unique<FrmDTMFSpecial>(st, *owner);
              return d;
          }},
+        {"Frm2Tone", [](AppState& st, auto&) { return std::make_unique<Frm2Tone>(st, [] {}); }},
         {"FrmMSK", [](AppState& st, auto&) { return std::make_unique<FrmMSK>(st); }},
         {"FrmCommuBook", [](AppState& st, auto&) { return std::make_unique<FrmCommuBook>(st); }},
         {"Frm5Tone", [](AppState& st, auto&) { return std::make_unique<Frm5Tone>(st); }},
@@ -147,7 +147,8 @@ TEST_F(LaptopScreen, EveryDialogOpensWithinTheScreenWithItsButtonsOnIt) {
         SCOPED_TRACE(o.Name);
         std::vector<std::shared_ptr<void>> keep;
         std::unique_ptr<QDialog> d = o.Make(st, keep);
-        ShowActive(*d);
+        d->setModal(true);  // as the program opens it
+        ASSERT_NO_FATAL_FAILURE(ShowActive(*d));
         const QRect frame = d->frameGeometry();
         EXPECT_LE(frame.height(), kTallest) << frame.height();
         EXPECT_TRUE(screen_.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
@@ -178,7 +179,8 @@ TEST_F(LaptopScreen, EveryDialogOpensWithinTheScreenWithItsButtonsOnIt) {
 // it gets there.
 TEST_F(LaptopScreen, TheBottomOfAScrolledDialogIsReached) {
     Frm5Tone d(st);
-    ShowActive(d);
+    d.setModal(true);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(d));
     auto* area = d.findChild<QScrollArea*>();
     ASSERT_NE(area, nullptr);
     QScrollBar* bar = area->verticalScrollBar();

@@ -88,6 +88,7 @@ TEST_P(UserInputFiveToneOK, ARefusedInformationCodeIsShownWithTheFocusInItsBox) 
     AppState st;
     PrepareFiveTone(st);
     Frm5Tone dlg(st);
+    dlg.setModal(true);  // as the main window opens it
     ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
     ASSERT_NO_FATAL_FAILURE(GetParam().Edit(dlg));
     const std::string own = dlg.Text2->text().toStdString();
