@@ -1,6 +1,8 @@
 // 5-Tone: settings (0x0320), PTT-ID codes (0x0360, 0x0370), the code-row bitmap (0x0390), the
 // information codes with the user tone set (0x0500) and the 100 code rows (0x0D00). Codes are
 // tone digits 0-9 and A-F, packed two to a byte.
+#include <algorithm>
+
 #include "comm/Codecs.h"
 
 namespace rp {
@@ -51,22 +53,23 @@ std::uint16_t UserToneWord(const FiveToneData& d, int i) {
     return static_cast<std::uint16_t>(d.UserToneSet[static_cast<std::size_t>(i)]);
 }
 
-// A digit count beyond the place (FF in an erased radio) reads as a full place. The record keeps
-// no count of its own, but its code length came from the same radio: a code that still fills
-// its place is written back with that length when it, too, lies beyond the place, so the radio
-// gets back the count it held. Any other code is written with its own digit count.
-void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FixedText<40>& code, int codeLength) {
-    const std::string digits = code.Trimmed();
+// A digit count beyond the place (FF in an erased radio) reads as a full place and is kept
+// beside the code, so a write gives the radio back the count it held while the code still fills
+// its place. A record from a data file keeps no count: its code length stands in for it when it,
+// too, lies beyond the place. Any other code is written with its own digit count.
+void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FiveToneCodeRec& r) {
+    const std::string digits = r.Code.Trimmed();
     w.NibbleDigits(a, bytes, digits);
     const long long places = 2LL * bytes;
-    const bool keptCount = static_cast<long long>(digits.size()) == places && codeLength > places;
-    w.Byte(countAddr, keptCount ? codeLength : static_cast<long long>(digits.size()));
+    const int kept = r.RadioDigitCount > places ? r.RadioDigitCount : r.CodeLength;
+    const bool keptCount = static_cast<long long>(digits.size()) == places && kept > places;
+    w.Byte(countAddr, keptCount ? kept : static_cast<long long>(digits.size()));
 }
 
-void GetDigits(std::span<const std::uint8_t> img, int a, int bytes, int countAddr, FixedText<40>& code) {
-    int count = GetImageByte(img, countAddr);
-    if (count > 2 * bytes) count = 2 * bytes;
-    code = GetNibbleDigits(img, a, count);
+void GetDigits(std::span<const std::uint8_t> img, int a, int bytes, int countAddr, FiveToneCodeRec& r) {
+    const int count = GetImageByte(img, countAddr);
+    r.RadioDigitCount = static_cast<std::uint8_t>(count > 2 * bytes ? count : 0);
+    r.Code = GetNibbleDigits(img, a, std::min(count, 2 * bytes));
 }
 
 // The radio keeps no name, spare byte or empty flag for a PTT-ID; those fields stay as they are.
@@ -74,14 +77,14 @@ void PutPttId(ImageWriter& w, int a, const FiveToneCodeRec& r) {
     w.Byte(a + kPttStandard, r.Standard);
     w.Byte(a + kPttCodeLength, r.CodeLength);
     w.Byte(a + kPttTonePeriod, r.TonePeriod);
-    PutDigits(w, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r.Code, r.CodeLength);
+    PutDigits(w, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r);
 }
 
 void GetPttId(std::span<const std::uint8_t> img, int a, FiveToneCodeRec& r) {
     r.Standard = GetImageByte(img, a + kPttStandard);
     r.CodeLength = GetImageByte(img, a + kPttCodeLength);
     r.TonePeriod = GetImageByte(img, a + kPttTonePeriod);
-    GetDigits(img, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r.Code);
+    GetDigits(img, a + kPttDigits, kPttDigitBytes, a + kPttDigitCount, r);
 }
 
 }  // namespace
@@ -118,7 +121,7 @@ bool SetCommDataBy5Tone(AppState& s, Messages& m) {
         w.Byte(a + kRowStandard, r.Standard);
         w.Byte(a + kRowCodeLength, r.CodeLength);
         w.Byte(a + kRowTonePeriod, r.TonePeriod);
-        PutDigits(w, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r.Code, r.CodeLength);
+        PutDigits(w, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r);
         w.RawText(a + kRowName, r.Name);
     }
     return FinishEncoder(s, w, "SetCommDataBy5ToneError", m);
@@ -156,7 +159,7 @@ void GetCommDataBy5Tone(AppState& s) {
         r.Standard = GetImageByte(img, a + kRowStandard);
         r.CodeLength = GetImageByte(img, a + kRowCodeLength);
         r.TonePeriod = GetImageByte(img, a + kRowTonePeriod);
-        GetDigits(img, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r.Code);
+        GetDigits(img, a + kRowDigits, kRowDigitBytes, a + kRowDigitCount, r);
         GetRawText(img, a + kRowName, r.Name);
     }
 }

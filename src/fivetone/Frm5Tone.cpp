@@ -25,6 +25,7 @@
 #include "kit/DialogKit.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
+#include "kit/ScreenFit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -199,6 +200,7 @@ void Frm5Tone::Build() {
     layout->addWidget(Frame2);
     layout->addWidget(MSHFlexGrid1, 1);
     layout->addLayout(buttons);
+    kit::FitScreen(this);
     resize(1000, 760);
 
     WireEditors();
@@ -379,7 +381,8 @@ void Frm5Tone::SaveToData() {
         v.Rows[k].Period = S(MSHFlexGrid1->TextMatrix(k + 1, 4));
         v.Rows[k].Name = kit::ToBytes(MSHFlexGrid1->TextMatrix(k + 1, 5));
     }
-    SaveFiveTone(st_.EditSignalData.FiveTone, EditDecodeTime, v);
+    // A row the user has not touched goes back as it was read, odd bytes and all.
+    SaveFiveTone(st_.EditSignalData.FiveTone, EditDecodeTime, v, &st_.CurRadioData.Signal.FiveTone);
 }
 
 void Frm5Tone::ReplaceSelfIDCode() {
@@ -566,6 +569,12 @@ void Frm5Tone::SaveInfoCode(int id) {
 bool Frm5Tone::IsInfoKillStunWakenOK() {
     const auto keys = CheckInfoKillStunWaken(st_.EditSignalData.FiveTone);
     for (const auto& k : keys) MsgBox(Q(GetOptionStr(st_, k)), 0);
+    // The user is left at the code to change: the panel shows it and its box has the focus.
+    if (const int n = InfoCodeSameAsOwnID(st_.EditSignalData.FiveTone); n > 0) {
+        kit::SetComboIndex(Combo6, n - 1);
+        Combo6_Click();
+        Text5->setFocus(Qt::OtherFocusReason);
+    }
     return keys.empty();
 }
 

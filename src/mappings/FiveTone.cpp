@@ -1,6 +1,7 @@
 #include "mappings/FiveTone.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/AppState.h"
 #include "mappings/FiveToneInfo.h"
@@ -107,16 +108,27 @@ static std::string MessageOfCode(std::string_view c, std::size_t trimmedLength) 
     return m;
 }
 
+// The standard, period and name cells of a repaired row.
+static void ValueCells(const FiveToneCodeRec& rec, FiveToneRowCells& cells) {
+    if (rec.IsEmpty != 0) {
+        // The user tone set has no name in the list; an empty row shows it as no name too, so
+        // saving does not turn it into the first standard.
+        cells.Standard = rec.Standard == kUserToneStandard ? "" : ToneStandardName(0);
+        cells.Period = "70";
+        return;
+    }
+    cells.Standard = ToneStandardName(rec.Standard);
+    cells.Period = std::to_string(rec.TonePeriod);
+    cells.Name = rec.Name.Trimmed();
+}
+
 FiveToneRowCells ShowFiveToneRow(const AppState& st, const FiveToneCodeRec& stored, int row, std::string_view ownId) {
     FiveToneCodeRec rec = stored;
     RepairFiveToneRow(rec);
     FiveToneRowCells cells;
     cells.Number = std::to_string(row - 1);
     if (rec.IsEmpty != 0) {
-        // The user tone set has no name in the list; an empty row shows it as no name too, so
-        // saving does not turn it into the first standard.
-        cells.Standard = rec.Standard == kUserToneStandard ? "" : ToneStandardName(0);
-        cells.Period = "70";
+        ValueCells(rec, cells);
         return cells;
     }
     const std::string c = rec.Code.Str();
@@ -140,9 +152,7 @@ FiveToneRowCells ShowFiveToneRow(const AppState& st, const FiveToneCodeRec& stor
         }
     }
     if (!special) cells.Code = PlainCode(TrimNull(c), rec.CodeLength);
-    cells.Standard = ToneStandardName(rec.Standard);
-    cells.Period = std::to_string(rec.TonePeriod);
-    cells.Name = rec.Name.Trimmed();
+    ValueCells(rec, cells);
     return cells;
 }
 
@@ -170,6 +180,22 @@ static void StoreRowCode(FiveToneCodeRec& rec, std::string_view ownId) {
 static std::uint8_t PeriodOfText(std::string_view t) {
     const std::int32_t p = GetIntOfText(t, 70);
     return static_cast<std::uint8_t>(PeriodInRange(p) ? p : 70);
+}
+
+// Only tone digits: what a radio's code can hold (a placeholder such as "SelfID" cannot).
+static bool RadioDigits(const FiveToneCodeRec& r) {
+    const std::string code = TrimBlanks(r.Code.Trimmed());
+    return std::all_of(code.begin(), code.end(), [](char c) { return HexDigitValue(c) >= 0 && (c < 'a' || c > 'f'); });
+}
+
+bool RowUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveToneRowCells& cells, const FiveToneCodeRec& loaded) {
+    FiveToneCodeRec shown = loaded;
+    RepairFiveToneRow(shown);
+    if (!(rec == shown || rec == loaded)) return false;
+    FiveToneRowCells values;
+    ValueCells(shown, values);
+    if (cells.Standard != values.Standard || cells.Period != values.Period || cells.Name != values.Name) return false;
+    return RadioDigits(loaded);
 }
 
 void SaveFiveToneRow(FiveToneCodeRec& rec, const FiveToneRowCells& cells, std::string_view ownId) {
@@ -217,6 +243,14 @@ FiveTonePttView ShowFiveTonePtt(const FiveToneCodeRec& stored) {
     v.StandardText = ToneStandardName(v.Standard);
     v.Period = PeriodInRange(rec.TonePeriod) ? std::to_string(rec.TonePeriod) : "70";
     return v;
+}
+
+bool PttUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveTonePttView& shown, const FiveToneCodeRec& loaded) {
+    FiveToneCodeRec repaired = loaded;
+    RepairFiveTonePtt(repaired);
+    if (!(rec == repaired || rec == loaded)) return false;
+    const FiveTonePttView was = ShowFiveTonePtt(loaded);
+    return shown.Code == was.Code && shown.Standard == was.Standard && shown.Period == was.Period && RadioDigits(loaded);
 }
 
 void SaveFiveTonePtt(FiveToneCodeRec& rec, const FiveTonePttView& v, std::string_view ownId) {
@@ -312,7 +346,7 @@ FiveToneView ShowFiveTone(const AppState& st, const FiveToneData& stored, std::u
     return v;
 }
 
-void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView& v) {
+void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView& v, const FiveToneData* asLoaded) {
     const std::string own = v.OwnID;
     ft.OwnID = own;
     ft.OwnIDLength = static_cast<std::uint8_t>(std::min<std::size_t>(own.size(), 6));
@@ -333,9 +367,16 @@ void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView
     // A stored side-tone value other than 1 stays while the box stays ticked.
     if (!v.SideTone) ft.SideTone = 0;
     else if (ft.SideTone == 0) ft.SideTone = 1;
-    SaveFiveTonePtt(ft.PTTIDBegin, v.Ptt[0], own);
-    SaveFiveTonePtt(ft.PTTIDEnd, v.Ptt[1], own);
-    for (int k = 0; k < kFiveToneRows; ++k) SaveFiveToneRow(ft.CodeRows[k], v.Rows[k], own);
+    for (auto [ptt, i, loaded] : {std::tuple{&ft.PTTIDBegin, 0, asLoaded ? &asLoaded->PTTIDBegin : nullptr},
+                                  std::tuple{&ft.PTTIDEnd, 1, asLoaded ? &asLoaded->PTTIDEnd : nullptr}}) {
+        if (loaded != nullptr && PttUnchangedSinceLoad(*ptt, v.Ptt[i], *loaded)) *ptt = *loaded;
+        else SaveFiveTonePtt(*ptt, v.Ptt[i], own);
+    }
+    for (int k = 0; k < kFiveToneRows; ++k) {
+        FiveToneCodeRec& rec = ft.CodeRows[k];
+        if (asLoaded != nullptr && RowUnchangedSinceLoad(rec, v.Rows[k], asLoaded->CodeRows[k])) rec = asLoaded->CodeRows[k];
+        else SaveFiveToneRow(rec, v.Rows[k], own);
+    }
 }
 
 void ReplaceSelfIDCode(FiveToneData& ft, std::string_view oldOwnId, std::string_view newOwnId) {

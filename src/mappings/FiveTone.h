@@ -138,8 +138,18 @@ struct FiveToneView {
 void RepairFiveToneForShow(FiveToneData& ft);
 FiveToneView ShowFiveTone(const AppState& st, const FiveToneData& ft, std::uint8_t decodeTime);
 // The shown values back into the record: system fields, PTT-ID records, code rows (from their
-// standard, period and name cells). Choices of -1 keep the stored value.
-void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView& v);
+// standard, period and name cells). Choices of -1 keep the stored value. With asLoaded (the
+// record the editor opened on), a code row or PTT-ID the user has not changed since is stored
+// exactly as it was there (see RowUnchangedSinceLoad).
+void SaveFiveTone(FiveToneData& ft, std::uint8_t& decodeTime, const FiveToneView& v,
+                  const FiveToneData* asLoaded = nullptr);
+// True when code row `rec` with its grid cells is what the editor showed for `loaded` when it
+// opened (only the show's repairs in between) and its code is tone digits the radio can hold: a
+// row read from a radio then goes back byte for byte, however odd its code length, digit count,
+// standard or period. A code with an own-ID placeholder is brought to its stored form instead.
+bool RowUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveToneRowCells& cells, const FiveToneCodeRec& loaded);
+// The same for a PTT-ID record and what its code box and lists show.
+bool PttUnchangedSinceLoad(const FiveToneCodeRec& rec, const FiveTonePttView& shown, const FiveToneCodeRec& loaded);
 
 // After an accepted own-ID change: every code that carries the old own ID (rows, then the two
 // PTT-ID records) gets the new one. Code lengths are left for the next save.

@@ -62,6 +62,16 @@ void SaveInfoCode(InfoCodeRec& stored, int function, int response, std::string_v
     stored = r;
 }
 
+int InfoCodeSameAsOwnID(const FiveToneData& ft) {
+    const std::string own = ft.OwnID.Trimmed();
+    for (std::size_t i = 0; i < ft.InfoCodes.size(); ++i) {
+        const int f = ft.InfoCodes[i].InfoFunction;
+        if ((f == kInfoKill || f == kInfoStun || f == kInfoWake) && InfoCodeText(ft.InfoCodes[i]) == own)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 std::vector<std::string> CheckInfoKillStunWaken(const FiveToneData& ft) {
     bool killOrStun = false, wake = false, duplicate = false;
     const std::string own = ft.OwnID.Trimmed();

@@ -33,6 +33,9 @@ void SaveInfoCode(InfoCodeRec& r, int function, int response, std::string_view c
 // "60300" for kill or stun without a wake-up code, "60301" for a code shared with an entry of
 // another function).
 std::vector<std::string> CheckInfoKillStunWaken(const FiveToneData& ft);
+// The information code (1..8) whose kill, stun or wake-up code equals the own ID, the one the
+// "60350" message is about; 0 when there is none.
+int InfoCodeSameAsOwnID(const FiveToneData& ft);
 
 // The special-code composer.
 struct SpecialCodeInput {

@@ -12,6 +12,7 @@
 
 #include "model/ValueText.h"
 #include "kit/DialogKit.h"
+#include "kit/ScreenFit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -131,6 +132,7 @@ void FrmOption::BuildControls() {
     layout->addLayout(textRows);
     layout->addLayout(freqRows);
     layout->addLayout(buttons);
+    kit::FitScreen(this);
     kit::NoDefaultButtons(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
