@@ -417,3 +417,39 @@ TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
 INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputDialogGrid, ::testing::ValuesIn(kGridDialogs),
                          [](const ::testing::TestParamInfo<GridDialogCase>& i) { return std::string(i.param.Name); });
 
+
+// A press that a dialog's leave-check refused never gets its release while the refusal message is
+// up. The main window's next click still does what a click does: on the current cell of the FM
+// grid only the release opens the editor.
+TEST(UserInputMainAfterDialogs, AClickOnTheGridAfterARefusedPressOpensItsEditor) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    m.w->ShowGridType(2);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(2);
+    ClickCell(g, 3, 1);
+    ASSERT_EQ(m.OpenEditor(), m.w->Text2);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(m.OpenEditor(), nullptr);
+    {
+        RealMessageBoxes boxes;
+        Frm5Tone dlg(m.st);
+        dlg.setModal(true);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        Click(dlg.Text2);
+        QTest::keyClick(dlg.Text2, Qt::Key_A, Qt::ControlModifier);
+        Type("123");
+        AnswerNextBoxWithEnter();
+        QTest::mousePress(dlg.Combo1[1], Qt::LeftButton);  // refused: the box takes the release
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr ||
+                                                !qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+                                    3000));
+        Settle();
+        dlg.reject();
+    }
+    QApplication::setActiveWindow(m.w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    Settle();
+    ClickCell(g, 3, 1);
+    EXPECT_EQ(m.OpenEditor(), m.w->Text2);
+}
