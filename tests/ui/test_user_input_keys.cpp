@@ -283,6 +283,14 @@ struct DialogCase {
     std::function<void(AppState&)> Run;  // opens the dialog, shows it and checks its chain
 };
 
+// A dialog opened on the data alone, walked with its OK and Cancel last.
+template <class Dialog>
+void OkCancelWalk(AppState& st) {
+    Dialog d(st);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+    ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+}
+
 const DialogCase kDialogs[] = {
     {"ChannelBatch",
      [](AppState& st) {
@@ -307,12 +315,7 @@ const DialogCase kDialogs[] = {
          ASSERT_TRUE(d.Text2[0]->isEnabled());
          ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
      }},
-    {"Bank",
-     [](AppState& st) {
-         FrmBank d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
+    {"Bank", OkCancelWalk<FrmBank>},
     {"Channel",
      [](AppState& st) {
          FrmCHEdit d(st);
@@ -369,12 +372,7 @@ const DialogCase kDialogs[] = {
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
      }},
-    {"MSK",
-     [](AppState& st) {
-         FrmMSK d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
+    {"MSK", OkCancelWalk<FrmMSK>},
     {"MSKEveryPage",
      [](AppState& st) {
          FrmMSK d(st);
@@ -387,30 +385,10 @@ const DialogCase kDialogs[] = {
              ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
          }
      }},
-    {"CommunicationBook",
-     [](AppState& st) {
-         FrmCommuBook d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
-    {"FunctionSettings",
-     [](AppState& st) {
-         FrmOption d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
-    {"Scan",
-     [](AppState& st) {
-         FrmScan d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
-    {"Alert",
-     [](AppState& st) {
-         FrmAlert d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
+    {"CommunicationBook", OkCancelWalk<FrmCommuBook>},
+    {"FunctionSettings", OkCancelWalk<FrmOption>},
+    {"Scan", OkCancelWalk<FrmScan>},
+    {"Alert", OkCancelWalk<FrmAlert>},
     {"RadioInformation",
      [](AppState& st) {
          FrmEMG d(st, st.CurRadioInfo);
@@ -437,12 +415,7 @@ const DialogCase kDialogs[] = {
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK});
      }},
-    {"TestData",
-     [](AppState& st) {
-         FrmTestData d(st);
-         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
-     }},
+    {"TestData", OkCancelWalk<FrmTestData>},
     {"ModelAndBand",
      [](AppState& st) {
          FrmModel d(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1"}, 0);
