@@ -444,19 +444,21 @@ TEST(WindowPlace, FittedIntoTheScreenItOpensOn) {
 TEST_F(MainWindowTest, PlaceKeptBetweenRuns) {
     Open();
     w->show();
-    w->resize(900, 650);
-    w->move(120, 90);
+    // A place that fits the test screen (800x600 offscreen) with room for a title bar: one that
+    // does not is fitted into the screen on the next start.
+    w->resize(700, 480);
+    w->move(40, 30);
     ScopedMsgBoxScript dropUnsaved(vbNo);  // the data were never saved: leave without saving
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     s.beginGroup("Settings");
-    EXPECT_EQ(s.value("MainWidth").toInt(), 900);
-    EXPECT_EQ(s.value("MainHeight").toInt(), 650);
+    EXPECT_EQ(s.value("MainWidth").toInt(), 700);
+    EXPECT_EQ(s.value("MainHeight").toInt(), 480);
     EXPECT_EQ(s.value("MainLeft").toInt(), w->pos().x());
     s.endGroup();
 
     frmMain again(st, settings.Make());
-    EXPECT_EQ(again.size(), QSize(900, 650));
+    EXPECT_EQ(again.size(), QSize(700, 480));
 }
 
 TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {
