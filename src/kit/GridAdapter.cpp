@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <cmath>
@@ -54,6 +55,9 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     // Tab leaves the grid. It must not move the current cell either: hiding a focused editor
     // hands the focus on as Tab would.
     setTabKeyNavigation(false);
+    // The grid scrolls a column at a time: a column cut at the left edge reads as another
+    // value ("2.5K" for "12.5K").
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
@@ -306,6 +310,32 @@ void FlexGrid::focusInEvent(QFocusEvent* e) {
         }
     }
     QTableWidget::focusInEvent(e);
+}
+
+void FlexGrid::scrollContentsBy(int dx, int dy) {
+    QTableWidget::scrollContentsBy(dx, dy);
+    if (dx != 0) KeepFirstColumnWhole();
+}
+
+void FlexGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    KeepFirstColumnWhole();
+}
+
+void FlexGrid::KeepFirstColumnWhole() {
+    // At the end of its range a column-wise scroll lines the last column up with the right edge,
+    // which cuts the first column shown (End does that). Start with that column whole instead;
+    // the last columns still fit, as the range was counted for them.
+    const QScrollBar* bar = horizontalScrollBar();
+    if (horizontalScrollMode() != QAbstractItemView::ScrollPerItem || bar->maximum() <= 0 ||
+        bar->value() != bar->maximum())
+        return;
+    QHeaderView* header = horizontalHeader();
+    const int before = header->offset();
+    header->setOffsetToSectionPosition(bar->value());
+    const int moved = before - header->offset();
+    // The cells and the editors over them move with the header.
+    if (moved != 0) QAbstractItemView::scrollContentsBy(isRightToLeft() ? -moved : moved, 0);
 }
 
 }  // namespace rp

@@ -66,8 +66,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
+    void KeepFirstColumnWhole();
     QTableWidgetItem* ItemAt(int r, int c) const;
     bool OpenEditorByKey(QKeyEvent* e);
     QWidget* EditorOver(const QModelIndex& cell) const;

@@ -29,6 +29,11 @@ namespace {
 
 bool IsEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
+// Enter or F2 on a grid's cell edits it.
+bool OpensCellEditor(const QKeyEvent* k) {
+    return IsEnter(k) || (k->key() == Qt::Key_F2 && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier);
+}
+
 bool IsClipboardKey(const QKeyEvent* k) {
     return k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Paste) ||
            k->matches(QKeySequence::Cut);
@@ -97,16 +102,31 @@ void frmMain::WireEditors() {
     connect(ListBank, &QListWidget::itemChanged, this, [this](QListWidgetItem* it) { ListBank_ItemCheck(it); });
 
     auto* g0 = MSFlexGrid1[0];
-    connect(g0, &FlexGrid::GridKeyPress, this, [this](QKeyEvent* k) {
-        if (IsEnter(k)) {
+    connect(g0, &FlexGrid::GridKeyPress, this, [this, g0](QKeyEvent* k) {
+        if (OpensCellEditor(k)) {
+            // Only on the grid itself: F2 in an open editor must not store it and open it anew.
+            if (!g0->hasFocus()) return;
             MSFlexGrid1_DblClick(0);
             k->accept();
+        } else if (ChannelEditorOpen()) {
+            // The channel under an open editor is the editor's until it closes.
+            if (IsClipboardKey(k)) k->accept();
         } else if (MSFlexGrid1_KeyDown(0, k->key(), k->modifiers())) {
             k->accept();
         }
     });
     for (int i = 1; i < 4; ++i) {
         connect(MSFlexGrid1[i], &QTableWidget::cellClicked, this, [this, i](int, int) { MSFlexGrid1_EnterCell(i); });
+    }
+    // The station lists open their editor when a cell is entered; after Esc the keys open it
+    // again on the same cell, as on the channel grid.
+    for (int i : {2, 3}) {
+        auto* g = MSFlexGrid1[i];
+        connect(g, &FlexGrid::GridKeyPress, this, [this, g, i](QKeyEvent* k) {
+            if (!OpensCellEditor(k) || !g->hasFocus()) return;
+            MSFlexGrid1_EnterCell(i);
+            k->accept();
+        });
     }
     connect(g0, &QTableWidget::cellClicked, this, [this](int, int) { MSFlexGrid1_EnterCell(0); });
 }
@@ -124,9 +144,10 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
     }
     if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        const bool text = qobject_cast<QLineEdit*>(o) != nullptr;
-        // Clipboard keys do nothing in the editors, and must not reach the window's shortcuts.
-        if (text && IsClipboardKey(k)) {
+        // Clipboard keys do nothing in the editors, text or list: let through, they would reach
+        // the grid under the editor and cut or paste the channel being edited. Nor must they
+        // reach the window's shortcuts.
+        if (IsClipboardKey(k)) {
             k->accept();
             return true;
         }
@@ -164,11 +185,21 @@ int frmMain::GridOfEditor(const QWidget* editor) const {
     return 0;
 }
 
+bool frmMain::ChannelEditorOpen() const {
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             TextFreRx, TextFreTx, TextName, ComboStep, ComboWN, ComboPower, ComboDe_CTC_Type, ComboDe_CTCSS,
+             ComboDe_CDCSS, ComboEn_CTC_Type, ComboEn_CTCSS, ComboEn_CDCSS, ComboOptSig, ListBank})
+        if (!w->isHidden()) return true;
+    return false;
+}
+
 void frmMain::HideEditor(QWidget* editor) {
     if (editor->isHidden()) return;
     // Hiding the focused editor would hand the focus on along the tab chain, to the tree: the
-    // keys that follow belong to the grid the editor stood on.
-    QWidget* focus = QApplication::focusWidget();
+    // keys that follow belong to the grid the editor stood on. The window's own focus is the one
+    // that counts: in a window that is not active (a message box just closed) the application
+    // has none, and the hidden editor would keep the keys until Qt moves them on to the tree.
+    QWidget* focus = focusWidget();
     if (focus && (focus == editor || editor->isAncestorOf(focus)))
         MSFlexGrid1[GridOfEditor(editor)]->setFocus(Qt::OtherFocusReason);
     editor->hide();

@@ -132,6 +132,9 @@ void frmMain::AddAction(QMenu* menu, const char* name, int textId, const char* s
 void frmMain::RunCommand(void (frmMain::*cmd)()) {
     CommitOpenEditors();
     (this->*cmd)();
+    // A tree node that opens a dialog keeps the highlight once the dialog is closed, and a
+    // command may leave it on a node walked to with the keys: the tree shows the grid on screen.
+    HighlightGridNode();
 }
 
 void frmMain::BuildMenus() {

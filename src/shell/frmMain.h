@@ -173,6 +173,7 @@ private:
     bool EditorKey(QWidget* editor, QKeyEvent* k);
     void HideEditor(QWidget* editor);
     int GridOfEditor(const QWidget* editor) const;
+    bool ChannelEditorOpen() const;
     void HighlightGridNode();
     void ListEditorEnter(int grid);
     void ShowMessage(const std::string& text, int style);

@@ -406,22 +406,59 @@ TEST(WindowPlace, KeptWhenVisibleMovedWhenNot) {
     EXPECT_EQ(PlaceOnScreen(QRect(10, 10, 0, 0), screens, fallback), fallback);
 }
 
+struct FitCase {
+    const char* Name;
+    QRect Saved;  // invalid: nothing kept
+    QList<QRect> Screens;
+    QRect Want;
+};
+
+// The window opens within the screen that shows most of it, with room for a title bar of about
+// 40 px above it: moved first, shrunk only where it is larger than that screen.
+TEST(WindowPlace, FittedIntoTheScreenItOpensOn) {
+    const QRect laptop(0, 0, 1280, 720);
+    const QRect wide(0, 0, 1920, 1080);
+    const QList<QRect> two = {wide, QRect(1920, 0, 1280, 1024)};
+    const QList<QRect> leftOfPrimary = {wide, QRect(-1280, 0, 1280, 1024)};
+    const FitCase cases[] = {
+        {"DefaultOnALaptop", QRect(), {laptop}, QRect(80, 0, 1100, 680)},
+        {"DefaultMovedUpNotShrunk", QRect(), {QRect(0, 0, 1366, 768)}, QRect(80, 8, 1100, 720)},
+        {"DefaultBelowATopPanel", QRect(), {QRect(0, 27, 1280, 693)}, QRect(80, 27, 1100, 653)},
+        {"RememberedFromALargerScreen", QRect(40, 20, 1200, 980), {laptop}, QRect(40, 0, 1200, 680)},
+        {"WiderThanTheScreen", QRect(300, 0, 1600, 600), {laptop}, QRect(0, 0, 1280, 600)},
+        {"RunsOffTheRight", QRect(900, 100, 800, 500), {laptop}, QRect(480, 100, 800, 500)},
+        {"FitsAsItIs", QRect(100, 100, 800, 600), {wide}, QRect(100, 100, 800, 600)},
+        {"RunsOffTheSecondScreen", QRect(2000, 600, 800, 600), two, QRect(2000, 384, 800, 600)},
+        {"OnAScreenLeftOfTheFirst", QRect(-1200, 900, 1000, 600), leftOfPrimary, QRect(-1200, 384, 1000, 600)},
+        {"OnNoScreenAnyMore", QRect(5000, 3000, 800, 600), two, QRect(560, 220, 800, 600)},
+        {"AboveTheTop", QRect(100, -500, 800, 600), {wide}, QRect(100, 0, 800, 600)},
+    };
+    const QRect fallback(80, 60, 1100, 720);
+    for (const FitCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QRect r = PlaceOnScreen(c.Saved, c.Screens, fallback);
+        EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+}
+
 TEST_F(MainWindowTest, PlaceKeptBetweenRuns) {
     Open();
     w->show();
-    w->resize(900, 650);
-    w->move(120, 90);
+    // A place that fits the test screen (800x600 offscreen) with room for a title bar: one that
+    // does not is fitted into the screen on the next start.
+    w->resize(700, 480);
+    w->move(40, 30);
     ScopedMsgBoxScript dropUnsaved(vbNo);  // the data were never saved: leave without saving
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     s.beginGroup("Settings");
-    EXPECT_EQ(s.value("MainWidth").toInt(), 900);
-    EXPECT_EQ(s.value("MainHeight").toInt(), 650);
+    EXPECT_EQ(s.value("MainWidth").toInt(), 700);
+    EXPECT_EQ(s.value("MainHeight").toInt(), 480);
     EXPECT_EQ(s.value("MainLeft").toInt(), w->pos().x());
     s.endGroup();
 
     frmMain again(st, settings.Make());
-    EXPECT_EQ(again.size(), QSize(900, 650));
+    EXPECT_EQ(again.size(), QSize(700, 480));
 }
 
 TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -38,6 +40,7 @@
 #include "shell/FrmLanguage.h"
 #include "shell/FrmModel.h"
 #include "shell/FrmTestData.h"
+#include "shell/frmMain.h"
 #include "signalling/Frm2Tone.h"
 #include "signalling/FrmCommuBook.h"
 #include "signalling/FrmDTMF.h"
@@ -199,6 +202,36 @@ TEST_F(LaptopScreen, TheBottomOfAScrolledDialogIsReached) {
     ASSERT_NE(name, nullptr);
     EXPECT_TRUE(name->isVisible());
     EXPECT_TRUE(name->hasFocus());
+}
+
+// The main window opens within the screen with its status bar and its grid's scroll bar on it,
+// at its first start and with a place kept from a larger screen.
+TEST_F(LaptopScreen, TheMainWindowOpensWithItsStatusBarOnTheScreen) {
+    for (const QRect& kept : {QRect(), QRect(40, 20, 1200, 980)}) {
+        SCOPED_TRACE(kept.isValid() ? "kept from a larger screen" : "first start");
+        TempSettings settings;
+        if (kept.isValid()) {
+            QSettings s(settings.Path(), QSettings::IniFormat);
+            s.beginGroup("Settings");
+            s.setValue("MainLeft", kept.x());
+            s.setValue("MainTop", kept.y());
+            s.setValue("MainWidth", kept.width());
+            s.setValue("MainHeight", kept.height());
+        }
+        frmMain w(st, settings.Make());
+        ASSERT_NO_FATAL_FAILURE(ShowActive(w));
+        const QRect frame = w.frameGeometry();
+        EXPECT_TRUE(screen_.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                             << frame.height();
+        ASSERT_TRUE(w.sbStatusBar->isVisible());
+        const QRect bar(w.sbStatusBar->mapToGlobal(QPoint(0, 0)), w.sbStatusBar->size());
+        EXPECT_TRUE(screen_.contains(bar)) << "status bar at " << bar.y() << ".." << bar.bottom();
+        QScrollBar* across = w.MSFlexGrid1[0]->horizontalScrollBar();
+        if (across->isVisible()) {
+            const QRect at(across->mapToGlobal(QPoint(0, 0)), across->size());
+            EXPECT_TRUE(screen_.contains(at)) << "scroll bar at " << at.y() << ".." << at.bottom();
+        }
+    }
 }
 
 }  // namespace

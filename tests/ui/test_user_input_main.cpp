@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@
 #include "fivetone/Frm5Tone.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
+#include "model/Banks.h"
 #include "model/ChannelOps.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
@@ -452,4 +454,319 @@ TEST(UserInputMainAfterDialogs, AClickOnTheGridAfterARefusedPressOpensItsEditor)
     Settle();
     ClickCell(g, 3, 1);
     EXPECT_EQ(m.OpenEditor(), m.w->Text2);
+}
+
+namespace {
+
+void Chord(Qt::Key key, Qt::KeyboardModifiers mods) {
+    QWidget* f = QApplication::focusWidget();
+    ASSERT_NE(f, nullptr);
+    QTest::keyClick(f, key, mods);
+    Settle();
+}
+
+// What the channel grid shows of the first rows, the channel under the editor among them.
+QStringList ChannelRows(FlexGrid* g) {
+    QStringList rows;
+    for (int r = 1; r <= 4; ++r) {
+        QStringList cells;
+        for (int c = 1; c <= 10; ++c) cells << g->TextMatrix(r, c);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+struct OpenEditorCase {
+    const char* Name;
+    int Col;
+    // Opens a second list from the first one (the tone lists), or nothing.
+    std::function<void(MainWindow&)> Then;
+    const char* Editor;
+};
+
+const OpenEditorCase kOpenEditors[] = {
+    {"Name", 3, nullptr, "TextName"},
+    {"Step", 4, nullptr, "ComboStep"},
+    {"Bandwidth", 5, nullptr, "ComboWN"},
+    {"Bank", 6, nullptr, "ListBank"},
+    {"Power", 7, nullptr, "ComboPower"},
+    {"DecodeKind", 8, nullptr, "ComboDe_CTC_Type"},
+    {"DecodeCtcss", 8, [](MainWindow& m) { ChooseFromList(m.w->ComboDe_CTC_Type, 1); }, "ComboDe_CTCSS"},
+    {"EncodeKind", 9, nullptr, "ComboEn_CTC_Type"},
+    {"EncodeDcs", 9, [](MainWindow& m) { ChooseFromList(m.w->ComboEn_CTC_Type, 2); }, "ComboEn_CDCSS"},
+    {"Signalling", 10, nullptr, "ComboOptSig"},
+};
+
+void PrintTo(const OpenEditorCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputMainClipboard : public ::testing::TestWithParam<OpenEditorCase> {};
+
+}  // namespace
+
+// While an editor is open over a channel's cell, Ctrl+X, Ctrl+V and Ctrl+C leave every channel as
+// it was; the grid's clipboard acts again once the editor is closed.
+TEST_P(UserInputMainClipboard, ClipboardKeysDoNothingWhileAnEditorIsOpen) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const OpenEditorCase& c = GetParam();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(0);
+    ASSERT_TRUE(IsChannelNoUsed(m.st, 1));
+    ASSERT_TRUE(IsChannelNoUsed(m.st, 2));
+    // The clipboard holds channel 1, so a paste would change channel 2.
+    ClickCell(g, 1, 1);
+    ASSERT_NO_FATAL_FAILURE(Chord(Qt::Key_C, Qt::ControlModifier));
+    ASSERT_NE(g->TextMatrix(1, 1), g->TextMatrix(2, 1));
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 2, c.Col));
+    if (c.Then) {
+        ASSERT_NO_FATAL_FAILURE(c.Then(m));
+    }
+    QWidget* editor = m.OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->objectName(), c.Editor);
+    ASSERT_TRUE(editor->hasFocus());
+    const QStringList before = ChannelRows(g);
+    const int count = m.st.CurRadioData.ChannelCount;
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_V, Qt::Key_C, Qt::Key_V}) {
+        ASSERT_NO_FATAL_FAILURE(Chord(key, Qt::ControlModifier));
+        EXPECT_TRUE(IsChannelNoUsed(m.st, 2)) << "after Ctrl+" << char(key);
+        EXPECT_EQ(ChannelRows(g), before) << "after Ctrl+" << char(key);
+    }
+    EXPECT_EQ(m.st.CurRadioData.ChannelCount, count);
+    EXPECT_EQ(m.OpenEditor(), editor);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(m.OpenEditor(), nullptr);
+    EXPECT_EQ(ChannelRows(g), before);
+    // On the grid itself the keys are the grid's again: the clipboard still holds channel 1.
+    ASSERT_TRUE(g->hasFocus());
+    ASSERT_NO_FATAL_FAILURE(Chord(Qt::Key_V, Qt::ControlModifier));
+    EXPECT_EQ(g->TextMatrix(2, 1), g->TextMatrix(1, 1));
+    EXPECT_TRUE(msgs.Messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ChannelEditors, UserInputMainClipboard, ::testing::ValuesIn(kOpenEditors),
+                         [](const ::testing::TestParamInfo<OpenEditorCase>& i) { return std::string(i.param.Name); });
+
+// A cut key in the open bank list must not take the channel away from under the banks it is
+// being put into: the channel stays, and so does the bank just ticked for it.
+TEST(UserInputMainBankList, CutInTheOpenBankListKeepsTheChannelAndItsBank) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 2, 6));
+    ASSERT_EQ(m.OpenEditor(), m.w->ListBank);
+    ASSERT_NO_FATAL_FAILURE(Chord(Qt::Key_X, Qt::ControlModifier));
+    EXPECT_TRUE(IsChannelNoUsed(m.st, 2));
+    Key(Qt::Key_Down);
+    const int row = m.w->ListBank->currentRow();
+    ASSERT_GE(row, 0);
+    Key(Qt::Key_Space);
+    ASSERT_EQ(m.w->ListBank->item(row)->checkState(), Qt::Checked);
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(IsChannelNoUsed(m.st, 2));
+    BankList banks{};
+    ShowChBankList(m.st, 2, banks);
+    EXPECT_TRUE(banks[row]);
+}
+
+namespace {
+
+struct ReopenCase {
+    const char* Name;
+    int Grid, Row, Col;
+    Qt::Key Opener;
+    const char* Editor;
+};
+
+const ReopenCase kReopen[] = {
+    {"FmByEnter", 2, 3, 1, Qt::Key_Return, "Text2"},   {"FmByF2", 2, 3, 1, Qt::Key_F2, "Text2"},
+    {"AmByEnter", 3, 2, 1, Qt::Key_Return, "Text3"},   {"AmByF2", 3, 2, 1, Qt::Key_F2, "Text3"},
+    {"ChannelByEnter", 0, 2, 3, Qt::Key_Return, "TextName"},
+    {"ChannelByF2", 0, 2, 3, Qt::Key_F2, "TextName"},
+};
+
+void PrintTo(const ReopenCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputMainReopen : public ::testing::TestWithParam<ReopenCase> {};
+
+}  // namespace
+
+// After Esc the same cell's editor opens again from the keyboard, on the cell, with the focus.
+TEST_P(UserInputMainReopen, EnterOrF2AfterEscOpensTheSameCellAgain) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const ReopenCase& c = GetParam();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    m.w->ShowGridType(c.Grid);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(c.Grid);
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(c.Grid, c.Row, c.Col));
+    ASSERT_NE(m.OpenEditor(), nullptr);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(m.OpenEditor(), nullptr);
+    ASSERT_TRUE(g->hasFocus());
+    Key(c.Opener);
+    QWidget* editor = m.OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->objectName(), c.Editor);
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->geometry().center(), g->CellRect(c.Row, c.Col).center());
+    EXPECT_FALSE(IsDataChanged(m.st));
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, UserInputMainReopen, ::testing::ValuesIn(kReopen),
+                         [](const ::testing::TestParamInfo<ReopenCase>& i) { return std::string(i.param.Name); });
+
+namespace {
+
+struct InactiveEscCase {
+    const char* Name;
+    int Grid, Row, Col;
+    Qt::Key Move;  // moves the cell once the window is back
+    int RowAfter, ColAfter;
+};
+
+const InactiveEscCase kInactiveEsc[] = {
+    {"ChannelName", 0, 2, 3, Qt::Key_Left, 2, 2},
+    {"FmStation", 2, 3, 1, Qt::Key_Down, 4, 1},
+};
+
+void PrintTo(const InactiveEscCase& c, std::ostream* os) { *os << c.Name; }
+
+class UserInputMainInactiveEsc : public ::testing::TestWithParam<InactiveEscCase> {};
+
+}  // namespace
+
+// Esc in an editor of a window that is not the active one (another window took the activation,
+// as a message box does) still gives the keys to the grid's cell: once the window is back, the
+// arrows move the cell and Enter opens its editor, and the focus stays out of the tree.
+TEST_P(UserInputMainInactiveEsc, EscGivesTheFocusToTheGridInAnInactiveWindow) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const InactiveEscCase& c = GetParam();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    m.w->ShowGridType(c.Grid);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(c.Grid);
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(c.Grid, c.Row, c.Col));
+    QWidget* editor = m.OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    {
+        QWidget other;
+        other.resize(200, 100);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(other));
+        ASSERT_FALSE(m.w->isActiveWindow());
+        QTest::keyClick(editor, Qt::Key_Escape);
+        Settle();
+        EXPECT_TRUE(editor->isHidden());
+        EXPECT_EQ(m.w->focusWidget(), g);
+    }
+    QApplication::setActiveWindow(m.w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    Settle();
+    EXPECT_TRUE(g->hasFocus());
+    Key(c.Move);
+    EXPECT_EQ(g->Row(), c.RowAfter);
+    EXPECT_EQ(g->Col(), c.ColAfter);
+    EXPECT_FALSE(m.w->tvTreeView->hasFocus());
+    // The broadcast-radio grid opens its editor on the move already; the channel grid on Enter.
+    if (m.OpenEditor() == nullptr) Key(Qt::Key_Return);
+    ASSERT_NE(m.OpenEditor(), nullptr);
+    EXPECT_TRUE(m.OpenEditor()->hasFocus());
+    EXPECT_EQ(m.OpenEditor()->geometry().center(), g->CellRect(c.RowAfter, c.ColAfter).center());
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, UserInputMainInactiveEsc, ::testing::ValuesIn(kInactiveEsc),
+                         [](const ::testing::TestParamInfo<InactiveEscCase>& i) { return std::string(i.param.Name); });
+
+// End, Home and the horizontal scroll bar leave the first column on screen whole, so a short
+// text such as "12.5K" never reads "2.5K".
+TEST(UserInputMainScroll, TheFirstVisibleColumnIsAlwaysWhole) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    m.w->resize(640, 600);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(0);
+    QScrollBar* bar = g->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the grid needs to scroll for this test";
+    const auto firstWhole = [g] {
+        const int first = g->columnAt(0);
+        return first >= 0 && g->columnViewportPosition(first) == 0;
+    };
+    ClickCell(g, 1, 1);
+    Key(Qt::Key_End);
+    EXPECT_EQ(g->Col(), g->Cols() - 2);  // the last shown column
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_TRUE(firstWhole()) << "first column starts at " << g->columnViewportPosition(g->columnAt(0));
+    EXPECT_TRUE(g->viewport()->rect().contains(g->CellRect(1, g->Col()).topLeft() + QPoint(1, 1)));
+    Key(Qt::Key_Home);
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(firstWhole());
+    // Dragged to any place, and by the arrow at its end.
+    for (int i = 0; i <= 16; ++i) {
+        const int v = bar->maximum() * i / 16;
+        bar->setValue(v);
+        EXPECT_TRUE(firstWhole()) << "at " << v << " of " << bar->maximum();
+    }
+    bar->setValue(0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    Settle();
+    EXPECT_TRUE(firstWhole());
+}
+
+namespace {
+
+// Closes whatever modal dialog opens next, as Cancel does.
+void CancelNextDialog() {
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [tries, poll] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            d->reject();
+            return;
+        }
+        if (++*tries < 200) QTimer::singleShot(20, *poll);
+    };
+    QTimer::singleShot(20, *poll);
+}
+
+}  // namespace
+
+// A dialog opened from the tree, once closed, leaves the tree showing the grid that is on screen;
+// so does File > New.
+TEST(UserInputMainTree, TheHighlightGoesBackToTheGridOnScreen) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    for (const char* key : {"N7", "N12", "N5"}) {
+        SCOPED_TRACE(key);
+        QTreeWidgetItem* node = m.TreeNode(key);
+        ASSERT_NE(node, nullptr);
+        m.w->tvTreeView->scrollToItem(node);
+        CancelNextDialog();
+        Click(m.w->tvTreeView->viewport(), m.w->tvTreeView->visualItemRect(node).center());
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000));
+        Settle();
+        EXPECT_EQ(m.TreeKey(), "N1");
+    }
+    // Reached with the keys and opened with Enter, on the broadcast-radio grid.
+    QApplication::setActiveWindow(m.w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    m.w->ShowGridType(2);
+    m.w->tvTreeView->setFocus(Qt::OtherFocusReason);
+    m.w->tvTreeView->setCurrentItem(m.TreeNode("N6"));
+    CancelNextDialog();
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000));
+    Settle();
+    EXPECT_EQ(m.TreeKey(), "N3");
+    // Walked onto a dialog's node without opening it, then File > New.
+    m.w->tvTreeView->setCurrentItem(m.TreeNode("N7"));
+    m.w->MenuAction("mnuFileNew")->trigger();
+    Settle();
+    EXPECT_EQ(m.TreeKey(), "N3");
 }
