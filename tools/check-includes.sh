@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every include points down: main window (shell) -> editors -> widget kit -> core. A back-up
-# include would tie a lower folder to what is built on it; this lists each one and fails.
+# Every include points down: main window (shell) -> editors -> serial layer (qtcomm) -> widget kit
+# -> core. A back-up include would tie a lower folder to what is built on it; this lists each one
+# and fails.
 # Usage: check-includes.sh [source-dir]   (default: the checkout's src/)
 set -u
 src=${1:-$(dirname "$0")/../src}
@@ -25,6 +26,7 @@ forbid "model comm mappings print/core" "Q[A-Za-z]+>|Qt[A-Za-z]+/" "the core inc
 forbid "model comm" "mappings/|print/" "records, data files and codecs include the editors' mappings or the printout"
 forbid "kit" "$qtside" "the widget kit includes what is built on it"
 forbid "channels signalling fivetone settings qtcomm print" "shell/" "an editor includes the main window"
+forbid "qtcomm" "$editors|print/[A-Za-z]+\\.h" "the serial layer includes an editor or the main window"
 
 [ $status -eq 0 ] && echo "every include points down"
 exit $status

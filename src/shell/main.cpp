@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <cstdio>
 #include <cstring>
 
 #include "model/AppState.h"
@@ -20,10 +21,41 @@ bool AsksForHelp(int argc, char** argv) {
     return false;
 }
 
+// Options the window system takes for itself (with one dash or two): they are not ours to refuse.
+// Those it may be given with "=" take their value here; the others are plain switches, so a value
+// given after one stays a loose argument rather than swallowing the next option.
+void AddWindowSystemOptions(QCommandLineParser& options) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "reverse", "session",
+                             "testability", "display", "name", "visual", "cmap", "nograb", "dograb", "sync",
+                             "widgetcount", "qdevicepixelratio"}) {
+        QCommandLineOption o(name);
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(o);
+    }
+    for (const char* name : {"style", "stylesheet", "qmljsdebugger"}) {
+        QCommandLineOption o(name, QString(), "value");
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(o);
+    }
+}
+
 void AddOptions(QCommandLineParser& options, const QCommandLineOption& print) {
     options.setApplicationDescription(kDescription);
+    // The window system's options are single words after one dash ("-platform"): so are ours.
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     options.addHelpOption();
     options.addOption(print);
+    AddWindowSystemOptions(options);
+}
+
+// What is wrong with the command line, empty when nothing is. Needs no application object.
+QString CommandLineError(int argc, char** argv, const QCommandLineOption& print) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser options;
+    AddOptions(options, print);
+    return options.parse(arguments) ? QString() : options.errorText();
 }
 
 }  // namespace
@@ -37,10 +69,14 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName("radioprog");
         QCommandLineParser options;
         AddOptions(options, print);
-        // Options of the window system (-platform, -style, ...) are not known here; they must
-        // not turn a request for help into an error.
         options.parse(app.arguments());
         options.showHelp(0);
+    }
+    // So does a mistyped option, with the status of a usage error.
+    if (const QString error = CommandLineError(argc, argv, print); !error.isEmpty()) {
+        std::fprintf(stderr, "radioprog: %s\nTry 'radioprog --help' for the options it takes.\n",
+                     qPrintable(error));
+        return 2;
     }
 
     QApplication app(argc, argv);

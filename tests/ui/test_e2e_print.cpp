@@ -125,7 +125,9 @@ TEST(EndToEnd, PagesTwoToThreeInReverseFromThePrinterDialog) {
                                                  EXPECT_FALSE(p.testOption(QAbstractPrintDialog::PrintCurrentPage));
                                                  for (const char* absent : {"printSelection", "printCurrentPage"}) {
                                                      auto* b = p.findChild<QRadioButton*>(absent);
-                                                     if (b) EXPECT_TRUE(b->isHidden() || !b->isEnabled()) << absent;
+                                                     if (b) {
+                                                         EXPECT_TRUE(b->isHidden() || !b->isEnabled()) << absent;
+                                                     }
                                                  }
                                                  auto* printers = p.findChild<QComboBox*>("printers");
                                                  auto* file = p.findChild<QLineEdit*>("filename");

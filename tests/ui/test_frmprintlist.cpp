@@ -253,7 +253,9 @@ TEST_P(PrintRange, OnlyTheChosenPagesInTheChosenOrderKeepingTheirNumbers) {
     EXPECT_EQ(text.count('\f'), expected.size());
     EXPECT_EQ(PdfFooters(text), expected);
     // Page 2 is the second channel page: it goes on with channel 4 (CH5).
-    if (expected.contains(2)) EXPECT_TRUE(text.contains("CH5")) << c.Name;
+    if (expected.contains(2)) {
+        EXPECT_TRUE(text.contains("CH5")) << c.Name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, PrintRange,

@@ -14,13 +14,17 @@
 #include <memory>
 #include <map>
 
+#include "MainFixture.h"
+#include "ModalDriver.h"
 #include "PtyHarness.h"
 #include "comm/CommImage.h"
 #include "model/NewData.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
-#include "qtcomm/QtCommUser.h"
 #include "kit/MsgBox.h"
+#include "model/LangText.h"
+#include "shell/MainCommandHost.h"
+#include "shell/frmMain.h"
 
 using namespace rp;
 
@@ -197,33 +201,37 @@ TEST(PtyExchangeFaults, LineThatGoesAwayEndsTheExchange) {
     EXPECT_GE(user.ProgressClosed, 1);
 }
 
-// The program's own user side: messages go through the message service, and a radio with a
-// password the user does not know ends the read after the dialog is cancelled.
+// The program's own user side, as the main window's Read runs it: every message goes through the
+// message service, and a radio with a password the user does not know ends the read after the
+// password dialog is cancelled, with the port closed.
 TEST(PtyExchangeFaults, MessagesGoThroughTheMessageService) {
     sim::PtyRadioProcess radio(kSimRadio, {"--password", "4321"});
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     AppState st;
-    st.LangText = [](int id) { return "T" + std::to_string(id); };
+    test::PrepareUserRound(st);
     st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
     ScopedMsgBoxScript script(vbOK);
-    QtCommUser user(st);
-    QtCommLink link(st, user);
-    QTimer::singleShot(0, [] {
-        // The dialog is modal: close it from the event loop it runs.
-        QTimer* t = new QTimer;
-        QObject::connect(t, &QTimer::timeout, [t] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<FrmPassWord*>(w); d && d->isVisible()) {
-                    d->CommandCancel->click();
-                    t->deleteLater();
-                }
-        });
-        t->start(10);
+    // The dialog is modal: cancel it from the event loop it runs.
+    int asked = 0;
+    QTimer canceller;
+    QObject::connect(&canceller, &QTimer::timeout, [&asked] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<FrmPassWord*>(top); d && d->isVisible()) {
+                ++asked;
+                d->CommandCancel->click();
+            }
     });
-    ASSERT_TRUE(link.Comm().ReadRadio());
+    canceller.start(10);
+    w.mnuProRead_Click();
     ASSERT_TRUE(sim::RunExchange(st, 10000));
-    ASSERT_EQ(script.Messages().size(), 1u);
-    EXPECT_EQ(script.Messages()[0].Text, "T2006");
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(script.Messages().size(), 2u);
+    EXPECT_EQ(script.Messages()[0].Text.toStdString(), Bilingual(st, st.ReadPromptText));
+    EXPECT_EQ(script.Messages()[1].Text.toStdString(), GetLangStr(st, 2006));
+    EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
+    EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
 }
 
 // A port name that names no port (a folder, a link that points round in a loop) gets the one

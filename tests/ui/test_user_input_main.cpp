@@ -365,7 +365,9 @@ void OpenDialogOnGrid(const GridDialogCase& c, AppState& st, std::unique_ptr<QDi
     dlg = c.Make(st);
     g = c.Grid(*dlg);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*dlg));
-    if (!g->hasFocus()) ASSERT_NO_FATAL_FAILURE(TabTo(g));
+    if (!g->hasFocus()) {
+        ASSERT_NO_FATAL_FAILURE(TabTo(g));
+    }
 }
 
 }  // namespace

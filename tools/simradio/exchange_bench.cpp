@@ -1,9 +1,11 @@
 // Times a whole read and a whole write through the real serial port against the simulated radio
 // on a pseudo-terminal, once with the radio pacing its bytes as a 9600-baud line does and once as
-// fast as the pseudo-terminal goes, for two data sets: every channel in use ("channels"), and
-// everything in use with every list full ("full": broadcast, AM, book, 2-Tone, five-tone, DTMF),
-// which moves the most blocks. Prints the exchange time, the time its bytes need on a 9600-baud
-// line, and their ratio.
+// fast as the pseudo-terminal goes, for three data sets: the radio as simradio starts (every byte
+// FF, all free) read and the program's new data written ("new": a first try without a radio),
+// every channel in use ("channels"), and everything in use with every list full ("full":
+// broadcast, AM, book, 2-Tone, five-tone, DTMF), which moves the most blocks. Free entries are not
+// moved, so the time grows with what is in use. Prints the exchange time, the time its bytes need
+// on a 9600-baud line, and their ratio.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,20 +22,25 @@ using namespace rp;
 
 namespace {
 
-void FullData(AppState& st, bool fullLists) {
-    if (fullLists) {
+enum class DataSet { New, Channels, Full };
+
+const char* NameOf(DataSet d) { return d == DataSet::New ? "new" : d == DataSet::Channels ? "channels" : "full"; }
+
+void FullData(AppState& st, DataSet data) {
+    if (data == DataSet::Full) {
         bench::FillFullData(st);
         st.LangText = [](int id) { return "text " + std::to_string(id); };
         return;
     }
     NewData(st);
+    st.LangText = [](int id) { return "text " + std::to_string(id); };
+    if (data == DataSet::New) return;
     for (int n = 1; n <= kMemoryChannels; ++n) {
         bool present = false;
         for (int i = 0; i < st.CurRadioData.ChannelCount; ++i)
             if (st.ChannelTable[i].ChannelNo == n) present = true;
         if (!present) AddDefaultChannel(st, n, n % 2 ? "410.0000" : "150.0000");
     }
-    st.LangText = [](int id) { return "text " + std::to_string(id); };
 }
 
 struct Result {
@@ -41,15 +48,15 @@ struct Result {
     double seconds = 0, lineSeconds = 0;
 };
 
-Result RunOne(const QString& simradio, bool paced, bool write, bool fullLists, const std::string& image) {
+Result RunOne(const QString& simradio, bool paced, bool write, DataSet data, const std::string& image) {
     QStringList args;
     if (paced) args << "--paced";
-    if (!write) args << "--image" << QString::fromStdString(image);
+    if (!write && data != DataSet::New) args << "--image" << QString::fromStdString(image);
     sim::PtyRadioProcess radio(simradio, args);
     Result r;
     if (!radio.Ok()) { std::fprintf(stderr, "%s\n", radio.Error().c_str()); return r; }
     AppState st;
-    FullData(st, fullLists);
+    FullData(st, data);
     st.ComPortName = radio.Device();
     sim::RecordingUser user;
     QtCommLink link(st, user);
@@ -72,12 +79,12 @@ int main(int argc, char** argv) {
     std::printf("%-8s %-8s %-8s %10s %10s %7s\n", "data", "line", "exchange", "time s", "9600 s", "ratio");
     int failures = 0;
     // Optional arguments pick one case: "paced" or "unpaced", then "read" or "write", then
-    // "channels" or "full".
+    // "new", "channels" or "full".
     const QStringList a = app.arguments();
-    for (bool fullLists : {false, true}) {
-        if (a.size() > 3 && (a[3] == "full") != fullLists) continue;
+    for (DataSet data : {DataSet::New, DataSet::Channels, DataSet::Full}) {
+        if (a.size() > 3 && a[3] != NameOf(data)) continue;
         AppState st;
-        FullData(st, fullLists);
+        FullData(st, data);
         InitCommImage(st);
         std::string label;
         if (!SetCommData(st, label)) { std::fprintf(stderr, "encoder failed: %s\n", label.c_str()); return 1; }
@@ -90,9 +97,9 @@ int main(int argc, char** argv) {
             if (a.size() > 1 && (a[1] == "paced") != paced) continue;
             for (bool write : {false, true}) {
                 if (a.size() > 2 && (a[2] == "write") != write) continue;
-                const Result r = RunOne(simradio, paced, write, fullLists, image);
+                const Result r = RunOne(simradio, paced, write, data, image);
                 if (!r.ok) ++failures;
-                std::printf("%-8s %-8s %-8s %10.3f %10.3f %7.3f%s\n", fullLists ? "full" : "channels",
+                std::printf("%-8s %-8s %-8s %10.3f %10.3f %7.3f%s\n", NameOf(data),
                             paced ? "paced" : "unpaced", write ? "write" : "read", r.seconds, r.lineSeconds,
                             r.lineSeconds > 0 ? r.seconds / r.lineSeconds : 0.0, r.ok ? "" : "  FAILED");
                 std::fflush(stdout);
