@@ -94,6 +94,8 @@ private:
         QScreen* screen = Screen();
         QLayout* top = dlg_->layout();
         if (screen == nullptr || top == nullptr) return;
+        // The window system sizes a maximised dialog; the area scrolls within what it gives.
+        if (placed && (dlg_->isMaximized() || dlg_->isFullScreen())) return;
         const QRect avail = screen->availableGeometry();
         const QSize frame = dlg_->frameGeometry().size() - dlg_->size();
         const QSize room(avail.width() - std::max(frame.width(), 0),
