@@ -62,15 +62,15 @@ private:
 
 class Fitter : public QObject {
 public:
-    Fitter(QDialog* dlg, FitArea* area) : QObject(dlg), dlg_(dlg), area_(area) {
+    Fitter(QDialog* dlg, FitArea* area) : QObject(dlg), dlg_(dlg), area_(area), body_(area->widget()) {
         dlg->installEventFilter(this);
-        area->widget()->installEventFilter(this);
+        body_->installEventFilter(this);
     }
 
     bool eventFilter(QObject* o, QEvent* e) override {
         if (o == dlg_ && e->type() == QEvent::Show && !e->spontaneous()) {
             Fit(false);
-        } else if (o == area_->widget() && e->type() == QEvent::LayoutRequest && dlg_->isVisible()) {
+        } else if (o == body_ && e->type() == QEvent::LayoutRequest && dlg_->isVisible()) {
             // The body's own layout has taken the change already (a widget's layout sees its
             // events before any filter does): its new size hints stand.
             area_->updateGeometry();
@@ -121,6 +121,8 @@ private:
 
     QDialog* dlg_;
     FitArea* area_;
+    // Compared with, never called: the body still has events while the dialog takes it down.
+    QWidget* body_;
 };
 
 FitArea* MakeArea(QDialog* dlg, QWidget*& body) {
