@@ -16,6 +16,7 @@
 #include "model/Values.h"
 #include "kit/DialogKit.h"
 #include "kit/MsgBox.h"
+#include "kit/ScreenFit.h"
 #include "kit/ShellText.h"
 
 namespace rp {
@@ -47,6 +48,8 @@ FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* paren
     InitShowList();
     ChangShowByLanguage();
     MakeRoomForCaptions();
+    // At its final size: a laptop screen with a title bar and a panel is shorter than the form.
+    kit::FitScreen(this, {CommandApply, CommandClose});
     SetShowData();
 }
 

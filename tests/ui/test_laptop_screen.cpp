@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,6 +21,7 @@
 
 #include "FullDataFixture.h"
 #include "MainFixture.h"
+#include "ScrolledView.h"
 #include "UserDriver.h"
 #include "channels/FrmBank.h"
 #include "channels/FrmCHBatch.h"
@@ -51,8 +53,10 @@ using namespace rp::test;
 
 namespace {
 
-// Room for a title bar and a panel the X server does not report.
-constexpr int kTallest = 660;
+// Room for a title bar and a panel the X server does not report: no dialog is taller than the
+// screen less these.
+constexpr int kTitleBar = 40;
+constexpr int kPanel = 30;
 
 struct Opened {
     const char* Name;
@@ -153,7 +157,7 @@ TEST_F(LaptopScreen, EveryDialogOpensWithinTheScreenWithItsButtonsOnIt) {
         d->setModal(true);  // as the program opens it
         ASSERT_NO_FATAL_FAILURE(ShowActive(*d));
         const QRect frame = d->frameGeometry();
-        EXPECT_LE(frame.height(), kTallest) << frame.height();
+        EXPECT_LE(frame.height(), screen_.height() - kTitleBar - kPanel) << frame.height();
         EXPECT_TRUE(screen_.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x"
                                              << frame.height();
         // Every button the dialog shows outside a scrolled part (its own row) is on the screen,
@@ -173,6 +177,38 @@ TEST_F(LaptopScreen, EveryDialogOpensWithinTheScreenWithItsButtonsOnIt) {
         }
         if (!buttons.isEmpty()) {
             EXPECT_GT(outside, 0);
+        }
+        d->close();
+    }
+}
+
+// The tallest dialogs fit under a title bar with their own buttons on the screen, and each
+// control of their body that does not fit is reached by scrolling.
+TEST_F(LaptopScreen, TallDialogsScrollWhatDoesNotFit) {
+    for (const char* name : {"FrmCHBatch", "FrmOption", "Frm5Tone"}) {
+        SCOPED_TRACE(name);
+        const auto o = std::find_if(Dialogs().begin(), Dialogs().end(),
+                                    [&](const Opened& x) { return std::string(x.Name) == name; });
+        ASSERT_NE(o, Dialogs().end());
+        std::vector<std::shared_ptr<void>> keep;
+        std::unique_ptr<QDialog> d = o->Make(st, keep);
+        d->setModal(true);
+        ASSERT_NO_FATAL_FAILURE(ShowActive(*d));
+        EXPECT_LE(d->frameGeometry().height() + kTitleBar, screen_.height()) << d->frameGeometry().height();
+        auto* area = d->findChild<QScrollArea*>("ScreenFitArea");
+        ASSERT_NE(area, nullptr) << "the body does not scroll";
+        QScrollBar* bar = area->verticalScrollBar();
+        EXPECT_EQ(bar->isVisible(), area->widget()->height() > area->viewport()->height());
+        EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+        for (QWidget* b : d->findChildren<QPushButton*>()) {
+            if (!b->isVisible() || area->isAncestorOf(b)) continue;
+            EXPECT_TRUE(screen_.contains(OnScreen(b))) << FieldText(b);
+        }
+        const auto fields = ShownFields(area);
+        EXPECT_FALSE(fields.empty());
+        for (QWidget* w : fields) {
+            ScrollToShow(area, w);
+            EXPECT_TRUE(InView(area, w)) << FieldText(w) << " cannot be scrolled into the " << ViewText(area);
         }
         d->close();
     }
