@@ -27,6 +27,12 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
         l->setObjectName(name);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setSortingEnabled(false);
+        // An empty list has nothing to show the focus on: Tab stops on it once it holds a line.
+        auto stopWhileFilled = [l] { l->setFocusPolicy(l->count() > 0 ? Qt::StrongFocus : Qt::ClickFocus); };
+        connect(l->model(), &QAbstractItemModel::rowsInserted, l, stopWhileFilled);
+        connect(l->model(), &QAbstractItemModel::rowsRemoved, l, stopWhileFilled);
+        connect(l->model(), &QAbstractItemModel::modelReset, l, stopWhileFilled);
+        stopWhileFilled();
         return l;
     };
     List1 = makeList("List1");
