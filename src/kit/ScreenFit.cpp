@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QTimer>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 
