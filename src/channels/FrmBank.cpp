@@ -28,7 +28,12 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setSortingEnabled(false);
         // An empty list has nothing to show the focus on: Tab stops on it once it holds a line.
-        auto stopWhileFilled = [l] { l->setFocusPolicy(l->count() > 0 ? Qt::StrongFocus : Qt::ClickFocus); };
+        // The list's model empties itself as the list is destroyed: a list that is no longer one
+        // is left alone.
+        auto stopWhileFilled = [w = static_cast<QWidget*>(l)] {
+            if (auto* list = qobject_cast<QListWidget*>(w))
+                list->setFocusPolicy(list->count() > 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        };
         connect(l->model(), &QAbstractItemModel::rowsInserted, l, stopWhileFilled);
         connect(l->model(), &QAbstractItemModel::rowsRemoved, l, stopWhileFilled);
         connect(l->model(), &QAbstractItemModel::modelReset, l, stopWhileFilled);
