@@ -27,6 +27,17 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
         l->setObjectName(name);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         l->setSortingEnabled(false);
+        // An empty list has nothing to show the focus on: Tab stops on it once it holds a line.
+        // The list's model empties itself as the list is destroyed: a list that is no longer one
+        // is left alone.
+        auto stopWhileFilled = [w = static_cast<QWidget*>(l)] {
+            if (auto* list = qobject_cast<QListWidget*>(w))
+                list->setFocusPolicy(list->count() > 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        connect(l->model(), &QAbstractItemModel::rowsInserted, l, stopWhileFilled);
+        connect(l->model(), &QAbstractItemModel::rowsRemoved, l, stopWhileFilled);
+        connect(l->model(), &QAbstractItemModel::modelReset, l, stopWhileFilled);
+        stopWhileFilled();
         return l;
     };
     List1 = makeList("List1");

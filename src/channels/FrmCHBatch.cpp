@@ -32,6 +32,32 @@ constexpr int kCheckHeight = 255;
 
 std::string S(const QString& s) { return s.toStdString(); }
 
+// The edit view reads as two panels side by side, split by its line: each panel's fields are
+// walked whole (Tab, and Enter that moves on like it) before the other's, so a value typed on
+// the left never lands in a list on the right. Controls that lie beyond the frame stay where
+// they are, out of sight.
+void SplitAtLine(QWidget* frame, QWidget* line) {
+    QWidget* const sides[2] = {new QWidget(frame), new QWidget(frame)};
+    sides[0]->setObjectName("PanelLeft");
+    sides[0]->setGeometry(0, 0, line->x(), frame->height());
+    sides[1]->setObjectName("PanelRight");
+    sides[1]->setGeometry(line->geometry().right() + 1, 0, frame->width() - line->geometry().right() - 1, frame->height());
+    const QObjectList kids = frame->children();
+    for (QObject* o : kids) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w == nullptr || w == line || w == sides[0] || w == sides[1]) continue;
+        for (QWidget* side : sides) {
+            if (!side->geometry().contains(w->pos())) continue;
+            const QPoint at = w->pos() - side->pos();
+            const bool hidden = w->isHidden();
+            w->setParent(side);  // which hides it
+            w->move(at);
+            w->setHidden(hidden);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* parent)
@@ -48,6 +74,7 @@ FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* paren
     InitShowList();
     ChangShowByLanguage();
     MakeRoomForCaptions();
+    SplitAtLine(Frame1, Line1);
     // At its final size: a laptop screen with a title bar and a panel is shorter than the form.
     kit::FitScreen(this, {CommandApply, CommandClose});
     SetShowData();

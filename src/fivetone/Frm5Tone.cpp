@@ -102,24 +102,34 @@ Frm5Tone::Frm5Tone(AppState& s, std::function<void()> reShowList, QWidget* paren
 void Frm5Tone::Build() {
     auto* top = new QHBoxLayout;
 
-    // System settings and the own ID.
-    auto* sys = new QGridLayout;
+    // System settings and the own ID, two columns, each a panel of its own: Tab and Enter go
+    // down a column before the next.
+    QWidget* sysColumns[2];
+    QGridLayout* sys[2];
+    for (int col = 0; col < 2; ++col) {
+        sysColumns[col] = new QWidget(this);
+        sysColumns[col]->setObjectName(QStringLiteral("PanelColumn_%1").arg(col));
+        sys[col] = new QGridLayout(sysColumns[col]);
+        sys[col]->setContentsMargins(0, 0, 0, 0);
+        top->addWidget(sysColumns[col], 3);
+    }
     Label1[0] = MakeLabel(this, "Label1_0");
     Text2 = MakeLine(this, "Text2");
-    sys->addWidget(Label1[0], 0, 0);
-    sys->addWidget(Text2, 0, 1);
+    sys[0]->addWidget(Label1[0], 0, 0);
+    sys[0]->addWidget(Text2, 0, 1);
     for (int i = 1; i <= 12; ++i) {
         Label1[i] = MakeLabel(this, QStringLiteral("Label1_%1").arg(i));
         Combo1[i] = MakeCombo(this, QStringLiteral("Combo1_%1").arg(i));
+        QGridLayout* g = sys[i <= 6 ? 0 : 1];
         const int row = i <= 6 ? i : i - 6;
-        const int col = i <= 6 ? 0 : 2;
-        sys->addWidget(Label1[i], row, col);
-        sys->addWidget(Combo1[i], row, col + 1);
+        g->setRowMinimumHeight(row, Combo1[i]->sizeHint().height());
+        g->addWidget(Label1[i], row, 0);
+        g->addWidget(Combo1[i], row, 1);
     }
     Check1 = new QCheckBox(this);
     Check1->setObjectName("Check1");
-    sys->addWidget(Check1, 0, 3);
-    top->addLayout(sys, 3);
+    sys[1]->addWidget(Check1, 0, 1);
+    for (QGridLayout* g : sys) g->setRowMinimumHeight(0, Text2->sizeHint().height());
 
     // Tone-table view and the user tone set.
     auto* view = new QVBoxLayout;
@@ -132,7 +142,7 @@ void Frm5Tone::Build() {
     Command4->setObjectName("Command4");
     view->addWidget(Text1);
     view->addWidget(Command4);
-    top->addLayout(view, 1);
+    top->addLayout(view, 2);
 
     // PTT-ID codes and the information-code panel.
     auto* middle = new QHBoxLayout;

@@ -521,20 +521,48 @@ bool TabStop(const QWidget* w, const QWidget* window) {
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->window() == window;
 }
 
-// Top to bottom, a row at a time, each row left to right. A control whose middle lies above the
-// bottom of a row's controls so far (or whose height holds the middle of the row's first control)
-// belongs to that row, so controls beside a tall list or grid come after it, a column at a time.
-std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
-    if (widgets.empty()) return {};
-    QWidget* window = widgets.front()->window();
-    struct Place {
-        QWidget* W;
-        QRect R;
-    };
-    std::vector<Place> places;
-    for (QWidget* w : widgets) places.push_back({w, QRect(w->mapTo(window, QPoint(0, 0)), w->size())});
-    std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) { return a.R.top() < b.R.top(); });
-    std::vector<QWidget*> order;
+// What lies in a scroll area's viewport is scrolled into sight when asked: its edge cuts nothing
+// away.
+bool IsScrolledViewport(const QWidget* w) {
+    const auto* area = w->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(w->parentWidget()) : nullptr;
+    return area && area->viewport() == w;
+}
+
+// A shown control that lies wholly outside a frame it belongs to is never seen: Tab must not
+// stop there. It takes the focus again once it is moved into sight. A field scrolled out of a
+// scroll area's view is still the user's field, wherever the view stands.
+void KeepOutIfCutAway(QWidget* w) {
+    if (!w->isVisible() || w->isWindow()) return;
+    bool cutAway = false;
+    QRect r = w->geometry();  // in the coordinates of p below
+    for (const QWidget* p = w->parentWidget(); p && !cutAway; p = p->parentWidget()) {
+        if (IsScrolledViewport(p)) r = p->rect();
+        else cutAway = !r.intersects(p->rect());
+        if (p->isWindow()) break;
+        r.translate(p->pos());
+    }
+    // Parked with ClickFocus rather than none: it keeps its place in the chain (Qt orders no
+    // widget without a focus policy), and nothing can click it where it lies.
+    const QVariant kept = w->property("rpCutAwayPolicy");
+    if (cutAway && !kept.isValid() && (w->focusPolicy() & Qt::TabFocus)) {
+        w->setProperty("rpCutAwayPolicy", static_cast<int>(w->focusPolicy()));
+        w->setFocusPolicy(Qt::ClickFocus);
+    } else if (!cutAway && kept.isValid()) {
+        w->setFocusPolicy(static_cast<Qt::FocusPolicy>(kept.toInt()));
+        w->setProperty("rpCutAwayPolicy", QVariant());
+    }
+}
+
+struct Placed {
+    QWidget* W;
+    QRect R;
+};
+
+// Top to bottom, a row at a time, each row left to right. A widget whose middle lies above the
+// bottom of a row's widgets so far (or whose height holds the middle of the row's first widget)
+// belongs to that row, so buttons beside a tall list come after it, a column at a time.
+void ReadingOrder(std::vector<Placed>& places) {
+    std::stable_sort(places.begin(), places.end(), [](const Placed& a, const Placed& b) { return a.R.top() < b.R.top(); });
     for (std::size_t i = 0; i < places.size();) {
         const QRect first = places[i].R;
         int bottom = first.bottom();
@@ -545,40 +573,16 @@ std::vector<QWidget*> ReadingOrder(const std::vector<QWidget*>& widgets) {
             if (!inRow) break;
             bottom = std::max(bottom, r.bottom());
         }
-        const auto from = places.begin() + static_cast<std::ptrdiff_t>(i);
-        const auto to = places.begin() + static_cast<std::ptrdiff_t>(end);
-        std::stable_sort(from, to, [](const Place& a, const Place& b) {
-            return a.R.x() != b.R.x() ? a.R.x() < b.R.x() : a.R.y() < b.R.y();
-        });
-        for (auto it = from; it != to; ++it) order.push_back(it->W);
+        std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(i), places.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const Placed& a, const Placed& b) { return a.R.x() != b.R.x() ? a.R.x() < b.R.x() : a.R.y() < b.R.y(); });
         i = end;
     }
-    return order;
 }
 
-// A shown control that lies wholly outside a frame it belongs to is never seen: Tab must not
-// stop there. It takes the focus again once it is moved into sight.
-void KeepOutIfCutAway(QWidget* w) {
-    if (!w->isVisible() || w->isWindow()) return;
-    bool cutAway = false;
-    for (const QWidget* p = w->parentWidget(); p && !cutAway; p = p->parentWidget()) {
-        // A scrolled area shows the rest when asked; only its frame's own edge counts.
-        const auto* area = p->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(p->parentWidget()) : nullptr;
-        if (!(area && area->viewport() == p))
-            cutAway = !QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect());
-        if (p->isWindow()) break;
-    }
-    const QVariant kept = w->property("rpCutAwayPolicy");
-    if (cutAway && !kept.isValid() && w->focusPolicy() != Qt::NoFocus) {
-        w->setProperty("rpCutAwayPolicy", static_cast<int>(w->focusPolicy()));
-        w->setFocusPolicy(Qt::NoFocus);
-    } else if (!cutAway && kept.isValid()) {
-        w->setFocusPolicy(static_cast<Qt::FocusPolicy>(kept.toInt()));
-        w->setProperty("rpCutAwayPolicy", QVariant());
-    }
-}
-
-// The chain in reading order; one hook on the window keeps it, and the hub calls it before a Tab.
+// The chain by containers: every child of a widget that is a stop, or holds stops (a group box,
+// a frame, a panel, a tab page, a scroll area's body), is one unit placed among its siblings by
+// its position, and a unit's stops are walked whole before the next unit's. A bare layout makes
+// no unit: its controls are the siblings of the layout's neighbours.
 class LayoutTabOrder : public QObject {
 public:
     LayoutTabOrder(QWidget* window, std::vector<QPointer<QWidget>> buttons)
@@ -588,27 +592,31 @@ public:
     }
 
     void Apply() {
-        std::vector<QWidget*> own;
+        pending_ = false;
+        own_.clear();
         for (const auto& b : buttons_)
-            if (b) own.push_back(b);
-        // Controls not shown now (another view, another tab page) keep no place among the shown
-        // ones, where their old places could join rows that are not theirs; Tab skips them, and
-        // they are sorted in once they show.
-        std::vector<QWidget*> shown, hidden;
-        for (QWidget* w : window_->findChildren<QWidget*>()) {
-            KeepOutIfCutAway(w);
-            if (TabStop(w, window_) && std::find(own.begin(), own.end(), w) == own.end())
-                (w->isVisibleTo(window_) ? shown : hidden).push_back(w);
-        }
-        std::vector<QWidget*> order = ReadingOrder(shown);
-        for (QWidget* w : ReadingOrder(hidden)) order.push_back(w);
-        for (QWidget* b : ReadingOrder(own)) order.push_back(b);
+            if (b) own_.push_back(b);
+        std::vector<QWidget*> order;
+        Walk(window_, order);
+        std::vector<Placed> own;
+        for (QWidget* b : own_) own.push_back({b, QRect(b->mapTo(window_, QPoint(0, 0)), b->size())});
+        ReadingOrder(own);
+        for (const Placed& b : own) order.push_back(b.W);
         for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::Show) return false;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Show || e->spontaneous()) return false;
+        if (o != window_) {
+            // A view, a page or a control shown later takes its place once its layout has
+            // placed it.
+            if (!pending_ && window_->isVisible()) {
+                pending_ = true;
+                QTimer::singleShot(0, this, [this] { if (pending_) Apply(); });
+            }
+            return false;
+        }
         // The control the window opens on, before the chain changes under it.
         QWidget* first = window_->focusWidget();
         if (!first) {
@@ -625,40 +633,44 @@ protected:
     }
 
 private:
+    bool IsOwn(const QWidget* w) const { return std::find(own_.begin(), own_.end(), w) != own_.end(); }
+
+    // Appends the controls of w's units to order and tells whether w holds any. Children not shown
+    // now (another view, another page) keep no place among the shown ones, where their old
+    // places could join rows that are not theirs: they come after them, and are sorted in once
+    // they show.
+    bool Walk(QWidget* w, std::vector<QWidget*>& order) {
+        std::vector<Placed> shown, hidden;
+        for (QObject* o : w->children()) {
+            if (!o->isWidgetType()) continue;
+            auto* c = static_cast<QWidget*>(o);
+            if (c->isWindow()) continue;
+            KeepOutIfCutAway(c);
+            (c->isHidden() ? hidden : shown).push_back({c, c->geometry()});
+        }
+        ReadingOrder(shown);
+        ReadingOrder(hidden);
+        const std::size_t before = order.size();
+        for (const auto* part : {&shown, &hidden})
+            for (const Placed& p : *part) {
+                // A control that is no stop for now but takes the focus (a click, or a stop once
+                // it changes) keeps its place too: Tab skips it until it is one.
+                const bool placed = p.W->focusPolicy() != Qt::NoFocus && !p.W->focusProxy() && !IsOwn(p.W);
+                if (placed) order.push_back(p.W);
+                if (Walk(p.W, order) || placed) p.W->installEventFilter(this);
+            }
+        return order.size() > before;
+    }
+
     QWidget* window_;
     std::vector<QPointer<QWidget>> buttons_;
-};
-
-// Sorts the chain of a window that asked for it before a Tab, or an Enter that moves on like
-// Tab, moves the focus in it.
-class TabHub : public QObject {
-public:
-    static void Install() {
-        static QPointer<TabHub> hub;
-        if (!hub) hub = new TabHub(qApp);
-    }
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
-        const auto* k = static_cast<const QKeyEvent*>(e);
-        if ((k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab && !IsEnterKey(e)) ||
-            (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-            return false;
-        QWidget* win = static_cast<QWidget*>(o)->window();
-        if (auto* order = win->findChild<LayoutTabOrder*>(QStringLiteral("rpLayoutTabOrder"), Qt::FindDirectChildrenOnly))
-            order->Apply();
-        return false;
-    }
-
-private:
-    explicit TabHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+    std::vector<QWidget*> own_;
+    bool pending_ = false;
 };
 
 }  // namespace
 
 void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons) {
-    TabHub::Install();
     std::vector<QPointer<QWidget>> buttons(ownButtons.begin(), ownButtons.end());
     new LayoutTabOrder(window, std::move(buttons));
 }

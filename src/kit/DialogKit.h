@@ -152,11 +152,15 @@ void QueueFocus(QWidget* w);
 
 // ---- Tab order and focus frame ----------------------------------------------------------------
 
-// The window's Tab chain follows what the user sees: top to bottom, left to right within a row,
-// then ownButtons (OK, Apply, Cancel, Close) as they stand. The chain is set when the window is
-// shown and again before each Tab or Enter in it, so controls shown, hidden or moved meanwhile
-// take their places; a control cut away by the frame it lies in takes no stop. The first focus
-// stays on the control the window would have opened on, unless that is one of ownButtons.
+// The window's Tab chain follows what the user sees, a container at a time: a group box, a
+// frame, a panel, a tab page or a scrolled body is one unit placed among its neighbours by its
+// position (top to bottom, left to right within a row; a column beside a tall list comes after
+// the list), and its controls are walked whole before the next unit's; then ownButtons (OK,
+// Apply, Cancel, Close) as they stand. A bare layout is no unit. The chain is set when the window
+// is shown and again when a view, a page or a control in it shows; Qt's chain skips what is
+// hidden or disabled meanwhile. A control cut away by the frame it lies in takes no stop; one
+// scrolled out of a scroll area's view does. The first focus stays on the control the window
+// would have opened on, unless that is one of ownButtons.
 void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons);
 // The control that has the focus when the window opens shows its focus frame at once, as it
 // would after a Tab (styles draw the frame only once the keyboard has moved the focus).

@@ -1,5 +1,6 @@
 #include "kit/ScreenFit.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QEvent>
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 
@@ -125,6 +127,43 @@ private:
     QWidget* body_;
 };
 
+// The scrolled body follows the focus, however it got there (Tab, Shift+Tab, Enter, a click,
+// the program putting it back on a refused field): the field the keys go to is always in sight.
+// While a mouse button is down or a drop-down list is open it waits, so a click is never pulled
+// away from under the pointer and a list never from its box.
+class FocusInView : public QObject {
+public:
+    explicit FocusInView(QScrollArea* area) : QObject(area), area_(area) {
+        wait_.setInterval(30);
+        connect(&wait_, &QTimer::timeout, this, [this] { Follow(); });
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (InBody(now)) Follow();
+        });
+    }
+
+private:
+    static constexpr int kMargin = 4;
+
+    bool InBody(const QWidget* w) const { return w && area_->widget() && area_->widget()->isAncestorOf(w); }
+
+    void Follow() {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton || QApplication::activePopupWidget()) {
+            wait_.start();
+            return;
+        }
+        wait_.stop();
+        QWidget* now = QApplication::focusWidget();
+        if (!InBody(now)) return;
+        // The whole control, not only its text cursor as ensureWidgetVisible would; one taller
+        // than the view fills it.
+        const QRect r(now->mapTo(area_->widget(), QPoint(0, 0)), now->size());
+        area_->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + kMargin, r.height() / 2 + kMargin);
+    }
+
+    QScrollArea* area_;
+    QTimer wait_;
+};
+
 FitArea* MakeArea(QDialog* dlg, QWidget*& body) {
     auto* area = new FitArea(dlg);
     area->setObjectName("ScreenFitArea");
@@ -136,6 +175,7 @@ FitArea* MakeArea(QDialog* dlg, QWidget*& body) {
     body = new QWidget;
     body->setObjectName("ScreenFitBody");
     area->setWidget(body);
+    new FocusInView(area);
     return area;
 }
 

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <iterator>
 
 #include "print/core/PrtEditorSections.h"
 #include "print/QtPrint.h"
@@ -62,7 +63,16 @@ FrmPrintList::FrmPrintList(AppState& st, QPrinter& printer, QWidget* parent)
     Command2 = button("Command2", Twips(5400, 2640, 975, 375));
     kit::NoDefaultButtons(this);
 
-    kit::TabOrderByLayout(this, {Command1, Command2});
+    // Tab keeps the dialog's own numbering: Set first (the focus when it opens), then Cancel,
+    // OK, Clear All, Select All and the items 4, 3, 0, 5 to 9. The two boxes out of sight take
+    // no stop.
+    Check1[1]->setFocusPolicy(Qt::NoFocus);
+    Check1[2]->setFocusPolicy(Qt::NoFocus);
+    QWidget* const order[] = {CommandSet, Command2,  Command1,  CommandClrAll, CommandSelAll,
+                              Check1[4],  Check1[3], Check1[0], Check1[5],     Check1[6],
+                              Check1[7],  Check1[8], Check1[9]};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    CommandSet->setFocus();
     kit::FocusFrameFromStart(this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

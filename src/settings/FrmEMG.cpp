@@ -39,6 +39,8 @@ FrmEMG::FrmEMG(const AppState& s, const RadioInfo& info, QWidget* parent) : QDia
     Text1Reason = new QPlainTextEdit(Q(v.Text1[4]), this);
     Text1Reason->setObjectName("Text1_4");
     Text1Reason->setReadOnly(true);
+    // Its caret shows where the focus is, and the arrow keys scroll a reason longer than the box.
+    Text1Reason->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1Reason->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1Reason->setFixedHeight(Text1Reason->fontMetrics().lineSpacing() * 3 + 12);
     // The version reads like a label.

@@ -46,21 +46,30 @@ FrmOption::FrmOption(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
 }
 
 void FrmOption::BuildControls() {
-    auto* grid = new QGridLayout;
+    // Each column is a panel of its own, so Tab and Enter go down a column before the next; its
+    // rows keep their height when a setting is hidden, so the columns' rows stay side by side.
+    auto* columns = new QHBoxLayout;
     kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
     for (int col = 0; col < 3; ++col) {
+        auto* panel = new QWidget(this);
+        panel->setObjectName(QString("PanelColumn_%1").arg(col));
+        auto* grid = new QGridLayout(panel);
+        grid->setContentsMargins(0, 0, 0, 0);
         for (int row = 0; kColumns[col][row] >= 0; ++row) {
             const int i = kColumns[col][row];
-            grid->addWidget(Label1[i], row, col * 2);
+            grid->setRowMinimumHeight(row, Combo1[i]->sizeHint().height());
+            grid->addWidget(Label1[i], row, 0);
             if (i == 0) {
                 auto* pair = new QHBoxLayout;
                 pair->addWidget(Combo1[0], 1);
                 pair->addWidget(Combo1[18], 1);
                 grid->addLayout(pair, row, 1);
             } else {
-                grid->addWidget(Combo1[i], row, col * 2 + 1);
+                grid->addWidget(Combo1[i], row, 1);
             }
         }
+        grid->setRowStretch(grid->rowCount(), 1);
+        columns->addWidget(panel);
     }
     Label1[18]->hide();
     Combo1[18]->hide();
@@ -126,7 +135,7 @@ void FrmOption::BuildControls() {
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addLayout(columns);
     layout->addWidget(Frame1);
     layout->addWidget(Frame2);
     layout->addLayout(textRows);

@@ -88,6 +88,36 @@ TabRows::TabRows(int perRow, QWidget* parent)
     connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) { setCurrentIndex(id); });
 }
 
+// As on a tab bar, the tab shown is the rows' one Tab stop, so the focus frame is drawn on it;
+// the arrow keys move to the tab before or after it.
+bool TabRows::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return false;
+    const int i = buttons_->id(qobject_cast<QAbstractButton*>(o));
+    if (i < 0) return false;
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    int to = -1;
+    switch (k->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: to = i - 1; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: to = i + 1; break;
+    default: return false;
+    }
+    if (to >= 0 && to < count()) setCurrentIndex(to);
+    return true;
+}
+
+void TabRows::ShowStop() {
+    QAbstractButton* current = buttons_->button(currentIndex());
+    bool hadFocus = false;
+    for (QAbstractButton* b : buttons_->buttons()) {
+        hadFocus = hadFocus || b->hasFocus();
+        b->setFocusPolicy(b == current ? Qt::TabFocus : Qt::ClickFocus);
+    }
+    if (hadFocus && current) current->setFocus(Qt::TabFocusReason);
+}
+
 int TabRows::AddTab(QWidget* page, const QString& caption) {
     const int i = pages_->count();
     if (i % perRow_ == 0) {
@@ -104,8 +134,10 @@ int TabRows::AddTab(QWidget* page, const QString& caption) {
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     row->insertWidget(row->count() - 1, b);
     buttons_->addButton(b, i);
+    b->installEventFilter(this);
     pages_->addWidget(page);
     if (i == 0) b->setChecked(true);
+    ShowStop();
     return i;
 }
 
@@ -125,6 +157,7 @@ void TabRows::setCurrentIndex(int index) {
     if (auto* b = buttons_->button(index)) b->setChecked(true);
     if (pages_->currentIndex() == index) return;
     pages_->setCurrentIndex(index);
+    ShowStop();
     emit currentChanged(index);
 }
 

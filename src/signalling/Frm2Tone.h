@@ -43,7 +43,12 @@ public:
 signals:
     void currentChanged(int index);
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
+    void ShowStop();
+
     int perRow_;
     QButtonGroup* buttons_;
     QStackedWidget* pages_;

@@ -30,6 +30,7 @@
 #include "fivetone/Frm5ToneDefTS.h"
 #include "fivetone/FrmSpecial.h"
 #include "kit/FrmProgress.h"
+#include "kit/MsgBox.h"
 #include "model/LangText.h"
 #include "print/FrmPrintList.h"
 #include "qtcomm/FrmPassWord.h"
@@ -268,6 +269,82 @@ TEST_F(LaptopScreen, TheMainWindowOpensWithItsStatusBarOnTheScreen) {
             EXPECT_TRUE(screen_.contains(at)) << "scroll bar at " << at.y() << ".." << at.bottom();
         }
     }
+}
+
+// In sight within its scrolled part: wholly in the view, or filling it.
+bool InView(const QScrollArea* area, const QWidget* w) {
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    return r.intersected(area->viewport()->rect()).height() >= std::min(r.height(), area->viewport()->height());
+}
+
+std::string FocusName() {
+    QWidget* f = QApplication::focusWidget();
+    return f ? f->objectName().toStdString() : "(none)";
+}
+
+// Tab from Cancel goes into the scrolled body at its first field, and Shift+Tab from OK at its
+// last, wherever the view stands; the view follows the focus.
+TEST_F(LaptopScreen, TabAndShiftTabReachTheEdgesOfAScrolledBodyFromAnyScroll) {
+    FrmOption d(st);
+    d.setModal(true);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+    auto* area = d.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    QScrollBar* bar = area->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "nothing to scroll: the whole dialog is shown";
+    ASSERT_TRUE(d.Text3[1]->isVisibleTo(&d));
+    QWidget* first = QApplication::focusWidget();
+    ASSERT_EQ(first, d.Combo1[0]);
+    for (const int scroll : {0, bar->maximum(), bar->maximum() / 2}) {
+        SCOPED_TRACE(scroll);
+        // Tab from Cancel, the view anywhere.
+        d.CommandCancel->setFocus(Qt::TabFocusReason);
+        bar->setValue(scroll);
+        Settle();
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.Combo1[0]) << FocusName();
+        EXPECT_TRUE(InView(area, d.Combo1[0]));
+        // Shift+Tab from OK.
+        d.CommandOK->setFocus(Qt::TabFocusReason);
+        bar->setValue(scroll);
+        Settle();
+        Key(Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.Text3[1]) << FocusName();
+        EXPECT_TRUE(InView(area, d.Text3[1]));
+        Key(Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), d.Text3[0]) << FocusName();
+        EXPECT_TRUE(InView(area, d.Text3[0]));
+    }
+}
+
+// A refused own ID takes the focus back while the body is scrolled away from it: the view goes
+// back to the box, and what the user types next is typed where it is seen.
+TEST_F(LaptopScreen, ARefusedFieldComesBackIntoView) {
+    ScopedMsgBoxScript msgs(vbOK);
+    Frm5Tone d(st);
+    d.setModal(true);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+    auto* area = d.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    QScrollBar* bar = area->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "nothing to scroll: the whole dialog is shown";
+    Click(d.Text2);
+    QTest::keyClick(d.Text2, Qt::Key_A, Qt::ControlModifier);
+    Type("123");
+    bar->setValue(bar->maximum());
+    Settle();
+    ASSERT_FALSE(InView(area, d.Text2)) << "the own ID is still in view at the bottom";
+    ASSERT_TRUE(InView(area, d.Text5));
+    ASSERT_EQ(d.Text2->text().toStdString(), "123");
+    ASSERT_TRUE(d.Text5->isEnabled());
+    Click(d.Text5);
+    QTest::qWait(100);
+    ASSERT_EQ(msgs.Messages().size(), 1u);
+    ASSERT_TRUE(d.Text2->hasFocus());
+    EXPECT_TRUE(InView(area, d.Text2));
+    QTest::keyClick(d.Text2, Qt::Key_End);
+    Type("45");
+    EXPECT_EQ(d.Text2->text().toStdString(), "12345");
 }
 
 }  // namespace

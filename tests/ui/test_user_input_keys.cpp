@@ -2,6 +2,7 @@
 // order, the focus frame, Enter in the main window's small windows, the password offered again.
 // Driven on shown windows under a real X server (CTest: ui_user_input_under_xvfb); skipped
 // offscreen.
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,15 +13,20 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <gtest/gtest.h>
 
 #include "MainFixture.h"
+#include "ScreenRecord.h"
 #include "UserDriver.h"
 #include "channels/FrmBank.h"
 #include "channels/FrmCHBatch.h"
@@ -173,25 +179,32 @@ std::string Name(const QWidget* w) {
     return QStringLiteral("%1(%2,%3 %4x%5)").arg(w->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
-// Seen by the user: shown, and not cut away by a frame it lies outside of.
-bool OnScreen(const QWidget* w) {
+// Seen by the user now: shown, not cut away by a frame it lies outside of, and, inside a
+// scrolled part, wholly in its view (or filling it, when it is taller than the view).
+bool SeenNow(const QWidget* w) {
     if (!w->isVisible()) return false;
     for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (!QRect(w->mapTo(p, QPoint(0, 0)), w->size()).intersects(p->rect())) return false;
+        const QRect r(w->mapTo(p, QPoint(0, 0)), w->size());
+        const QRect seen = r.intersected(p->rect());
+        if (seen.isEmpty()) return false;
+        const auto* area = p->parentWidget() ? qobject_cast<const QAbstractScrollArea*>(p->parentWidget()) : nullptr;
+        if (area && area->viewport() == p && seen.height() < std::min(r.height(), p->height())) return false;
         if (p->isWindow()) break;
     }
-    return true;
+    return QGuiApplication::primaryScreen()->geometry().contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).center());
 }
 
-// Every stop Tab reaches from the control the dialog opened on, until it comes back there.
-std::vector<QWidget*> WalkTheTabChain(QWidget& dlg) {
+// Every stop the key (Tab or Shift+Tab) reaches from the control the dialog opened on, until it
+// comes back there; each one in sight while it has the focus.
+std::vector<QWidget*> WalkTheTabChain(QWidget& dlg, Qt::Key key = Qt::Key_Tab) {
     std::vector<QWidget*> stops;
     QWidget* start = QApplication::focusWidget();
     EXPECT_NE(start, nullptr) << "the dialog opened without a focus";
     if (!start) return stops;
     stops.push_back(start);
+    EXPECT_TRUE(SeenNow(start)) << Name(start) << " has the focus out of sight";
     for (int i = 0; i < 300; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), key);
         QWidget* f = QApplication::focusWidget();
         if (!f || f->window() != &dlg) {
             ADD_FAILURE() << "Tab from " << Name(stops.back()) << " left the dialog";
@@ -202,6 +215,7 @@ std::vector<QWidget*> WalkTheTabChain(QWidget& dlg) {
             ADD_FAILURE() << "Tab from " << Name(stops.back()) << " went round without " << Name(start);
             return stops;
         }
+        EXPECT_TRUE(SeenNow(f)) << Name(f) << " has the focus out of sight";
         stops.push_back(f);
     }
     ADD_FAILURE() << "no way back to " << Name(start);
@@ -214,28 +228,59 @@ std::string Names(const std::vector<QWidget*>& ws) {
     return out;
 }
 
+// The walk both ways: Shift+Tab goes the same round backwards. What it found is recorded for
+// the comparison of the two screen sizes.
+std::vector<QWidget*> WalkBothWays(QWidget& dlg) {
+    const std::vector<QWidget*> forward = WalkTheTabChain(dlg);
+    if (forward.empty()) return forward;
+    EXPECT_EQ(QApplication::focusWidget(), forward.front());
+    std::vector<QWidget*> backward = WalkTheTabChain(dlg, Qt::Key_Backtab);
+    if (backward.size() > 1) std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(backward, forward) << "Shift+Tab: " << Names(backward) << "\nTab: " << Names(forward);
+    std::string record;
+    for (QWidget* w : forward) record += TreePath(w) + "\n";
+    // One file per walk: the test's name and the walk's number within it.
+    static std::string lastTest;
+    static int walk = 0;
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    walk = name == lastTest ? walk + 1 : 1;
+    lastTest = name;
+    std::replace(name.begin(), name.end(), '/', '_');
+    RecordForScreen("TabChain-" + name + "-" + std::to_string(walk), record);
+    return forward;
+}
+
 void EveryStopCanBeUsed(const std::vector<QWidget*>& stops) {
-    for (QWidget* w : stops) {
-        EXPECT_TRUE(OnScreen(w)) << Name(w) << " is a stop the user cannot see";
-        EXPECT_TRUE(w->isEnabled()) << Name(w) << " is a disabled stop";
-    }
+    for (QWidget* w : stops) EXPECT_TRUE(w->isEnabled()) << Name(w) << " is a disabled stop";
 }
 
 // b comes after a when reading: on the same row and right of it, or below it. The shorter one's
-// middle within the taller one's height makes a row: << under >> beside a list are on its row.
+// middle within the taller one's height makes a row: << under >> beside a list are on its row; so
+// does any height the two share when b stands right of a.
 bool ReadsAfter(const QWidget* a, const QWidget* b) {
     const QRect ra = InWindow(a), rb = InWindow(b);
     const QRect& tall = ra.height() >= rb.height() ? ra : rb;
     const QRect& small = ra.height() >= rb.height() ? rb : ra;
     const bool sameRow = small.center().y() >= tall.top() && small.center().y() <= tall.bottom();
-    return (sameRow && rb.x() > ra.x()) || rb.center().y() > ra.center().y();
+    const bool share = rb.top() <= ra.bottom() && ra.top() <= rb.bottom();
+    return ((sameRow || share) && rb.x() > ra.x()) || rb.center().y() > ra.center().y();
 }
 
-// The dialog's controls in reading order, its own buttons last: the chain read from the first
-// stop after the buttons.
+// The widgets from the window down to w, the window left out.
+std::vector<QWidget*> Ancestry(QWidget* w) {
+    std::vector<QWidget*> up;
+    for (; w && !w->isWindow(); w = w->parentWidget()) up.push_back(w);
+    std::reverse(up.begin(), up.end());
+    return up;
+}
+
+// The dialog reads a container at a time, its own buttons last: the stops of a group box, a
+// frame, a panel, a tab page or a scrolled body follow each other, never mixed with another's,
+// and of two neighbours in one container the later one reads after the earlier one.
 void ChainFollowsTheLayout(QWidget& dlg, std::vector<QWidget*> ownButtons) {
     SCOPED_TRACE(Name(&dlg));
-    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    const std::vector<QWidget*> stops = WalkBothWays(dlg);
     ASSERT_FALSE(stops.empty());
     EveryStopCanBeUsed(stops);
     std::erase_if(ownButtons, [](QWidget* b) { return !b->isVisible() || !b->isEnabled(); });
@@ -248,15 +293,32 @@ void ChainFollowsTheLayout(QWidget& dlg, std::vector<QWidget*> ownButtons) {
     const std::size_t controls = round.size() - ownButtons.size();
     const std::vector<QWidget*> tail(round.begin() + static_cast<std::ptrdiff_t>(controls), round.end());
     EXPECT_EQ(tail, ownButtons) << "the buttons do not come last: " << Names(round);
-    for (std::size_t i = 1; i < controls; ++i)
-        EXPECT_TRUE(ReadsAfter(round[i - 1], round[i]))
-            << Name(round[i]) << " after " << Name(round[i - 1]) << ": " << Names(round);
+    // Each container's stops in one run.
+    std::map<QWidget*, std::vector<std::size_t>> runs;
+    for (std::size_t i = 0; i < controls; ++i) {
+        std::vector<QWidget*> up = Ancestry(round[i]);
+        up.pop_back();
+        for (QWidget* c : up) runs[c].push_back(i);
+    }
+    for (const auto& [container, at] : runs)
+        EXPECT_EQ(at.back() - at.front() + 1, at.size())
+            << "the stops of " << Name(container) << " mix with others: " << Names(round);
+    // Neighbours within their closest common container.
+    for (std::size_t i = 1; i < controls; ++i) {
+        const std::vector<QWidget*> a = Ancestry(round[i - 1]), b = Ancestry(round[i]);
+        std::size_t k = 0;
+        while (k < a.size() && k < b.size() && a[k] == b[k]) ++k;
+        ASSERT_TRUE(k < a.size() && k < b.size()) << Name(round[i - 1]) << " holds " << Name(round[i]);
+        EXPECT_TRUE(ReadsAfter(a[k], b[k]))
+            << Name(b[k]) << " after " << Name(a[k]) << " (" << Name(round[i]) << " after " << Name(round[i - 1])
+            << "): " << Names(round);
+    }
 }
 
 // A chain the dialog's design gives: these stops follow each other where they come.
 void ChainHas(QWidget& dlg, QWidget* first, std::vector<QWidget*> sequence) {
     SCOPED_TRACE(Name(&dlg));
-    const std::vector<QWidget*> stops = WalkTheTabChain(dlg);
+    const std::vector<QWidget*> stops = WalkBothWays(dlg);
     ASSERT_FALSE(stops.empty());
     EveryStopCanBeUsed(stops);
     EXPECT_EQ(stops.front(), first) << Names(stops);
@@ -314,8 +376,23 @@ const DialogCase kDialogs[] = {
          Click(d.CommandFun);
          ASSERT_TRUE(d.Text2[0]->isEnabled());
          ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+         // The left panel whole before the right one: RX Start, RX Step, ...
+         ChainHas(d, d.CommandFun, {d.CommandFun, d.Text2[0], d.Text2[1], d.Option2[0]});
      }},
     {"Bank", OkCancelWalk<FrmBank>},
+    {"BankShown",
+     [](AppState& st) {
+         // A bank with a channel in it, and channels outside it.
+         for (int n = 3; n <= 6; ++n) AddDefaultChannel(st, n, "400");
+         for (auto& b : st.CurRadioData.BankTable) b.fill(0);
+         st.CurRadioData.BankTable[0][0] = 3;
+         FrmBank d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         Click(d.List1->viewport(), d.List1->visualItemRect(d.List1->item(0)).center());
+         ASSERT_GT(d.List2->count(), 0);
+         ASSERT_GT(d.List3->count(), 0);
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+     }},
     {"Channel",
      [](AppState& st) {
          FrmCHEdit d(st);
@@ -327,6 +404,13 @@ const DialogCase kDialogs[] = {
          Frm5Tone d(st);
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCANCEL});
+         // A column of settings at a time, then each PTT ID group whole.
+         std::vector<QWidget*> chain{d.Text2};
+         for (int i = 1; i <= 6; ++i) chain.push_back(d.Combo1[i]);
+         chain.push_back(d.Check1);
+         chain.push_back(d.Combo1[7]);
+         ChainHas(d, d.Text2, chain);
+         ChainHas(d, d.Text2, {d.Text4[0], d.Command2, d.Combo4[0], d.Combo5[0], d.Text4[1]});
      }},
     {"UserToneSet",
      [](AppState& st) {
@@ -386,7 +470,16 @@ const DialogCase kDialogs[] = {
          }
      }},
     {"CommunicationBook", OkCancelWalk<FrmCommuBook>},
-    {"FunctionSettings", OkCancelWalk<FrmOption>},
+    {"FunctionSettings",
+     [](AppState& st) {
+         FrmOption d(st);
+         ASSERT_NO_FATAL_FAILURE(ShowActive(d));
+         ChainFollowsTheLayout(d, {d.CommandOK, d.CommandCancel});
+         // A column of settings at a time.
+         std::vector<QWidget*> columns;
+         for (const int i : {0, 1, 2, 3, 30, 7, 4, 31, 8, 5, 6, 9, 10}) columns.push_back(d.Combo1[i]);
+         ChainHas(d, d.Combo1[0], columns);
+     }},
     {"Scan", OkCancelWalk<FrmScan>},
     {"Alert", OkCancelWalk<FrmAlert>},
     {"RadioInformation",
@@ -400,7 +493,10 @@ const DialogCase kDialogs[] = {
          QPrinter printer;
          FrmPrintList d(st, printer);
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
-         ChainFollowsTheLayout(d, {d.Command1, d.Command2});
+         // The dialog's own numbering; items 1 and 2 lie out of sight.
+         ChainHas(d, d.CommandSet,
+                  {d.CommandSet, d.Command2, d.Command1, d.CommandClrAll, d.CommandSelAll, d.Check1[4], d.Check1[3],
+                   d.Check1[0], d.Check1[5], d.Check1[6], d.Check1[7], d.Check1[8], d.Check1[9], d.CommandSet});
      }},
     {"Password",
      [](AppState& st) {
@@ -453,7 +549,8 @@ TEST_P(UserInputTabOrder, TabWalksTheDialogAsItReads) {
     EXPECT_TRUE(msgs.Messages().empty()) << msgs.Messages().front().Text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputTabOrder, ::testing::ValuesIn(kDialogs),
+// Named for both real-window runs: the large screen's and the laptop screen's.
+INSTANTIATE_TEST_SUITE_P(LaptopScreenToo, UserInputTabOrder, ::testing::ValuesIn(kDialogs),
                          [](const ::testing::TestParamInfo<DialogCase>& i) { return std::string(i.param.Name); });
 
 // ---- The focus frame ----------------------------------------------------------------------------
