@@ -55,6 +55,8 @@ void Prt_5Tone(PrintJob& job) {
                    {75, v.Combo1[static_cast<std::size_t>(i + 1)].Text}});
     pager.Row({{10, v.Check1Caption}, {35, PrtOnOffText(st, v.SideTone ? 1 : 0)}});
 
+    // The function column starts clear of the first heading, so Information Code keeps one line
+    // on A4.
     pager.Row({{10, v.InfoNumberLabel},
                {27, At(v.InfoLabel, 0)},
                {42, At(v.InfoLabel, 1)},
