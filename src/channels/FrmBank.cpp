@@ -15,7 +15,8 @@ namespace rp {
 
 FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     setObjectName("FrmBank");
-    // The form and its labels keep their own fixed captions in every language.
+    // The dialog and its labels keep their own fixed captions in every language: the language
+    // files have no texts for them.
     setWindowTitle("Bank Channel");
     const char* captions[3] = {"BanK:", "Channel In Bank:", "Other Channel:"};
     for (int i = 0; i < 3; ++i) {

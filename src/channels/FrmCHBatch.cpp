@@ -23,7 +23,7 @@ namespace rp {
 
 namespace {
 
-// The form is laid out in twips; 15 twips make a pixel on a 96 dpi screen.
+// The dialog's layout numbers are twips; 15 twips make a pixel on a 96 dpi screen.
 int P(int twips) { return (twips + 7) / 15; }
 
 constexpr int kTextHeight = 285;

@@ -83,7 +83,7 @@ void FrmCHEdit::BuildControls() {
     name(CommandOK = new QPushButton(this), "CommandOK");
     name(CommandCancel = new QPushButton(this), "CommandCancel");
 
-    // Controls that carry a value through the dialog unseen, and the form's spare ones.
+    // Controls that carry a value through the dialog unseen, and the spare indexes of the arrays.
     for (QWidget* w : std::initializer_list<QWidget*>{
              Text1[1], Text1[8], Text1[9], Label1[1], Combo2, Label2[3], Combo1[3], Label2[6], Combo1[6], Check5,
              Label2[11], Combo1[11], Label2[12], Combo1[12], Label2[14], Combo1[14], Label2[17], Combo1[17], Label3,

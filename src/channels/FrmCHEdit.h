@@ -29,7 +29,7 @@ public:
     // The main window's redraw of one channel's grid row, run by OK.
     std::function<void(int channelNo)> ReShowGrid;
 
-    // Handlers, named as the form names them.
+    // Handlers, named after the control and event they answer.
     void Combo1_Click(int index);
     void Check4_Click(int index);
     void RefreshComboList();
@@ -45,8 +45,8 @@ public:
     // What the controls hold, in the mappings' terms.
     ChannelEditValues Values() const;
 
-    // Controls. Arrays keep the form's indexes; unused indexes of Combo1 and Label2 exist
-    // hidden, so every index is a control.
+    // Controls. Arrays keep the indexes the mappings name them by (Combo1(4) is the signalling
+    // list); unused indexes of Combo1 and Label2 exist hidden, so every index is a control.
     std::array<QLabel*, 4> Label1{};
     std::array<QLabel*, 18> Label2{};
     QLabel* Label3 = nullptr;

@@ -50,7 +50,8 @@ public:
     std::function<void(CommTimerId)> OnTimeout;
 };
 
-// Message box styles and returned buttons, with the numbers the original used.
+// Message box styles and returned buttons as plain numbers, the same the widgets' MsgBox takes and
+// returns, so the core asks its questions without Qt.
 namespace MsgStyle {
 constexpr int OkOnly = 0, OkCancel = 1, RetryCancel = 5, Critical = 16, Question = 33,
               Exclamation = 48, ExclamationOkCancel = 49, ExclamationYesNoCancel = 51,

@@ -315,7 +315,7 @@ void ModComm::NextCommStep(int step) {
 
 void ModComm::ShowCommProgress() {
     ++st_.ProgressCount;
-    // The original's integer conversion: halves go to the even neighbour.
+    // The program's integer conversion (halves go to the even neighbour), as everywhere else.
     const int percent = static_cast<int>(
         RoundHalfEven(static_cast<double>(st_.ProgressCount) * 100.0 / (st_.ProgressTotal + 1)));
     if (percent != lastPercent_) {

@@ -69,7 +69,7 @@ Frm5Tone::Frm5Tone(AppState& s, std::function<void()> reShowList, QWidget* paren
         dlg.exec();
     };
     Build();
-    // Load, in the form's order.
+    // Load: the state first, then the captions, lists and grid, then the data shown in them.
     IsFormLoaded = false;
     CurTone5Row = CurTone5Col = CurInfoCodeID = 0;
     HideEditors();

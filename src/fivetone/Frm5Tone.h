@@ -28,7 +28,7 @@ public:
     // reShowList redraws the main window's channel list after OK has repaired the channels.
     Frm5Tone(AppState& s, std::function<void()> reShowList = {}, QWidget* parent = nullptr);
 
-    // Controls, by the names of the form.
+    // Controls, by the names the mappings' captions and the tests use for them.
     std::array<QComboBox*, 13> Combo1{};  // 1..12
     std::array<QLabel*, 13> Label1{};     // 0..12
     QLineEdit* Text2 = nullptr;           // own ID
@@ -71,7 +71,7 @@ public:
     bool IsInfoKillStunWakenOK();
     void ShowToneStandard(const QString& name);
 
-    // Handlers, public so the composer and tests run them as the form's events would.
+    // Handlers, public so the composer and tests run them as the controls' events would.
     void MSHFlexGrid1_EnterCell();
     void MSHFlexGrid1_Click();
     void MSHFlexGrid1_DblClick();

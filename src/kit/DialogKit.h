@@ -1,10 +1,11 @@
 #pragma once
-// What every editor dialog needs to behave like the forms it replaces, written once:
+// What every editor dialog needs to behave alike, written once:
 //
-// - The forms ran a control's change handler whenever code set its value; Qt signals fire only
-//   on real changes, and a freshly filled QComboBox selects item 0 by itself. So code sets
-//   controls here with their signals blocked and then calls the named handler itself, and user
-//   input is taken from signals that code never fires (activated, clicked, textEdited).
+// - A dialog's load relies on a control's change handler running whenever code sets its value;
+//   Qt signals fire only on real changes, and a freshly filled QComboBox selects item 0 by
+//   itself. So code sets controls here with their signals blocked and then calls the named
+//   handler itself, and user input is taken from signals that code never fires (activated,
+//   clicked, textEdited).
 // - Key filters live in validators, so paste, drag-and-drop and input methods obey them too.
 // - Enter never presses a default button: every button has autoDefault off; where a box moves
 //   on with Enter, it moves on like Tab. Enter on a focused button presses it, as Space does.
@@ -35,7 +36,8 @@ class QWidget;
 
 namespace rp::kit {
 
-// The form's Visible: the control's own flag, true also for controls of a dialog not shown yet.
+// Whether the control shows once its dialog is on screen: the control's own flag, true also for
+// controls of a dialog not shown yet (where isVisible() is false).
 bool IsShown(const QWidget* w);
 
 // ---- Record texts -----------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "kit/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace rp {
 
@@ -47,7 +48,7 @@ void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request) {
     // the mouse must not replace it unasked.
     if (request.FileName.isEmpty()) return;
     // Selecting a folder as a file would open its parent with the folder marked as the choice.
-    if (request.Save)
+    if (request.Save || !QFileInfo(request.FileName).isDir())
         dlg.selectFile(request.FileName);
     else
         dlg.setDirectory(request.FileName);

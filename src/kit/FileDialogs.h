@@ -14,7 +14,7 @@ struct FileDialogRequest {
     QString Caption;
     QString Filter;         // "Data File (*.dat)"
     QString DefaultSuffix;  // without the dot
-    QString FileName;       // offered name (Save) or starting folder
+    QString FileName;       // offered name, or (Open) a folder to start in with no name
 };
 
 // Nothing when the user cancels.

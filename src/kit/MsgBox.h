@@ -1,6 +1,7 @@
 #pragma once
-// The one way the program shows a message. Styles and answers keep the original's numbers, so
-// callers compare against the same values:
+// The one way the program shows a message. Styles and answers are plain numbers, shared with the
+// core (CommPorts.h) and the mappings, which have no Qt; so every caller compares against the same
+// values:
 //   styles  0 OK, 1 OK/Cancel, 5 Retry/Cancel, 16 OK (stop sign), 33 OK/Cancel (question),
 //           48 OK (exclamation), 49 OK/Cancel (exclamation), 51 Yes/No/Cancel (exclamation),
 //           64 OK (information)

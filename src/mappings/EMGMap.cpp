@@ -8,7 +8,7 @@
 namespace rp {
 
 int EMGBandIndex(int bandCode) {
-    const int rest = bandCode % 16;  // C++ keeps the sign of the dividend, as the radio's Mod did
+    const int rest = bandCode % 16;  // keeps the dividend's sign: a negative code, a negative rest
     return (bandCode - rest) / 2 + rest;
 }
 

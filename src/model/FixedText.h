@@ -32,7 +32,8 @@ struct FixedText {
     FixedText() = default;
     FixedText(std::string_view s) { Set(s); }  // NOLINT: records assign texts freely
 
-    // Assignment pads with blanks and cuts to N, the way the original stored shorter texts.
+    // Assignment pads with blanks and cuts to N: a record text always fills its field, and blanks
+    // are what pads a shorter text in the data files and the radio's memory.
     void Set(std::string_view s) {
         const std::size_t n = s.size() < N ? s.size() : N;
         std::memcpy(Bytes.data(), s.data(), n);

@@ -26,7 +26,9 @@ enum class RoundMode { Truncate, HalfEven, HalfAwayFromZero };
 // mode. Empty when the text is not a number or the result does not fit in 64 bits.
 std::optional<std::int64_t> ParseScaled(std::string_view s, int decimals, RoundMode mode);
 
-// The original's integer conversions: halves go to the even neighbour.
+// The program's one integer conversion: halves go to the even neighbour (2.5 gives 2, 3.5 gives 4)
+// wherever a number becomes an integer, so the same value gives the same integer whether it was
+// typed, read from a file or the radio, or computed.
 double RoundHalfEven(double v);
 // Range-checked narrowing; empty when the rounded value does not fit.
 std::optional<std::int16_t> ToInt16(double v);

@@ -19,7 +19,7 @@ namespace rp {
 
 namespace {
 
-// The form's layout is in twips; 15 twips make a pixel at the usual 96 dpi.
+// The dialog's layout numbers are twips; 15 twips make a pixel at the usual 96 dpi.
 QRect Twips(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
@@ -108,7 +108,7 @@ void FrmPrintList::ChangShowByLanguage() {
                                                   &s.PrtText5Tone,   &s.PrtTextCommBook,   &s.PrtTextEmbedded};
     for (int i = 0; i <= 8; ++i) Check1[i]->setText(Q(PrtText(s, *tables[i])));
     Check1[9]->setText(LangQ(s, 2600));
-    // The form's widths suit a smaller system font than today's desktops use: a caption that
+    // The layout's widths suit a smaller system font than today's desktops use: a caption that
     // needs more room gets it, up to the buttons' column, so no item is cut short.
     const int room = CommandSelAll->x() - Check1[0]->x() - 1;
     for (auto* c : Check1) c->resize(std::clamp(c->sizeHint().width(), c->width(), std::max(room, c->width())), c->height());

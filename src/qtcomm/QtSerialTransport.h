@@ -1,7 +1,8 @@
 #pragma once
 // The serial line of the exchange on a QSerialPort: 9600 baud, 8 data bits, no parity, one stop
 // bit, no flow control. Incoming chunks are gathered until the expected reply length is there
-// and then handed over as one reply, as the original's receive threshold did.
+// and then handed over as one reply: the exchange looks at whole replies only, however the line
+// splits them.
 #include <QObject>
 #include <QSerialPort>
 

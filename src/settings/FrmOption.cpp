@@ -25,7 +25,7 @@ T* Named(T* w, const char* base, int index) {
     return w;
 }
 
-// The settings column by column as they stand on the form; 18 shares the row of 0, 19 is never
+// The settings column by column as they stand in the dialog; 18 shares the row of 0, 19 is never
 // shown.
 constexpr int kColumns[3][12] = {
     {0, 1, 2, 3, 30, 7, 4, 31, 8, 5, 6, -1},

@@ -67,7 +67,8 @@ void frmMain::mnuEditCH_Click() {
 }
 void frmMain::MnuViewSetMode_Click() {
     FrmOption dlg(State(), this);
-    // The tree's nodes depend on the model only, but OK rebuilds it as the form always did.
+    // The tree's nodes depend on the model only, but OK rebuilds it anyway: it is cheap, and the
+    // tree then never lags behind a setting.
     if (dlg.exec() == QDialog::Accepted) LoadShowTree();
 }
 void frmMain::MnuViewBankChannel_Click() {

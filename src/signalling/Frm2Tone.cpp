@@ -378,7 +378,7 @@ void Frm2Tone::InitGrid() {
     const int colTwips = static_cast<int>(RoundHalfEven((kGridWidthTwips - kNumberColTwips - 300) / 3.0));
     for (int col = 1; col < kGridCols; ++col) g->SetColWidth(col, colTwips);
     g->setFixedWidth(g->TwipsToPx(kGridWidthTwips));
-    // Half the list at a glance, as the form showed it.
+    // Sixteen rows, half the list, at a glance: neighbouring entries compare without scrolling.
     g->setMinimumHeight(g->horizontalHeader()->height() + 16 * g->verticalHeader()->defaultSectionSize() +
                         2 * g->frameWidth());
     for (int r = 1; r < kGridRows; ++r) g->SetTextMatrix(r, 0, Q(c.RowNumbers[r - 1]));
@@ -402,8 +402,8 @@ void Frm2Tone::InitGrid() {
             }
         }
     }
-    // The grid has a current cell from the start, as the list control had; entering the grid
-    // therefore opens no editor by itself.
+    // The grid has a current cell from the start, so the keys have a cell to move from; entering
+    // the grid therefore opens no editor by itself.
     g->SetCell(1, 1);
 }
 

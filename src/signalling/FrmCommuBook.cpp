@@ -211,7 +211,9 @@ QString FrmCommuBook::BookFolder() const {
 
 void FrmCommuBook::CommandInput_Click() {
     FileDialogRequest req = BookFileRequest(s_, 1802, false);
-    req.FileName = BookFolder();
+    // The name last chosen here, export or import, is offered again: a book just exported is
+    // one Enter away from coming back. A fresh opening offers the folder alone.
+    req.FileName = lastFileName_.isEmpty() ? BookFolder() : lastFileName_;
     const auto name = AskFileName(this, req);
     if (!name) return;
     lastFileName_ = *name;

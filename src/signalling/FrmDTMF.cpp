@@ -129,7 +129,7 @@ FrmDTMF::FrmDTMF(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     connect(CommandOK, &QPushButton::clicked, this, &FrmDTMF::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmDTMF::CommandCancel_Click);
 
-    // Form_Load
+    // Load
     CurDTMFEditID = 0;
     Label3[3]->hide();
     Combo1[3]->hide();
@@ -279,7 +279,7 @@ FrmDTMFSpecial::FrmDTMFSpecial(const AppState& s, FrmDTMF& dtmf, QWidget* parent
     connect(CommandOK, &QPushButton::clicked, this, &FrmDTMFSpecial::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &FrmDTMFSpecial::CommandCancel_Click);
 
-    // Form_Load
+    // Load
     Label1->setText(Q(GetOptionStr(s, "60064")));
     Label2->setText(Q(GetOptionStr(s, "60076")));
     kit::SetText(Text1, "000");

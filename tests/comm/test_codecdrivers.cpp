@@ -182,7 +182,7 @@ TEST(OptionCodec, TailAndBookBytesRepairedAndPlacedByRadioModel) {
     }
 }
 
-TEST(OldImage, ChannelRecordRulesTestTheOriginalByte) {
+TEST(OldImage, ChannelRecordRulesTestTheByteBeforeConversion) {
     struct Case {
         const char* model;
         int signal, expected;
@@ -278,7 +278,7 @@ TEST(InfoCodec, ErasedTextsShowEmptyInTheViewer) {
     }
 }
 
-TEST(OldImage, ModeAndTailBytesByModelTestTheOriginalValue) {
+TEST(OldImage, ModeAndTailBytesByModelTestTheValueBeforeConversion) {
     struct Case {
         const char* model;
         int mode, modeAfter;

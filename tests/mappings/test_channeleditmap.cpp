@@ -139,7 +139,7 @@ TEST_F(ChannelEditMapTest, ShowsListValuesThroughTheirOwnRules) {
     EXPECT_EQ(v.NameChars, (std::array<std::string, 6>{"A", "B", " ", "C", "", ""}));
 }
 
-TEST_F(ChannelEditMapTest, ShowsTheStateTheOriginalHandlersLeave) {
+TEST_F(ChannelEditMapTest, ShowsTheStateItsHandlersLeaveInTheirOrder) {
     ChannelData rec = Channel(3, "145.0");
     rec.Reverse = 1;
     rec.TalkAround = 1;

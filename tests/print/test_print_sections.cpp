@@ -218,7 +218,7 @@ TEST(Prt5Tone, DefaultRecordPrintsTheEditorsFirstRows) {
     EXPECT_EQ(Texts(lines[3]), (std::vector<std::string>{v.Label1[6], "200", v.Label1[7], "10"}));
     EXPECT_EQ(Texts(lines[4]), (std::vector<std::string>{v.Label1[8], "200", v.Label1[9], "200"}));
     EXPECT_EQ(Texts(lines[5]), (std::vector<std::string>{v.Check1Caption, "OFF"}));
-    EXPECT_EQ(Columns(lines[6]), (std::vector<float>{10, 25, 40, 60, 80}));
+    EXPECT_EQ(Columns(lines[6]), (std::vector<float>{10, 27, 42, 62, 80}));
     EXPECT_EQ(Texts(lines[7])[0], "1");
     EXPECT_EQ(Texts(lines[14])[0], "8");
     EXPECT_EQ(Columns(lines[15]), (std::vector<float>{35, 65, 80}));
@@ -258,7 +258,7 @@ TEST(Prt5Tone, CodeRowsPrintStoredCodeStandardAndPeriodAsTheRulesSay) {
     const auto lines = BodyLines(p.Pages()[0], GetOptionStr(st, "60052"));
     ASSERT_EQ(lines.size(), 19u + 3);
     EXPECT_EQ(Texts(lines[7]), (std::vector<std::string>{"1", "987", "INFO"}));
-    EXPECT_EQ(Columns(lines[7]), (std::vector<float>{10, 60, 80}));
+    EXPECT_EQ(Columns(lines[7]), (std::vector<float>{10, 62, 80}));
     EXPECT_EQ(Texts(lines[19]), (std::vector<std::string>{"0", "12345EEE", "ZVEI2", "40", "N1"}));
     EXPECT_EQ(Texts(lines[20]), (std::vector<std::string>{"1", "2", "70", "N2"}));
     EXPECT_EQ(Columns(lines[20]), (std::vector<float>{10, 15, 70, 92}));

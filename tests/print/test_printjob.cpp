@@ -184,9 +184,10 @@ TEST_F(PrintJobTest, AShortPageTakesFewerBlocksAndTheBookBreaks) {
     EXPECT_EQ(numbers.back(), "49");
 }
 
-TEST_F(PrintJobTest, ABlockTallerThanAnA6PageBreaksBetweenLinesUnderItsHeading) {
+TEST_F(PrintJobTest, ABlockTallerThanASmallPageBreaksBetweenLinesUnderItsHeading) {
     FillChannels(st, 7);
-    const auto m = A6Like();
+    // A6 paper's width, and a page short enough that no channel block fits on it whole.
+    const FixedMetrics m(278.0f, 360.0f, 1.164f);
     const auto pages = Run(m, {0});
     const std::string scanSkip = ChannelDialogTexts(st).Check6;
     std::vector<std::string> blockOrder;  // each heading and each block's last caption, as read

@@ -2,6 +2,7 @@
 // Save As ask for theirs: with a title, the book's files offered, and a folder to start in.
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -90,6 +91,52 @@ TEST(BookFileDialogFolder, FollowsTheLastBookFileElseTheDataFile) {
     ASSERT_EQ(files.Requests().size(), 2u);
     EXPECT_EQ(files.Requests()[0].FileName, bookDir.path());
     EXPECT_EQ(files.Requests()[1].FileName, book);
+}
+
+// Import offers the name last chosen in either file dialog since the book dialog opened: a book
+// just exported is one Enter away from coming back. A fresh opening offers no name.
+TEST(BookFileDialogName, ImportOffersTheNameLastChosenInEitherDialog) {
+    QTemporaryDir bookDir;
+    ASSERT_TRUE(bookDir.isValid());
+    AppState st;
+    st.NoInitFileFlag = true;
+    test::UseLanguage(st, kLanguageEnglish);
+    NewData(st);
+    const QString sent = QDir(bookDir.path()).filePath("sent.cb");
+    const QString other = QDir(bookDir.path()).filePath("other.cb");
+    // The name box of the real dialog made from a request, and the folder it shows.
+    auto shown = [](const FileDialogRequest& r) {
+        QFileDialog dlg;
+        PrepareFileDialog(dlg, r);
+        const auto* box = dlg.findChild<QLineEdit*>("fileNameEdit");
+        return std::make_pair(box ? box->text() : QString("(no name box)"),
+                              QFileInfo(dlg.directory().absolutePath()).canonicalFilePath());
+    };
+    const QString folder = QFileInfo(bookDir.path()).canonicalFilePath();
+    {
+        FrmCommuBook d(st);
+        ScopedFileDialogScript files({sent, std::nullopt, std::nullopt, other, std::nullopt});
+        d.CommandOutput->click();  // exported as sent.cb
+        d.CommandInput->click();   // offers sent.cb; cancelled
+        d.CommandOutput->click();  // cancelled: the last choice stays
+        ASSERT_TRUE(QFile::copy(sent, other));
+        d.CommandInput->click();  // offers sent.cb; other.cb is imported
+        ASSERT_EQ(files.Requests().size(), 4u);
+        EXPECT_EQ(files.Requests()[1].FileName, sent);
+        EXPECT_EQ(shown(files.Requests()[1]), std::make_pair(QString("sent.cb"), folder));
+        EXPECT_EQ(files.Requests()[3].FileName, sent);
+        d.CommandInput->click();  // offers other.cb, the import's choice
+        ASSERT_EQ(files.Requests().size(), 5u);
+        EXPECT_EQ(files.Requests()[4].FileName, other);
+        EXPECT_EQ(shown(files.Requests()[4]), std::make_pair(QString("other.cb"), folder));
+        d.CommandCancel->click();
+    }
+    FrmCommuBook d(st);  // opened again: the folder, with no name offered
+    ScopedFileDialogScript files({std::nullopt});
+    d.CommandInput->click();
+    ASSERT_EQ(files.Requests().size(), 1u);
+    EXPECT_EQ(files.Requests()[0].FileName, bookDir.path());
+    EXPECT_EQ(shown(files.Requests()[0]), std::make_pair(QString(), folder));
 }
 
 }  // namespace

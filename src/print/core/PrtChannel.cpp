@@ -95,7 +95,9 @@ ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& t, co
 namespace {
 
 std::vector<PrintCell> LineCells(const std::vector<std::string>& line) {
-    static constexpr float kColumns[] = {10, 30, 55, 75};
+    // The values start far enough right that the longest caption (Busy Channel Lockout) ends a
+    // few points before its value on A4.
+    static constexpr float kColumns[] = {10, 32, 55, 75};
     std::vector<PrintCell> cells;
     for (std::size_t i = 0; i < line.size() && i < 4; ++i) cells.push_back({kColumns[i], line[i]});
     return cells;

@@ -43,7 +43,7 @@ struct ChannelBlockTexts {
 ChannelBlockTexts ChannelDialogTexts(const AppState& st);
 
 // One channel's block: its heading and its lines of up to four cells (caption, value, caption,
-// value at 10, 30, 55 and 75 % of the width).
+// value at 10, 32, 55 and 75 % of the width).
 struct ChannelBlock {
     std::string Heading;
     std::vector<std::vector<std::string>> Lines;

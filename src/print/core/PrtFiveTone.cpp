@@ -55,17 +55,19 @@ void Prt_5Tone(PrintJob& job) {
                    {75, v.Combo1[static_cast<std::size_t>(i + 1)].Text}});
     pager.Row({{10, v.Check1Caption}, {35, PrtOnOffText(st, v.SideTone ? 1 : 0)}});
 
+    // The function column starts clear of the first heading, so Information Code keeps one line
+    // on A4.
     pager.Row({{10, v.InfoNumberLabel},
-               {25, At(v.InfoLabel, 0)},
-               {40, At(v.InfoLabel, 1)},
-               {60, At(v.InfoLabel, 2)},
+               {27, At(v.InfoLabel, 0)},
+               {42, At(v.InfoLabel, 1)},
+               {62, At(v.InfoLabel, 2)},
                {80, At(v.InfoLabel, 3)}});
     for (int i = 1; i <= 8; ++i) {
         const InfoCodeRec& r = ft.InfoCodes[static_cast<std::size_t>(i - 1)];
         pager.Row({{10, std::to_string(i)},
-                   {25, ItemOrEmpty(lists.InfoFunctions, r.InfoFunction)},
-                   {40, ItemOrEmpty(lists.Responses, r.InfoResponse)},
-                   {60, InfoCodeText(r)},
+                   {27, ItemOrEmpty(lists.InfoFunctions, r.InfoFunction)},
+                   {42, ItemOrEmpty(lists.Responses, r.InfoResponse)},
+                   {62, InfoCodeText(r)},
                    {80, RecordText(r.Name.Trimmed())}});
     }
 
