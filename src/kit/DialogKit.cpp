@@ -229,33 +229,23 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
-    // Without autoDefault a button lets Enter go by, up to root, unless it has an Enter rule of
-    // its own (those hooks come first and keep the key). Root then presses the button the key
-    // was sent to, as Space does. The button's hook marks the key, so a key sent elsewhere
-    // while a button has the focus presses nothing.
-    struct EnterAt {
-        const QEvent* Key = nullptr;
-        QPointer<QPushButton> Button;
-    };
-    auto at = std::make_shared<EnterAt>();
+    // Without autoDefault a button lets Enter go by, up to root, unless an Enter rule of its own
+    // keeps it. What an Enter that gets that far does depends on the control that has the focus:
+    // a button of root presses as it does with Space, anything else (a field whose rule let the
+    // key go, a control without a rule) does nothing. Nothing about an earlier key is kept: a
+    // key eaten on its way must not decide what a later one does.
     for (auto* b : root->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
-        if (b->property("rpEnterPresses").toBool()) continue;
         b->setProperty("rpEnterPresses", true);
-        new EventHook(b, [b, at](QEvent* e) {
-            if (IsEnterKey(e)) {
-                at->Key = e;
-                at->Button = b;
-            }
-            return false;
-        });
     }
-    new EventHook(root, [at](QEvent* e) {
-        if (!IsEnterKey(e) || at->Key != e) return false;
-        QPushButton* b = at->Button;
-        at->Key = nullptr;
-        if (!b || !b->isEnabled() || !b->isVisible()) return false;
+    if (root->property("rpEnterRoot").toBool()) return;
+    root->setProperty("rpEnterRoot", true);
+    new EventHook(root, [root](QEvent* e) {
+        if (!IsEnterKey(e)) return false;
+        auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (!b || !root->isAncestorOf(b) || !b->property("rpEnterPresses").toBool()) return false;
+        if (!b->isEnabled() || !b->isVisible()) return false;
         if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
         return true;
     });
