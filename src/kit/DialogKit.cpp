@@ -229,26 +229,23 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
-    // Without autoDefault a button lets Enter go by, up to root, unless an Enter rule of its own
-    // keeps it. What an Enter that gets that far does depends on the control that has the focus:
-    // a button of root presses as it does with Space, anything else (a field whose rule let the
-    // key go, a control without a rule) does nothing. Nothing about an earlier key is kept: a
-    // key eaten on its way must not decide what a later one does.
+    // Without autoDefault a button lets Enter go by, up to the dialog, where it would press
+    // nothing. So the button the key comes to (the one with the focus) decides at once: with an
+    // Enter rule of its own (EnterMovesFocus, OnEnter) that rule does it, else it presses as it
+    // does with Space. Nothing of one key is kept for the next: a key eaten on its way and one
+    // sent to a field press no button.
     for (auto* b : root->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
+        if (b->property("rpEnterPresses").toBool()) continue;
         b->setProperty("rpEnterPresses", true);
+        new EventHook(b, [b](QEvent* e) {
+            if (!IsEnterKey(e) || b->property("rpEnterRule").toBool()) return false;
+            if (!b->hasFocus() || !b->isEnabled() || !b->isVisible()) return false;
+            if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
+            return true;
+        });
     }
-    if (root->property("rpEnterRoot").toBool()) return;
-    root->setProperty("rpEnterRoot", true);
-    new EventHook(root, [root](QEvent* e) {
-        if (!IsEnterKey(e)) return false;
-        auto* b = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        if (!b || !root->isAncestorOf(b) || !b->property("rpEnterPresses").toBool()) return false;
-        if (!b->isEnabled() || !b->isVisible()) return false;
-        if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
-        return true;
-    });
 }
 
 void TabSwitchKeepsFocus(QTabWidget* tabs) {
@@ -268,6 +265,7 @@ void TabSwitchKeepsFocus(QTabWidget* tabs) {
 }
 
 void EnterMovesFocus(QWidget* w) {
+    w->setProperty("rpEnterRule", true);
     new EventHook(w, [w](QEvent* e) {
         if (!IsEnterKey(e)) return false;
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -277,6 +275,7 @@ void EnterMovesFocus(QWidget* w) {
 }
 
 void OnEnter(QWidget* w, std::function<void()> handler) {
+    w->setProperty("rpEnterRule", true);
     new EventHook(w, [handler = std::move(handler)](QEvent* e) {
         if (!IsEnterKey(e)) return false;
         handler();
