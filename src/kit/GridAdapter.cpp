@@ -50,11 +50,11 @@ private:
 // box would take Esc as a search key, and a line box lets it go on to the dialog, which closes.
 class EditorEscape : public QObject {
 public:
-    explicit EditorEscape(FlexGrid* grid) : QObject(grid), grid_(grid) {}
+    explicit EditorEscape(FlexGrid* grid) : QObject(grid), grid_(grid), viewport_(grid->viewport()) {}
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == grid_->viewport()) {
+        if (o == viewport_) {
             if (e->type() == QEvent::ChildAdded) grid_->WatchEditor(static_cast<QChildEvent*>(e)->child());
             return false;
         }
@@ -66,6 +66,7 @@ protected:
 
 private:
     FlexGrid* grid_;
+    QObject* viewport_;
 };
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
@@ -182,6 +183,11 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
         setItem(r - 1, c - 1, it = new QTableWidgetItem());
     }
     if (it->text() != text) it->setText(text);
+}
+
+FlexGrid::~FlexGrid() {
+    // Before the view is torn down: its viewport and editors still send events while they go.
+    delete editorEscape_;
 }
 
 void FlexGrid::SetKeysOpenEditors(bool on) {

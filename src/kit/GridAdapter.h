@@ -18,6 +18,7 @@ class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
 
     // Counts include the fixed row and column.
     int Rows() const { return rowCount() + 1; }
