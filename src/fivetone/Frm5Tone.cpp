@@ -267,6 +267,7 @@ void Frm5Tone::WireEditors() {
 
     MSHFlexGrid1->SetKeysOpenEditors(true);
     connect(MSHFlexGrid1, &FlexGrid::EnterCell, this, [this](int, int) { MSHFlexGrid1_EnterCell(); });
+    connect(MSHFlexGrid1, &FlexGrid::EditGivenUp, this, [this](int, int) { GiveUpEditCell(); });
     connect(MSHFlexGrid1, &QTableWidget::cellClicked, this, [this](int, int) { MSHFlexGrid1_Click(); });
     connect(MSHFlexGrid1, &FlexGrid::CellDoubleClicked, this, [this](int, int) { MSHFlexGrid1_DblClick(); });
     connect(MSHFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { MSHFlexGrid1_Scroll(); });
@@ -443,6 +444,9 @@ void Frm5Tone::OpenCellEditor(int r, int c) {
     FlexGrid* g = MSHFlexGrid1;
     const QRect cell = g->CellRect(r, c);
     const QString text = g->TextMatrix(r, c);
+    // A pick in the standard's list sets the row's period at once; giving the edit up takes it back.
+    periodAtOpen_ = st_.EditSignalData.FiveTone.CodeRows[r - 1].TonePeriod;
+    periodTextAtOpen_ = g->TextMatrix(r, 4);
     auto place = [&](QWidget* w, bool ownHeight) {
         w->setGeometry(cell.left(), cell.top(), cell.width(), ownHeight ? w->sizeHint().height() : cell.height());
         w->show();
@@ -473,6 +477,17 @@ void Frm5Tone::OpenCellEditor(int r, int c) {
         break;
     default: break;
     }
+}
+
+void Frm5Tone::GiveUpEditCell() {
+    const int r = CurTone5Row, c = CurTone5Col;
+    CurTone5Row = CurTone5Col = 0;
+    if (r < 1 || r > kFiveToneRows || c != 3) return;
+    st_.EditSignalData.FiveTone.CodeRows[r - 1].TonePeriod = periodAtOpen_;
+    MSHFlexGrid1->SetTextMatrix(r, 4, periodTextAtOpen_);
+    const QString standard = MSHFlexGrid1->TextMatrix(r, 3);
+    kit::SetComboIndex(Combo2, standard.isEmpty() ? -1 : ToneStandardIndex(S(standard)));
+    ShowToneStandard(Combo2->currentText());
 }
 
 void Frm5Tone::MSHFlexGrid1_Click() {

@@ -73,6 +73,8 @@ public:
 
     // Handlers, public so the composer and tests run them as the controls' events would.
     void MSHFlexGrid1_EnterCell();
+    // Esc in a cell's editor: the cell and the row keep what they had before it opened.
+    void GiveUpEditCell();
     void MSHFlexGrid1_Click();
     void MSHFlexGrid1_DblClick();
     void MSHFlexGrid1_Scroll();
@@ -113,6 +115,8 @@ private:
     std::function<void()> reShowList_;
     QString OldOwnID;
     bool IsFormLoaded = false;
+    std::uint8_t periodAtOpen_ = 0;  // the row's period and its cell when the editor opened
+    QString periodTextAtOpen_;
 };
 
 }  // namespace rp

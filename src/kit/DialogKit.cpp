@@ -229,36 +229,23 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
-    // Without autoDefault a button lets Enter go by, up to root, unless it has an Enter rule of
-    // its own (those hooks come first and keep the key). Root then presses the button the key
-    // was sent to, as Space does. The button's hook marks the key, so a key sent elsewhere
-    // while a button has the focus presses nothing.
-    struct EnterAt {
-        const QEvent* Key = nullptr;
-        QPointer<QPushButton> Button;
-    };
-    auto at = std::make_shared<EnterAt>();
+    // Without autoDefault a button lets Enter go by, up to the dialog, where it would press
+    // nothing. So the button the key comes to (the one with the focus) decides at once: with an
+    // Enter rule of its own (EnterMovesFocus, OnEnter) that rule does it, else it presses as it
+    // does with Space. Nothing of one key is kept for the next: a key eaten on its way and one
+    // sent to a field press no button.
     for (auto* b : root->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
         if (b->property("rpEnterPresses").toBool()) continue;
         b->setProperty("rpEnterPresses", true);
-        new EventHook(b, [b, at](QEvent* e) {
-            if (IsEnterKey(e)) {
-                at->Key = e;
-                at->Button = b;
-            }
-            return false;
+        new EventHook(b, [b](QEvent* e) {
+            if (!IsEnterKey(e) || b->property("rpEnterRule").toBool()) return false;
+            if (!b->hasFocus() || !b->isEnabled() || !b->isVisible()) return false;
+            if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
+            return true;
         });
     }
-    new EventHook(root, [at](QEvent* e) {
-        if (!IsEnterKey(e) || at->Key != e) return false;
-        QPushButton* b = at->Button;
-        at->Key = nullptr;
-        if (!b || !b->isEnabled() || !b->isVisible()) return false;
-        if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) b->click();
-        return true;
-    });
 }
 
 void TabSwitchKeepsFocus(QTabWidget* tabs) {
@@ -278,6 +265,7 @@ void TabSwitchKeepsFocus(QTabWidget* tabs) {
 }
 
 void EnterMovesFocus(QWidget* w) {
+    w->setProperty("rpEnterRule", true);
     new EventHook(w, [w](QEvent* e) {
         if (!IsEnterKey(e)) return false;
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -287,6 +275,7 @@ void EnterMovesFocus(QWidget* w) {
 }
 
 void OnEnter(QWidget* w, std::function<void()> handler) {
+    w->setProperty("rpEnterRule", true);
     new EventHook(w, [handler = std::move(handler)](QEvent* e) {
         if (!IsEnterKey(e)) return false;
         handler();

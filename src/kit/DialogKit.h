@@ -111,8 +111,8 @@ void NoContextMenu(QWidget* w);
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 // Every push button below root: autoDefault and default off, so Enter in a field presses none
-// of them; Enter on a focused button presses that button (unless it has an Enter rule of its
-// own). Call after the dialog's buttons exist.
+// of them; Enter on a focused button presses that button, unless EnterMovesFocus or OnEnter gave
+// it a rule of its own. Call after the dialog's buttons exist.
 void NoDefaultButtons(QWidget* root);
 // Switching tabs (a click on a tab, Ctrl+Tab) leaves the focus on the tab bar instead of letting
 // Qt move it into a box of the new page, where it would make a leave-check due the user never

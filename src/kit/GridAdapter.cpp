@@ -47,6 +47,29 @@ private:
 
 }  // namespace
 
+// Sees the keys of the editors placed on a dialog grid's viewport before the editors do: a list
+// box would take Esc as a search key, and a line box lets it go on to the dialog, which closes.
+class EditorEscape : public QObject {
+public:
+    explicit EditorEscape(FlexGrid* grid) : QObject(grid), grid_(grid), viewport_(grid->viewport()) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == viewport_) {
+            if (e->type() == QEvent::ChildAdded) grid_->WatchEditor(static_cast<QChildEvent*>(e)->child());
+            return false;
+        }
+        if (e->type() != QEvent::KeyPress || !grid_->keysOpenEditors_ || !o->isWidgetType()) return false;
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (k->key() != Qt::Key_Escape || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        return grid_->GiveUpEdit(static_cast<QWidget*>(o));
+    }
+
+private:
+    FlexGrid* grid_;
+    QObject* viewport_;
+};
+
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -164,6 +187,45 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
         setItem(r - 1, c - 1, it = new QTableWidgetItem());
     }
     if (it->text() != text) it->setText(text);
+}
+
+FlexGrid::~FlexGrid() {
+    // Before the view is torn down: its viewport and editors still send events while they go.
+    delete editorEscape_;
+}
+
+void FlexGrid::SetKeysOpenEditors(bool on) {
+    keysOpenEditors_ = on;
+    if (!on || editorEscape_) return;
+    editorEscape_ = new EditorEscape(this);
+    viewport()->installEventFilter(editorEscape_);
+    for (QObject* child : viewport()->children()) WatchEditor(child);
+}
+
+void FlexGrid::WatchEditor(QObject* child) {
+    if (!child || !child->isWidgetType() || !editorEscape_) return;
+    child->installEventFilter(editorEscape_);
+}
+
+bool FlexGrid::GiveUpEdit(QWidget* editor) {
+    if (editor->isHidden() || editor->parentWidget() != viewport()) return false;
+    const QModelIndex cell = indexAt(editor->geometry().center());
+    // The grid takes the focus before the editor hides, which would hand it on along the chain.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (focus == editor || editor->isAncestorOf(focus))) setFocus(Qt::OtherFocusReason);
+    editor->hide();
+    if (!cell.isValid()) return true;
+    if (currentIndex() != cell) {
+        quietEntry_ = true;
+        selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+        quietEntry_ = false;
+    } else {
+        selectionModel()->select(cell, QItemSelectionModel::ClearAndSelect);
+    }
+    // Only shown now: the program moving to it enters it again.
+    shownNotEntered_ = true;
+    emit EditGivenUp(cell.row() + 1, cell.column() + 1);
+    return true;
 }
 
 int FlexGrid::Row() const { return currentRow() + 1; }

@@ -18,6 +18,7 @@ class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
 
     // Counts include the fixed row and column.
     int Rows() const { return rowCount() + 1; }
@@ -49,7 +50,9 @@ public:
     // For grids whose editors open when a cell is entered (the dialogs' grids): while the grid
     // itself has the focus, the arrow and page keys only move the current cell, and Enter, F2
     // or a typed character enter it, which opens its editor; the character goes into the editor.
-    void SetKeysOpenEditors(bool on) { keysOpenEditors_ = on; }
+    // Esc in an editor over a cell gives that edit up (see EditGivenUp); Esc on the grid itself
+    // goes on to the window, where a dialog takes it as Cancel.
+    void SetKeysOpenEditors(bool on);
 
     // The cells are edited in editors over them, never found by typing: a search that moves
     // the current cell would send the next Enter to another row.
@@ -62,6 +65,10 @@ signals:
     void GridKeyPress(QKeyEvent* e);
     // The current cell changed to (row, col), both >= 1.
     void EnterCell(int row, int col);
+    // Esc in the editor over (row, col): the editor is hidden, the grid has the focus and that
+    // cell is current, its text untouched. The handler forgets the edit, so that nothing the
+    // editor held is committed later and entering the cell again opens a fresh editor.
+    void EditGivenUp(int row, int col);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -75,7 +82,11 @@ private:
     bool OpenEditorByKey(QKeyEvent* e);
     QWidget* EditorOver(const QModelIndex& cell) const;
     QModelIndex FirstEnabledCell() const;
+    void WatchEditor(QObject* child);
+    bool GiveUpEdit(QWidget* editor);
+    friend class EditorEscape;
     bool keysOpenEditors_ = false;
+    QObject* editorEscape_ = nullptr;  // sees Esc in the editors over the cells
     bool quietEntry_ = false;  // the current cell moves without entering it
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;

@@ -307,6 +307,7 @@ void Frm2Tone::Build() {
     connect(MSHFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int) { MSHFlexGrid1_Scroll(); });
     connect(MSHFlexGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int) { MSHFlexGrid1_Scroll(); });
     MSHFlexGrid1->SetKeysOpenEditors(true);
+    connect(MSHFlexGrid1, &FlexGrid::EditGivenUp, this, [this] { CurEditRow = CurEditCol = 0; });
 }
 
 void Frm2Tone::WireToneBox(QLineEdit* box, std::function<void()> lostFocus) {

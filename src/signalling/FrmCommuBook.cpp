@@ -1,8 +1,10 @@
 #include "signalling/FrmCommuBook.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -55,7 +57,7 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     Text1->setObjectName("Text1");
     Text1->setFocusPolicy(Qt::ClickFocus);  // no tab stop
     kit::BlockClipboardKeys(Text1);
-    kit::EnterMovesFocus(Text1);
+    kit::OnEnter(Text1, [this] { Text1_KeyEnter(); });
     kit::SelectAllOnFocus(Text1);
     CommandInput = new QPushButton(this);
     CommandInput->setObjectName("CommandInput");
@@ -74,6 +76,7 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     MSFlexGrid1->SetKeysOpenEditors(true);
     connect(MSFlexGrid1, &FlexGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(); });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this] { MSFlexGrid1_EnterCell(); });
+    connect(MSFlexGrid1, &FlexGrid::EditGivenUp, this, [this] { CurBookEditRow = CurBookEditCol = 0; });
     // Column 0 is the row header: a click on it commits the cell and puts the editor away.
     MSFlexGrid1->verticalHeader()->setSectionsClickable(true);
     connect(MSFlexGrid1->verticalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
@@ -172,6 +175,17 @@ void FrmCommuBook::MSFlexGrid1_EnterCell() {
     Text1->raise();
     Text1->setFocus(Qt::OtherFocusReason);
     Text1->selectAll();
+}
+
+void FrmCommuBook::Text1_KeyEnter() {
+    // Enter moves on as Tab does. Where that is the grid, the grid's keys act on its current
+    // cell, so the cell shows what was typed and no editor stays over it; Enter opens it again.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(Text1, &tab);
+    if (!MSFlexGrid1->hasFocus() || Text1->isHidden()) return;
+    SaveEditCell(CurBookEditRow, CurBookEditCol);
+    Text1->hide();
+    CurBookEditRow = CurBookEditCol = 0;
 }
 
 void FrmCommuBook::SaveEditCell(int row, int col) {

@@ -37,6 +37,7 @@ public:
     void CommandOutput_Click();
     void CommandOK_Click();
     void MSFlexGrid1_EnterCell();
+    void Text1_KeyEnter();
 
 private:
     void SetFormCaption();

@@ -4,12 +4,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <new>
 
 #include "kit/DialogKit.h"
 
@@ -169,6 +171,51 @@ TEST(DialogKit, EnterMovesOnAndPressesOnlyAFocusedButton) {
     kit::OnEnter(f.B, [&] { ++entered; });
     QTest::keyClick(f.B, Qt::Key_Return);
     EXPECT_EQ(entered, 1);
+}
+
+// A button's own Enter rule keeps the key, as the channel dialog's OK does (it moves on). A later
+// Enter in a field is that field's alone, also when it comes in the very event object the button
+// saw: keys are often made at the same place in memory one after the other.
+TEST(DialogKit, EnterAButtonKeptPressesNothingWhenItComesAgainElsewhere) {
+    QDialog dlg;
+    auto* box = new QLineEdit(&dlg);
+    auto* ok = new QPushButton("OK", &dlg);
+    auto* cancel = new QPushButton("Cancel", &dlg);
+    auto* l = new QVBoxLayout(&dlg);
+    l->addWidget(box);
+    l->addWidget(ok);
+    l->addWidget(cancel);
+    int okPressed = 0, cancelPressed = 0, kept = 0;
+    QObject::connect(ok, &QPushButton::clicked, &dlg, [&] { ++okPressed; });
+    QObject::connect(cancel, &QPushButton::clicked, &dlg, [&] { ++cancelPressed; });
+    kit::OnEnter(ok, [&] { ++kept; });
+    kit::NoDefaultButtons(&dlg);
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+
+    ok->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(ok, &enter);
+    EXPECT_EQ(kept, 1);
+    EXPECT_EQ(okPressed, 0);
+
+    // The same object again, and one built afresh in the same place.
+    box->setFocus();
+    enter.setAccepted(false);
+    QApplication::sendEvent(box, &enter);
+    enter.~QKeyEvent();
+    new (&enter) QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(box, &enter);
+    EXPECT_EQ(okPressed, 0);
+    EXPECT_EQ(kept, 1);
+    EXPECT_TRUE(dlg.isVisible());
+
+    // Enter on a focused button without a rule of its own still presses it.
+    cancel->setFocus();
+    QTest::keyClick(cancel, Qt::Key_Return);
+    EXPECT_EQ(cancelPressed, 1);
+    EXPECT_EQ(okPressed, 0);
 }
 
 TEST(DialogKit, SelectAllOnFocusSurvivesTheMouseClick) {

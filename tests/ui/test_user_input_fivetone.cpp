@@ -15,7 +15,9 @@
 #include "comm/CommImage.h"
 #include "fivetone/Frm5Tone.h"
 #include "kit/MsgBox.h"
+#include "kit/GridAdapter.h"
 #include "mappings/FiveToneInfo.h"
+#include "model/FiveToneStandards.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
 
@@ -143,4 +145,44 @@ TEST(FiveToneDialogRowsAsRead, OkWithoutAnEditKeepsEveryCodeRow) {
         EXPECT_TRUE(st.CurRadioData.Signal.FiveTone.CodeRows[static_cast<std::size_t>(k)] ==
                     before.CodeRows[static_cast<std::size_t>(k)])
             << "row " << k + 1;
+}
+
+// A pick in a row's standard list sets the row's period at once. Esc in the list's box gives the
+// whole edit of the cell up, that period with it: the grid shows the row as before the box
+// opened, and OK stores it so.
+TEST(UserInputFiveToneGrid, EscAfterAPickOfAStandardKeepsTheRowsPeriod) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    PrepareFiveTone(st);
+    Frm5Tone dlg(st);
+    dlg.setModal(true);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    FlexGrid* g = dlg.MSHFlexGrid1;
+    const int row = 2;
+    ClickCell(g, row, 2);
+    ASSERT_FALSE(dlg.Text3->isHidden());
+    Type("12345");
+    Key(Qt::Key_Return);  // the code is in, and the standard's box opens
+    ASSERT_FALSE(dlg.Combo2->isHidden());
+    ASSERT_TRUE(dlg.Combo2->hasFocus());
+    const QString standard = g->TextMatrix(row, 3), period = g->TextMatrix(row, 4);
+    int other = -1;
+    for (int i = 0; i < dlg.Combo2->count() && other < 0; ++i)
+        if (QString::number(DefaultTonePeriod(dlg.Combo2->itemText(i).toStdString())) != period) other = i;
+    ASSERT_GE(other, 0);
+    ASSERT_NO_FATAL_FAILURE(ChooseByKeys(dlg.Combo2, other));
+    ASSERT_NE(g->TextMatrix(row, 4), period);
+
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.Combo2->isHidden());
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_EQ(g->TextMatrix(row, 3), standard);
+    EXPECT_EQ(g->TextMatrix(row, 4), period);
+    Click(dlg.CommandOK);
+    ASSERT_FALSE(dlg.isVisible());
+    const auto& stored = st.CurRadioData.Signal.FiveTone.CodeRows[row - 1];
+    EXPECT_EQ(QString::number(stored.TonePeriod), period);
+    EXPECT_EQ(stored.Code.Trimmed(), "12345");
 }

@@ -13,12 +13,15 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 #include "MainFixture.h"
 #include "UserDriver.h"
+#include "comm/CommImage.h"
 #include "fivetone/Frm5Tone.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
@@ -370,6 +373,14 @@ void OpenDialogOnGrid(const GridDialogCase& c, AppState& st, std::unique_ptr<QDi
     }
 }
 
+// The radio memory the data make: what a write would send.
+std::vector<std::uint8_t> RadioImage(AppState st) {
+    InitCommImage(st);
+    std::string label;
+    EXPECT_TRUE(SetCommData(st, label)) << label;
+    return {st.CommImage.begin(), st.CommImage.end()};
+}
+
 }  // namespace
 
 // The grid reached by the keyboard shows its current cell; the arrows move it without opening
@@ -416,6 +427,56 @@ TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
     EXPECT_TRUE(editor->hasFocus());
     EXPECT_EQ(editor->text().toStdString(), c.Typed);
     EXPECT_EQ(editor->geometry().center(), g->CellRect(c.FirstRow + 1, c.FirstCol).center());
+}
+
+// Esc in a cell's editor gives up that cell only: the dialog stays, the cell shows what it had
+// and is current on the focused grid, and entering another cell commits nothing of what was
+// typed; the cell opens afresh. Esc with no editor open is Cancel, the data as they were.
+TEST_P(UserInputDialogGrid, EscGivesUpTheCellThenCancelsTheDialog) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    const GridDialogCase& c = GetParam();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    std::unique_ptr<QDialog> dlg;
+    FlexGrid* g = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenDialogOnGrid(c, st, dlg, g));
+    const std::vector<std::uint8_t> before = RadioImage(st);
+    const int row = c.FirstRow + 1, col = c.FirstCol;
+    Key(Qt::Key_Down);
+    const QString old = g->TextMatrix(row, col);
+    Type(c.Typed);
+    ASSERT_NE(EditorOn(g), nullptr);
+
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(dlg->isVisible());
+    EXPECT_EQ(EditorOn(g), nullptr);
+    EXPECT_EQ(g->TextMatrix(row, col), old);
+    EXPECT_TRUE(g->hasFocus());
+    EXPECT_EQ(g->Row(), row);
+    EXPECT_EQ(g->Col(), col);
+    ASSERT_NE(g->currentItem(), nullptr);
+    EXPECT_TRUE(g->currentItem()->isSelected());
+
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    ASSERT_NE(EditorOn(g), nullptr);
+    EXPECT_EQ(g->TextMatrix(row, col), old);
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(dlg->isVisible());
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Return);
+    auto* editor = qobject_cast<QLineEdit*>(EditorOn(g));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), old);
+    EXPECT_EQ(editor->geometry().center(), g->CellRect(row, col).center());
+    Key(Qt::Key_Escape);
+    ASSERT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(g->hasFocus());
+
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+    EXPECT_EQ(RadioImage(st), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, UserInputDialogGrid, ::testing::ValuesIn(kGridDialogs),
@@ -771,4 +832,37 @@ TEST(UserInputMainTree, TheHighlightGoesBackToTheGridOnScreen) {
     m.w->MenuAction("mnuFileNew")->trigger();
     Settle();
     EXPECT_EQ(m.TreeKey(), "N3");
+}
+
+// Enter in the book's editor moves the focus on, to the grid: the cell then shows what was typed,
+// no editor covers it, and the keys act on it; Enter opens it again with that text.
+TEST(UserInputCommuBook, EnterInTheEditorLeavesTheGridOnItsCell) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    std::unique_ptr<QDialog> dlg;
+    FlexGrid* g = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenDialogOnGrid(kGridDialogs[2], st, dlg, g));
+    auto* book = static_cast<FrmCommuBook*>(dlg.get());
+    Type("12");
+    ASSERT_TRUE(book->Text1->hasFocus());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(g->hasFocus());
+    EXPECT_TRUE(book->Text1->isHidden());
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_EQ(g->Col(), 1);
+    ASSERT_NE(g->currentItem(), nullptr);
+    EXPECT_TRUE(g->currentItem()->isSelected());
+    EXPECT_EQ(g->TextMatrix(1, 1), "12");
+
+    Key(Qt::Key_Return);
+    ASSERT_FALSE(book->Text1->isHidden());
+    EXPECT_TRUE(book->Text1->hasFocus());
+    EXPECT_EQ(book->Text1->text(), "12");
+    EXPECT_EQ(book->Text1->geometry().center(), g->CellRect(1, 1).center());
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(g->TextMatrix(1, 1), "12");
+    Key(Qt::Key_Down);
+    EXPECT_EQ(g->Row(), 2);
+    EXPECT_TRUE(book->Text1->isHidden());
 }
