@@ -645,8 +645,11 @@ private:
                 // A control that is no stop for now but takes the focus (a click, or a stop once
                 // it changes) keeps its place too: Tab skips it until it is one.
                 const bool placed = p.W->focusPolicy() != Qt::NoFocus && !p.W->focusProxy() && !IsOwn(p.W);
+                // Stops inside a stop (a grid's cell editors) come just before it: moving on from
+                // an editor lands on the grid it edits, not on the next control past the grid.
+                const bool holds = Walk(p.W, order);
                 if (placed) order.push_back(p.W);
-                if (Walk(p.W, order) || placed) p.W->installEventFilter(this);
+                if (holds || placed) p.W->installEventFilter(this);
             }
         return order.size() > before;
     }
