@@ -264,12 +264,16 @@ void TabSwitchKeepsFocus(QTabWidget* tabs) {
     });
 }
 
+void MoveFocusOn(QWidget* w) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &tab);
+}
+
 void EnterMovesFocus(QWidget* w) {
     w->setProperty("rpEnterRule", true);
     new EventHook(w, [w](QEvent* e) {
         if (!IsEnterKey(e)) return false;
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &tab);
+        MoveFocusOn(w);
         return true;
     });
 }

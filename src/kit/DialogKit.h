@@ -118,6 +118,8 @@ void NoDefaultButtons(QWidget* root);
 // Qt move it into a box of the new page, where it would make a leave-check due the user never
 // started.
 void TabSwitchKeepsFocus(QTabWidget* tabs);
+// Moves the focus on from w as a Tab typed in w does (w's own Tab rule, if any, included).
+void MoveFocusOn(QWidget* w);
 // Enter (Return or keypad Enter) in w moves the focus on as Tab does, and goes no further.
 void EnterMovesFocus(QWidget* w);
 // Enter in w runs handler instead, and goes no further.

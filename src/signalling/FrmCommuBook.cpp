@@ -1,10 +1,8 @@
 #include "signalling/FrmCommuBook.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -180,8 +178,7 @@ void FrmCommuBook::MSFlexGrid1_EnterCell() {
 void FrmCommuBook::Text1_KeyEnter() {
     // Enter moves on as Tab does. Where that is the grid, the grid's keys act on its current
     // cell, so the cell shows what was typed and no editor stays over it; Enter opens it again.
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(Text1, &tab);
+    kit::MoveFocusOn(Text1);
     if (!MSFlexGrid1->hasFocus() || Text1->isHidden()) return;
     SaveEditCell(CurBookEditRow, CurBookEditCol);
     Text1->hide();

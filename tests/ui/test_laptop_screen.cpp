@@ -271,12 +271,6 @@ TEST_F(LaptopScreen, TheMainWindowOpensWithItsStatusBarOnTheScreen) {
     }
 }
 
-// In sight within its scrolled part: wholly in the view, or filling it.
-bool InView(const QScrollArea* area, const QWidget* w) {
-    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
-    return r.intersected(area->viewport()->rect()).height() >= std::min(r.height(), area->viewport()->height());
-}
-
 std::string FocusName() {
     QWidget* f = QApplication::focusWidget();
     return f ? f->objectName().toStdString() : "(none)";
