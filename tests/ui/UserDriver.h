@@ -20,6 +20,14 @@ inline bool RealWindows() { return QGuiApplication::platformName() == QLatin1Str
 #define SKIP_WITHOUT_REAL_WINDOWS()                                                                  \
     if (!::rp::test::RealWindows()) GTEST_SKIP() << "needs a real X server (runs as ui_user_input_under_xvfb)"
 
+// A window manager on the display (tools/xvfb-wm.sh says so once it has taken the screen): frames,
+// activation by the window manager, maximise.
+inline bool UnderWindowManager() { return RealWindows() && !qEnvironmentVariableIsEmpty("RP_WINDOW_MANAGER"); }
+
+#define SKIP_WITHOUT_WINDOW_MANAGER()                                                                \
+    if (!::rp::test::UnderWindowManager())                                                           \
+    GTEST_SKIP() << "needs a window manager (runs as ui_desktop_*_under_window_manager)"
+
 inline void Settle() { QTest::qWait(30); }
 
 inline void ShowActive(QWidget& w) {
