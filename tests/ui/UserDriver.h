@@ -63,6 +63,21 @@ inline void Key(Qt::Key key) {
     Settle();
 }
 
+// Waits until the keys go to `w`: its window is the active one and `w` has the focus in it. Under
+// a window manager the activation comes after the show, and a window left a moment ago may be
+// activated once more before the new one.
+inline bool GiveKeysTo(QWidget* w) {
+    QWidget* win = w->window();
+    return QTest::qWaitFor([&] {
+        if (QApplication::activeWindow() != win) {
+            win->activateWindow();
+            return false;
+        }
+        if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+        return QApplication::focusWidget() == w;
+    }, 5000);
+}
+
 // A click opens the list, a click on the item chooses it.
 inline void ChooseFromList(QComboBox* c, int index) {
     Click(c);

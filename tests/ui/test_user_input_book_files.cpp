@@ -43,6 +43,7 @@ TEST(UserInputBookFiles, ImportAfterExportOffersTheExportedNameToEnter) {
                                           QLineEdit* box = NameBox(f);
                                           ASSERT_NE(box, nullptr);
                                           Click(box);
+                                          ASSERT_TRUE(GiveKeysTo(box));
                                           QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
                                           Type(sent);
                                           Key(Qt::Key_Return);
@@ -57,7 +58,7 @@ TEST(UserInputBookFiles, ImportAfterExportOffersTheExportedNameToEnter) {
                                           QLineEdit* box = NameBox(f);
                                           ASSERT_NE(box, nullptr);
                                           offered = box->text();
-                                          box->setFocus();
+                                          ASSERT_TRUE(GiveKeysTo(box));
                                           Key(Qt::Key_Return);
                                       }));
     EXPECT_EQ(offered, "sent.cb");
