@@ -198,15 +198,16 @@ TEST(AppPathsTest, SettingsInTheUserFolderWhereTheProgramFolderCannotTakeThem) {
     notAFolder.close();
     const QString own = QDir(config.path()).filePath("mysetup.ini");
 
-    const QString path = SetupIniPath(prog.path(), config.path());
-    EXPECT_EQ(path, own);
-    ASSERT_TRUE(WriteProfileString(path.toStdString(), "language", "comPort", "ttyS3"));
-    EXPECT_EQ(SetupIniPath(prog.path(), config.path()), own);
+    const std::string path = SetupIniPath(prog.path(), config.path()).toStdString();
+    EXPECT_EQ(path, own.toStdString());
+    ASSERT_TRUE(WriteProfileString(path, "language", "comPort", "ttyS3"));
+    EXPECT_EQ(SetupIniPath(prog.path(), config.path()).toStdString(), own.toStdString());
     EXPECT_EQ(GetProfileString(own.toStdString(), "language", "comPort"), "ttyS3");
     ASSERT_TRUE(notAFolder.open(QIODevice::ReadOnly));
     EXPECT_EQ(notAFolder.readAll(), "installed\n");
     // The batch editor's switches, when the program's folder itself is a file.
-    EXPECT_EQ(BatchFunIniPath(prog.filePath("language"), config.path()), QDir(config.path()).filePath("BatchFun.ini"));
+    EXPECT_EQ(BatchFunIniPath(prog.filePath("language"), config.path()).toStdString(),
+              QDir(config.path()).filePath("BatchFun.ini").toStdString());
 }
 
 // An installed settings file that is read-only seeds the user's own copy, which takes the changes.
