@@ -1,6 +1,7 @@
 #!/bin/bash
-# radioprog answers on a terminal without any display: --help with exit status 0 and the help
-# text, an option it does not know with exit status 2 and a message naming it on stderr.
+# radioprog answers on a terminal without any display: --help (and its other spellings) with exit
+# status 0 and the help text, which offers only options the program explains; an option it does not
+# know with exit status 2 and a message naming it on stderr.
 # $1: the program.
 set -u
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
@@ -17,7 +18,24 @@ if ! grep -q 'Reads, edits, stores and writes' <<<"$out" || ! grep -q -- '--prin
     exit 1
 fi
 
-for option in --no-such-option -nosuchoption; do
+# Qt's --help-all would promise the window system's options too, which the program neither lists
+# nor could without a display: it is not offered.
+if grep -q -- 'help-all' <<<"$out"; then
+    echo "--help offers --help-all:"
+    echo "$out"
+    exit 1
+fi
+for option in -h -help '-?'; do
+    other=$("${nodisplay[@]}" "$1" "$option" 2>&1)
+    status=$?
+    if [ "$status" -ne 0 ] || [ "$other" != "$out" ]; then
+        echo "$option: exit status $status, not the help of --help:"
+        echo "$other"
+        exit 1
+    fi
+done
+
+for option in --no-such-option -nosuchoption --help-all; do
     err=$("${nodisplay[@]}" "$1" "$option" 2>&1 >/dev/null)
     status=$?
     if [ "$status" -ne 2 ]; then

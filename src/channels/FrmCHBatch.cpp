@@ -75,7 +75,7 @@ FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* paren
     ChangShowByLanguage();
     MakeRoomForCaptions();
     SplitAtLine(Frame1, Line1);
-    // At its final size: a laptop screen with a title bar and a panel is shorter than the form.
+    // At its final size: a laptop screen with a title bar and a panel is shorter than the dialog.
     kit::FitScreen(this, {CommandApply, CommandClose});
     SetShowData();
 }

@@ -38,6 +38,10 @@ std::string ModComm::Bilingual(const char* english, const char* chinese) const {
     return st_.LanguageIndex == 2 ? chinese : english;
 }
 
+std::string ModComm::Bilingual(const std::array<std::string, 3>& table) const {
+    return table[st_.LanguageIndex == 2 ? 2 : 1];
+}
+
 std::string ModComm::ModelName(const std::string& code) const { return GetModelName(st_, code); }
 
 void ModComm::StopAllTimers() {
@@ -186,7 +190,6 @@ void ModComm::SendProgramWord() {
     // The line starts afresh: answers to frames sent before the handshake are not waited for.
     answersDue_ = 0;
     blockStored_ = false;
-    st_.FactorySession = false;
     lastPercent_ = 0;
     SendFrame(MakeProgramWord(), kProgramAckLength, Expect::ProgramAck, 2002);
 }
@@ -332,8 +335,8 @@ bool ModComm::CheckRadioModel() {
     bool ok = true;
     bool older = false;
     if (radio == data) {
-        if (st_.RadioVersion != "V100") {
-            Message(Bilingual("Version is wrong. Overwrite?", "版本错误。") + "\nPC is V100\nRadio is " +
+        if (st_.RadioVersion != st_.CurVersionText) {
+            Message(Bilingual(st_.VersionWrongText) + "\nPC is " + st_.CurVersionText + "\nRadio is " +
                         st_.RadioVersion,
                     MsgStyle::OkOnly);
             ok = false;
@@ -347,7 +350,7 @@ bool ModComm::CheckRadioModel() {
     }
     if (write) {
         if (st_.RadioBandIndex != st_.CurBandIndex) {
-            Message(Bilingual("Frequencys is wrong!", "频段类型错误！"), MsgStyle::Exclamation);
+            Message(Bilingual(st_.BandWrongText), MsgStyle::Exclamation);
             ok = false;
         }
     } else if (ok && st_.CommMode == 1 && st_.RadioBandText.empty()) {
@@ -359,10 +362,10 @@ bool ModComm::CheckRadioModel() {
     }
     if (write && ok) {
         if (st_.RadioKilled) {
-            Message(Bilingual("Radio is killed,can't be written!", "对讲机被遥毙，不能写入！"), MsgStyle::OkOnly);
+            Message(Bilingual(st_.RadioKilledText), MsgStyle::OkOnly);
             ok = false;
         } else if (st_.RadioFainted) {
-            Message(Bilingual("Radio is fainted,can't be written!", "对讲机被遥晕，不能写入！"), MsgStyle::OkOnly);
+            Message(Bilingual(st_.RadioFaintedText), MsgStyle::OkOnly);
             ok = false;
         }
     }
@@ -464,7 +467,7 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
                   buffer.begin() + static_cast<long>(Echo()) + 4 + kReadBlockSize,
                   st_.CommImage.begin() + blockAddress_);
         if (blockAddress_ == 0x0000) {
-            std::copy(st_.CommImage.begin(), st_.CommImage.begin() + 16, st_.TestData.begin());
+            GetCommDataByTestData(st_);
         } else {
             ShowCommProgress();
         }

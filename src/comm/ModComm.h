@@ -95,10 +95,6 @@ public:
     void OnLineError(const std::string& why);
 
     int Step() const { return step_; }
-    int BlockAddress() const { return blockAddress_; }
-    int StartAddress() const { return startAddress_; }
-    int RetryCount() const { return retryCount_; }
-    bool Active() const { return st_.CommMode != 0; }
 
 private:
     enum class Expect { None, ProgramAck, Ident, PassWord, ReadBlock, WriteAck };
@@ -117,6 +113,8 @@ private:
     int Message(const std::string& text, int style);
     std::string Text(int id) const;
     std::string Bilingual(const char* english, const char* chinese) const;
+    // One of the start-up's message tables (InitMsgString) in the current language.
+    std::string Bilingual(const std::array<std::string, 3>& table) const;
     std::string ModelName(const std::string& code) const;
 
     AppState& st_;

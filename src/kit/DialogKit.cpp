@@ -102,13 +102,6 @@ QStringList ToQStringList(const std::vector<std::string>& items) {
     return out;
 }
 
-std::vector<std::string> ComboItems(const QComboBox* c) {
-    std::vector<std::string> out;
-    out.reserve(static_cast<std::size_t>(c->count()));
-    for (int i = 0; i < c->count(); ++i) out.push_back(c->itemText(i).toStdString());
-    return out;
-}
-
 void FillCombo(QComboBox* c, const QStringList& items) {
     const QSignalBlocker block(c);
     c->clear();

@@ -51,7 +51,6 @@ std::string ToBytes(const QString& text);
 // ---- Lists ------------------------------------------------------------------------------------
 
 QStringList ToQStringList(const std::vector<std::string>& items);
-std::vector<std::string> ComboItems(const QComboBox* c);
 
 // Replaces the items without a signal; afterwards nothing is selected (index -1).
 void FillCombo(QComboBox* c, const QStringList& items);

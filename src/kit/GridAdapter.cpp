@@ -17,10 +17,6 @@ int TwipsToPixels(int twips, int dpi) {
     return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }
 
-int PixelsToTwips(int pixels, int dpi) {
-    return static_cast<int>(std::lround(static_cast<double>(pixels) * 1440.0 / dpi));
-}
-
 namespace {
 
 // Paints the corner cell's text, which a plain table view leaves blank.
@@ -267,7 +263,6 @@ void FlexGrid::SetColWidth(int c, int twips) {
 }
 
 void FlexGrid::SetHeaderHeight(int twips) {
-    headerHeightTwips_ = twips;
     horizontalHeader()->setFixedHeight(TwipsToPx(twips));
 }
 

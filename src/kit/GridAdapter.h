@@ -1,8 +1,9 @@
 #pragma once
-// A QTableWidget addressed the way the window's procedures address their grids: row 0 is the
-// fixed header row and column 0 the fixed label column, so cell (r, c) of the procedures is
-// cell (r - 1, c - 1) of the table, (0, c) a column header, (r, 0) a row header and (0, 0) the
-// corner. Sizes are kept in twips so the layout numbers read as the window's own.
+// A QTableWidget addressed as the main window addresses its four grids: row 0 is the fixed header
+// row and column 0 the fixed label column, so the window's cell (r, c) is cell (r - 1, c - 1) of
+// the table, (0, c) a column header, (r, 0) a row header and (0, 0) the corner; the record rows
+// then count from 1, as the channel and list numbers do. Sizes are kept in twips, the unit the
+// column widths are laid out in, and become pixels by the screen's density and the grid's font.
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
@@ -12,7 +13,6 @@ namespace rp {
 
 // Twips are 1/1440 inch; a 96 dpi screen has 15 twips per pixel.
 int TwipsToPixels(int twips, int dpi);
-int PixelsToTwips(int pixels, int dpi);
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
@@ -91,7 +91,6 @@ private:
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;
     std::vector<int> colTwips_;  // as set; 0 = never set
-    int headerHeightTwips_ = 0;
 };
 
 }  // namespace rp

@@ -90,7 +90,8 @@ void ApplyToWidget(QWidget* w, const AppState& state) {
     if (auto n = ToolTipNumber(w, w->toolTip())) w->setToolTip(LangStr(state, *n));
 }
 
-// A dialog owned by the form is a form of its own and translates itself; popup menus are not.
+// A dialog owned by the window is a window of its own and puts on its own texts; a popup menu is
+// part of the window that owns it.
 bool BelongsToForm(const QObject* obj, const QWidget* frm) {
     for (const QObject* o = obj; o && o != frm; o = o->parent()) {
         const auto* w = qobject_cast<const QWidget*>(o);

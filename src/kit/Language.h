@@ -3,7 +3,7 @@
 //
 // Each widget keeps its numbers in dynamic properties, so every language switch can apply them
 // again:
-//   "Tag"        the caption number (form title, label, button, group box, menu, action, tab page);
+//   "Tag"        the caption number (window title, label, button, group box, menu, action, tab page);
 //   "ToolTipTag" the tooltip number.
 // A menu, action or widget designed with its number as caption or tooltip gets that number moved
 // into the property on the first translation. A missing, zero or non-numeric number leaves the
@@ -23,14 +23,15 @@ inline constexpr const char* kToolTipTagProperty = "ToolTipTag";
 // GetLangStr as a QString.
 QString LangStr(const AppState& state, int id);
 
-// Puts the current language's texts (and font: text 20 at size text 21) on the form and every
-// widget, menu, action and tab in it. Never fails: whatever lacks a number is left alone.
+// Puts the current language's texts (and font: text 20 at size text 21) on the window (the main
+// window or a dialog) and every widget, menu, action and tab in it. Never fails: whatever lacks a
+// number is left alone.
 void SetFormLanguage(QWidget* frm, const AppState& state);
 
-// Stores the numbers on a widget or action while a form is built.
+// Stores the numbers on a widget or action while its window is built.
 void SetLangTag(QObject* obj, int captionNo, int toolTipNo = 0);
 
-// "CommandClose" / "CommandHelp" / "CommandOK" and "CommandCancel" of the form, found by name.
+// "CommandClose" / "CommandHelp" / "CommandOK" and "CommandCancel" of the window, found by name.
 void SetCloseCaption(QWidget* frm, const AppState& state);
 void SetHelpCaption(QWidget* frm, const AppState& state);
 void SetCloseHelpCaption(QWidget* frm, const AppState& state);

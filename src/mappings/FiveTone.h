@@ -99,10 +99,8 @@ struct InfoCodeView {
     int Number = 1;                      // 1..8
     std::string Caption;                 // frame caption
     int Function = -1;                   // Combo7(0); -1 for a stored function outside the list
-    std::string FunctionText;
     std::vector<std::string> Responses;  // items of Combo7(1) under the function
     int Response = -1;                   // -1 for a stored response the list cannot show
-    std::string ResponseText;
     bool ResponseEnabled = true;
     std::string Code;                    // Text5
     std::string Name;                    // Text7

@@ -29,24 +29,16 @@ InfoCodeView ShowInfoCode(const AppState& st, const InfoCodeRec& r, int number) 
     InfoCodeView v;
     v.Number = number;
     v.Caption = GetLangStr(st, 3005) + std::to_string(number);
-    const std::vector<std::string> functions = {
-        GetOptionStr(st, "60098"), GetOptionStr(st, "60075"), GetOptionStr(st, "60074"), GetOptionStr(st, "60069"),
-        GetOptionStr(st, "60093"), GetOptionStr(st, "60082"), GetOptionStr(st, "60099"), GetOptionStr(st, "60100")};
+    constexpr int kInfoFunctions = 8;  // the lines of the function list (FiveToneLists::InfoFunctions)
     v.Responses = {GetOptionStr(st, "60057"), GetOptionStr(st, "60058"), GetOptionStr(st, "60059")};
-    if (r.InfoFunction < functions.size()) {
-        v.Function = r.InfoFunction;
-        v.FunctionText = functions[r.InfoFunction];
-    }
+    if (r.InfoFunction < kInfoFunctions) v.Function = r.InfoFunction;
     const InfoFunctionRule rule = InfoFunctionRuleOf(v.Function);
     if (rule.TwoResponsesOnly) v.Responses.resize(2);
     v.ResponseEnabled = rule.ResponseEnabled;
     v.NameEnabled = rule.NameEnabled;
     // The stored response is shown even where the function would force another; one the list
     // cannot show leaves the list without a choice and is kept.
-    if (r.InfoResponse < v.Responses.size()) {
-        v.Response = r.InfoResponse;
-        v.ResponseText = v.Responses[r.InfoResponse];
-    }
+    if (r.InfoResponse < v.Responses.size()) v.Response = r.InfoResponse;
     v.Code = r.CodeLength > 0 ? InfoCodeText(r) : "";
     v.Name = (v.Function == 0 || v.Function == 6) ? "" : r.Name.Trimmed();
     return v;

@@ -91,9 +91,6 @@ struct AppState {
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 
-    // A factory session writes the test block before the programming exchange.
-    bool FactorySession = false;
-
     // What the radio reported in its identification besides its model code.
     int RadioBandIndex = 0;
     std::string RadioBandText;
@@ -114,7 +111,6 @@ struct AppState {
     std::string LangIniPath = "language/english.ini";  // relative to ProgramDir
     std::shared_ptr<const IniFile> LangFile;           // the current language file, read once
     char SavedDecimalSep = '.';  // the user's separator as found at start; the program never changes it
-    int IsNT6 = 0;
     std::string RadioVersion = "V100";
     int ReadBlockSize = 16;
     int WriteBlockSize = 16;
@@ -122,7 +118,6 @@ struct AppState {
     int EchoLength = 0;
     int HelpFileFlag = 0;
     int PrintMenuFlag = 0;
-    std::string HelpFile;
     int CurChannelNo = 0;
     std::string TypedPassWord;  // the password the user last confirmed; never stored
     int CurEditRow = 0, CurEditCol = 0;  // the channel grid's cell being edited in place

@@ -202,16 +202,6 @@ void CopyFileRecToData(AppState& st) {
     st.ChannelTable = st.FileChannelTable;
 }
 
-bool SaveFreFile(const std::string& dataFileName, const ChannelArray& table, int count) {
-    count = ClampCount(count);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count) * kChannelRecordSize);
-    for (int i = 0; i < count; ++i) {
-        const auto rec = EncodeChannelRecord(table[static_cast<std::size_t>(i)]);
-        std::copy(rec.begin(), rec.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i * kChannelRecordSize));
-    }
-    return ReplaceFileContent(FindFreFile(dataFileName), bytes);
-}
-
 FileResult SaveDataFile(AppState& st) { return SaveDataFile(st, st.DataFileName); }
 
 FileResult SaveDataFile(AppState& st, const std::string& path) {
@@ -277,12 +267,6 @@ ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFo
 ChannelLoad LoadFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex) {
     FileBytes fre = ReadFre(dataFileName, static_cast<std::size_t>(ClampCount(count)) * kChannelRecordSize);
     return ParseChannelRecords(fre.Bytes, fre.Status == ReadStatus::Ok, count, kChannelRecordSize, table,
-                               languageIndex);
-}
-
-ChannelLoad LoadOldFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex) {
-    FileBytes fre = ReadFre(dataFileName, static_cast<std::size_t>(ClampCount(count)) * kOldChannelRecordSize);
-    return ParseChannelRecords(fre.Bytes, fre.Status == ReadStatus::Ok, count, kOldChannelRecordSize, table,
                                languageIndex);
 }
 

@@ -68,9 +68,6 @@ bool LoadInitDataFile(AppState& st, const std::string& path);
 // The band's own file gives the channels New keeps: it is used only when all of them are read.
 bool LoadInitDataFileByBand(AppState& st, const std::string& path);
 
-// The channel file alone. Save writes exactly count records of table through a temporary file.
-bool SaveFreFile(const std::string& dataFileName, const ChannelArray& table, int count);
-
 // Result of reading channel records: the kept records lie densely from slot 0.
 struct ChannelLoad {
     int Count = 0;
@@ -80,9 +77,8 @@ struct ChannelLoad {
 // Records whose channel number is outside 1..206 or was seen before are dropped; a missing or
 // short file gives the records actually there. Each of those gives a warning.
 ChannelLoad LoadFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex);
-// The same for the older models' 109-byte records.
-ChannelLoad LoadOldFreFile(const std::string& dataFileName, int count, ChannelArray& table, int languageIndex);
-// The record checks of the two above on bytes already read.
+// The record checks of the above on bytes already read, for records of recordSize bytes (the
+// older models' are 109 bytes long).
 ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFound, int count,
                                 std::size_t recordSize, ChannelArray& table, int languageIndex);
 

@@ -47,7 +47,6 @@ public:
     bool Write(std::span<const std::uint8_t> bytes);
     // Renames the temporary over the target.
     bool Commit();
-    const std::string& Target() const { return target_; }
 
     friend bool CommitInOrder(ReplacementFile& first, ReplacementFile& last);
 

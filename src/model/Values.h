@@ -33,7 +33,6 @@ double RoundHalfEven(double v);
 // Range-checked narrowing; empty when the rounded value does not fit.
 std::optional<std::int16_t> ToInt16(double v);
 std::optional<std::uint8_t> ToByte(double v);
-std::optional<std::int32_t> ToInt32(double v);
 // Narrowing of an integer that has no fallback: clamps instead of wrapping.
 std::int16_t ClampInt16(long long v);
 std::uint8_t ClampByte(long long v);

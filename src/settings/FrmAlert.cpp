@@ -35,8 +35,6 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
     kit::AddComboRows(grid, Label1, Combo1, {0, 1, 2, 3, 4, 5, 6, 8, 9});
     grid->setColumnStretch(1, 1);
-    Label1[7]->hide();
-    Combo1[7]->hide();
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
@@ -54,7 +52,6 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
         lone->addWidget(Label2[i], i + 1, 0);
         lone->addWidget(Combo2[i], i + 1, 1);
     }
-    Frame1->hide();
 
     auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     connect(CommandOK, &QPushButton::clicked, this, &FrmAlert::CommandOK_Click);
@@ -79,7 +76,10 @@ void FrmAlert::ShowByData() {
         Label1[i]->setText(Q(v.Label1[i]));
         kit::FillCombo(Combo1[i], v.Items[i]);
         kit::SetComboIndex(Combo1[i], v.Index[i]);
+        Label1[i]->setHidden(v.Hidden[i]);
+        Combo1[i]->setHidden(v.Hidden[i]);
     }
+    Frame1->setHidden(v.LoneWorkHidden);
     Frame1->setTitle(Q(v.Frame1Caption));
     Check1->setText(Q(v.Check1Caption));
     kit::SetCheckValue(Check1, v.Check1);

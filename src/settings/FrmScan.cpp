@@ -18,10 +18,6 @@ FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     auto* grid = new QGridLayout;
     kit::MakeComboColumn(this, Label1, Combo1, "Label1", "Combo1", [this](int i) { Combo1_Click(i); });
     kit::AddComboRows(grid, Label1, Combo1, {0, 1, 2, 4, 6, 7, 8, 9, 10});
-    for (const int i : {3, 5, 11, 12}) {
-        Label1[i]->hide();
-        Combo1[i]->hide();
-    }
     grid->setColumnStretch(1, 1);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName("Combo2");
@@ -54,6 +50,8 @@ void FrmScan::ShowByData() {
         kit::FillCombo(Combo1[i], v.Items[i]);
         kit::SetComboIndex(Combo1[i], v.Index[i]);
         Combo1[i]->setEnabled(v.Enabled.Combo[i]);
+        Label1[i]->setHidden(v.Hidden[i]);
+        Combo1[i]->setHidden(v.Hidden[i]);
     }
     kit::FillCombo(Combo2, v.Template);
     Check1->setText(Q(v.Check1Caption));

@@ -399,9 +399,6 @@ void frmMain::ToneKindChosen(bool decode, int index) {
     ReShowGrid(0, st_.CurChannelNo, 0);
 }
 
-void frmMain::ShowDeToneCombo(int rCaller) { ShowToneCombo(true, rCaller); }
-void frmMain::ShowEnToneCombo(int rCaller) { ShowToneCombo(false, rCaller); }
-
 void frmMain::ShowToneCombo(bool decode, int rCaller) {
     if (rCaller != 1) return;
     QComboBox* kind = decode ? ComboDe_CTC_Type : ComboEn_CTC_Type;

@@ -42,9 +42,6 @@ void ApplyLanguage(AppState& state, int languageIndex) {
     SetLanguage(state, languageIndex);
     SetMsgBoxTitle(LangStr(state, 8900));
     ApplyQtLanguage(state);
-    if (state.HelpFileFlag)
-        state.HelpFile = state.ProgramDir + "/" + GetLangStr(state, 8900) +
-                         (state.LanguageIndex == kLanguageChinese ? "C.chm" : "E.chm");
 }
 
 void InitCurEditCell(AppState& state) {
@@ -83,7 +80,6 @@ void Main(AppState& state, const StartupEnvironment& env) {
     state.EchoLength = 0;
     state.ReadBlockSize = 16;
     state.WriteBlockSize = 16;
-    state.IsNT6 = 0;  // the port is always checked against the system's list
 
     state.SetupIniPath =
         (env.SetupIniPath.isEmpty() ? SetupIniPath(env.ProgramDir) : env.SetupIniPath).toStdString();

@@ -37,7 +37,8 @@ public:
 
     AppState& State() { return st_; }
 
-    // Window-level procedures other windows call.
+    // What the commands, the dialogs and the exchange call when the model, band, language or data
+    // change under the window: they rebuild the tree, the grids and the layout from AppState.
     void LoadShowByModel();
     void LoadShowTree();
     void ShowGridType(int rType);
@@ -63,8 +64,6 @@ public:
     // Ctrl+C, Ctrl+X and Ctrl+V on the channel grid; true when the key was one of them.
     bool MSFlexGrid1_KeyDown(int index, int keyCode, Qt::KeyboardModifiers shift);
     void CheckCHFreqExist(int row, bool& ok);
-    void ShowDeToneCombo(int rCaller);
-    void ShowEnToneCombo(int rCaller);
     void tvTreeView_NodeClick(const QString& key);
     void tbToolBar_ButtonClick(const QString& key);
 
@@ -105,7 +104,7 @@ public:
     // When set, runs instead of the channel dialog for CurChannelNo (tests).
     std::function<void(frmMain&)> ShowChannelDialog;
 
-    // Controls, named as the procedures name them.
+    // The window's controls; each has its member's name as object name, by which tests find it.
     std::array<FlexGrid*, 4> MSFlexGrid1{};
     QTreeWidget* tvTreeView = nullptr;
     QToolBar* tbToolBar = nullptr;

@@ -4,7 +4,6 @@
 #include <QSettings>
 
 #include <cstdio>
-#include <cstring>
 
 #include "model/AppState.h"
 #include "shell/Startup.h"
@@ -13,13 +12,6 @@
 namespace {
 
 const char* const kDescription = "Reads, edits, stores and writes the memory of a two-way radio.";
-
-bool AsksForHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* h : {"-h", "--help", "-?", "--help-all"})
-            if (std::strcmp(argv[i], h) == 0) return true;
-    return false;
-}
 
 // Options the window system takes for itself (with one dash or two): they are not ours to refuse.
 // Those it may be given with "=" take their value here; the others are plain switches, so a value
@@ -44,25 +36,39 @@ void AddOptions(QCommandLineParser& options, const QCommandLineOption& print) {
     options.setApplicationDescription(kDescription);
     // The window system's options are single words after one dash ("-platform"): so are ours.
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    options.addHelpOption();
+    // Qt's own help option would offer --help-all, the window system's options as well; those are
+    // not this program's to explain, and listing them takes a display: -h, --help and -? only.
+    options.addOption(QCommandLineOption({"h", "help", "?"}, "Displays help on commandline options."));
     options.addOption(print);
     AddWindowSystemOptions(options);
 }
 
-// What is wrong with the command line, empty when nothing is. Needs no application object.
-QString CommandLineError(int argc, char** argv, const QCommandLineOption& print) {
+QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Whether the help is asked for, in any of its spellings. Needs no application object.
+bool AsksForHelp(int argc, char** argv, const QCommandLineOption& print) {
     QCommandLineParser options;
     AddOptions(options, print);
-    return options.parse(arguments) ? QString() : options.errorText();
+    options.parse(Arguments(argc, argv));
+    return options.isSet("help");
+}
+
+// What is wrong with the command line, empty when nothing is. Needs no application object.
+QString CommandLineError(int argc, char** argv, const QCommandLineOption& print) {
+    QCommandLineParser options;
+    AddOptions(options, print);
+    return options.parse(Arguments(argc, argv)) ? QString() : options.errorText();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const QCommandLineOption print("print", "Offer File > Print, to print the data or save them as a PDF file.");
-    if (AsksForHelp(argc, argv)) {
+    if (AsksForHelp(argc, argv, print)) {
         // The help text needs no window system: answer it on a terminal without a display,
         // before the widget application would give up for want of one.
         QCoreApplication app(argc, argv);

@@ -10,6 +10,7 @@
 
 #include "SimLink.h"
 #include "comm/ModComm.h"
+#include "model/LangText.h"
 
 namespace rp::test {
 
@@ -67,6 +68,7 @@ struct Exchange {
 
     Exchange() {
         st.LangText = [](int id) { return "T" + std::to_string(id); };
+        InitMsgString(st);
         st.ComPortName = "sim0";
     }
     // Runs until the exchange has ended; false when it is still running after a simulated

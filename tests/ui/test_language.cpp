@@ -15,6 +15,7 @@
 
 #include <fstream>
 
+#include "model/IniFile.h"
 #include "model/LangText.h"
 #include "kit/AppPaths.h"
 #include "kit/Language.h"
@@ -184,7 +185,36 @@ TEST(AppPathsTest, SettingsBesideTheProgramOrInTheUserFolder) {
     QFile::remove(QDir(config.path()).filePath("mysetup.ini"));
     QDir(prog.path()).mkpath("language");
     EXPECT_EQ(SetupIniPath(prog.path(), config.path()), prog.filePath("language/mysetup.ini"));
+}
 
+// A program folder nobody can write settings into, root included: its language/ is a file, so no
+// settings file can be made through it. The user's folder takes the settings, a choice stored
+// there is found there at the next start, and the program's folder is left as it was.
+TEST(AppPathsTest, SettingsInTheUserFolderWhereTheProgramFolderCannotTakeThem) {
+    QTemporaryDir prog, config;
+    QFile notAFolder(prog.filePath("language"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.write("installed\n");
+    notAFolder.close();
+    const QString own = QDir(config.path()).filePath("mysetup.ini");
+
+    const std::string path = SetupIniPath(prog.path(), config.path()).toStdString();
+    EXPECT_EQ(path, own.toStdString());
+    ASSERT_TRUE(WriteProfileString(path, "language", "comPort", "ttyS3"));
+    EXPECT_EQ(SetupIniPath(prog.path(), config.path()).toStdString(), own.toStdString());
+    EXPECT_EQ(GetProfileString(own.toStdString(), "language", "comPort"), "ttyS3");
+    ASSERT_TRUE(notAFolder.open(QIODevice::ReadOnly));
+    EXPECT_EQ(notAFolder.readAll(), "installed\n");
+    // The batch editor's switches, when the program's folder itself is a file.
+    EXPECT_EQ(BatchFunIniPath(prog.filePath("language"), config.path()).toStdString(),
+              QDir(config.path()).filePath("BatchFun.ini").toStdString());
+}
+
+// An installed settings file that is read-only seeds the user's own copy, which takes the changes.
+// Only where file permissions bind: root writes through them.
+TEST(AppPathsTest, AReadOnlyInstalledSettingsFileSeedsTheUsersCopy) {
+    QTemporaryDir prog, config;
+    QDir(prog.path()).mkpath("language");
     QFile seed(prog.filePath("language/mysetup.ini"));
     ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
     seed.write("[language]\ncomPort=ttyS3\n");

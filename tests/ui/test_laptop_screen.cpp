@@ -339,7 +339,10 @@ TEST_F(LaptopScreen, ARefusedFieldComesBackIntoView) {
     ASSERT_EQ(d.Text2->text().toStdString(), "123");
     ASSERT_TRUE(d.Text5->isEnabled());
     Click(d.Text5);
-    QTest::qWait(100);
+    // The refusal has been shown and the own ID has the focus back, scrolled into view; the checks
+    // below say what is wrong when not.
+    (void)QTest::qWaitFor([&] { return !msgs.Messages().empty() && d.Text2->hasFocus() && InView(area, d.Text2); },
+                          2000);
     ASSERT_EQ(msgs.Messages().size(), 1u);
     ASSERT_TRUE(d.Text2->hasFocus());
     EXPECT_TRUE(InView(area, d.Text2));

@@ -152,7 +152,10 @@ TEST_P(UserInputKitRefusal, TheFirstClickAfterTheMessageWorks) {
 
     Type(c.Typed);
     Click(dlg.*c.Button);
-    QTest::qWait(100);
+    // The click has done its work once the dialog has closed, or opened the special codes; the
+    // checks below say what is wrong when it has not.
+    (void)QTest::qWaitFor([&] { return dlg.isVisible() == (c.Result < 0) && specials == (c.SpecialOpened ? 1 : 0); },
+                          2000);
     EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(dlg.isVisible(), c.Result < 0);
     if (c.Result >= 0) {

@@ -35,7 +35,6 @@ public:
 
     void SetOpening(std::function<void(PrintJob&)> opening) { opening_ = std::move(opening); }
     float Height(const std::vector<PrintCell>& cells) const;
-    PrintJob& Job() { return job_; }
 
 private:
     void Break();
