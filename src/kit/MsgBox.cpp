@@ -38,8 +38,9 @@ QWidget* VisibleOwner() {
 
 // A window manager draws the title in a font of its own, often bold, between the frame's icon
 // and its buttons, and cuts what does not fit there. Qt leaves room for the title in a plain
-// font and a little more, so a short message lost the end of the program's title: the box is
-// made wide enough for the title in bold, the icon and three buttons. Its button row spans the
+// font and a little more, so a short message lost the middle of the program's title: the box is
+// made wide enough for the title in bold beside the icon and three buttons (with their gaps,
+// about seven lines' height under openbox; eight leave some to spare). Its button row spans the
 // box, so the room is asked of that row; Qt sizes the box anew whenever it shows.
 void RoomForTitle(QMessageBox& box) {
     auto* row = box.findChild<QDialogButtonBox*>();
@@ -47,7 +48,7 @@ void RoomForTitle(QMessageBox& box) {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
     const QFontMetrics fm(font);
-    int need = fm.horizontalAdvance(box.windowTitle()) + 6 * fm.height();
+    int need = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
     if (const QScreen* screen = box.screen()) need = std::min(need, screen->availableGeometry().width() * 9 / 10);
     const QMargins m = box.layout()->contentsMargins();
     row->setMinimumWidth(std::max(0, need - m.left() - m.right()));
