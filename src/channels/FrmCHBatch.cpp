@@ -81,10 +81,6 @@ FrmCHBatch::FrmCHBatch(AppState& s, std::function<void()> redraw, QWidget* paren
     ChangShowByLanguage();
     MakeRoomForCaptions();
     SplitAtLine(Frame1, Line1);
-    // The function view's right list starts with the step's switch.
-    const char* funNames[2] = {"FunPanelLeft", "FunPanelRight"};
-    const int rightList = Check2[kBatchStep]->x();
-    SplitInPanels(Frame2, rightList, rightList, CommandSelAll->y(), funNames);
     // At its final size: a laptop screen with a title bar and a panel is shorter than the form.
     kit::FitScreen(this, {CommandApply, CommandClose});
     SetShowData();
@@ -273,6 +269,10 @@ void FrmCHBatch::BuildControls() {
     Check2[kBatchCompander]->hide();  // nothing ever shows the compander switch
     CommandSelAll = button("CommandSelAll", 2640, 5640, 1455, 375, Frame2);
     CommandSelNone = button("CommandSelNone", 4200, 5640, 1455, 375, Frame2);
+    // Its two lists, the right one from the step's switch on, above the two buttons.
+    const char* funNames[2] = {"FunPanelLeft", "FunPanelRight"};
+    const int rightList = Check2[kBatchStep]->x();
+    SplitInPanels(Frame2, rightList, rightList, CommandSelAll->y(), funNames);
 
     // Key filters and typing limits.
     for (QLineEdit* e : Text1) {
