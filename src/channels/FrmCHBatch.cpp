@@ -32,20 +32,21 @@ constexpr int kCheckHeight = 255;
 
 std::string S(const QString& s) { return s.toStdString(); }
 
-// The edit view reads as two panels side by side, split by its line: each panel's fields are
-// walked whole (Tab, and Enter that moves on like it) before the other's, so a value typed on
-// the left never lands in a list on the right. Controls that lie beyond the frame stay where
-// they are, out of sight.
-void SplitAtLine(QWidget* frame, QWidget* line) {
+// Each view reads as two panels side by side (the edit view's split by its line, the function
+// view's two lists of switches): each panel's fields are walked whole (Tab, and Enter that moves
+// on like it) before the other's, so a value typed on the left never lands in a list on the
+// right. The panels end at bottom; what lies below them (the function view's buttons) and
+// controls beyond the frame stay where they are.
+void SplitInPanels(QWidget* frame, int leftEnd, int rightStart, int bottom, const char* names[2]) {
     QWidget* const sides[2] = {new QWidget(frame), new QWidget(frame)};
-    sides[0]->setObjectName("PanelLeft");
-    sides[0]->setGeometry(0, 0, line->x(), frame->height());
-    sides[1]->setObjectName("PanelRight");
-    sides[1]->setGeometry(line->geometry().right() + 1, 0, frame->width() - line->geometry().right() - 1, frame->height());
+    sides[0]->setObjectName(names[0]);
+    sides[0]->setGeometry(0, 0, leftEnd, bottom);
+    sides[1]->setObjectName(names[1]);
+    sides[1]->setGeometry(rightStart, 0, frame->width() - rightStart, bottom);
     const QObjectList kids = frame->children();
     for (QObject* o : kids) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w == nullptr || w == line || w == sides[0] || w == sides[1]) continue;
+        if (w == nullptr || w == sides[0] || w == sides[1]) continue;
         for (QWidget* side : sides) {
             if (!side->geometry().contains(w->pos())) continue;
             const QPoint at = w->pos() - side->pos();
@@ -56,6 +57,11 @@ void SplitAtLine(QWidget* frame, QWidget* line) {
             break;
         }
     }
+}
+
+void SplitAtLine(QWidget* frame, QWidget* line) {
+    const char* names[2] = {"PanelLeft", "PanelRight"};
+    SplitInPanels(frame, line->x(), line->geometry().right() + 1, frame->height(), names);
 }
 
 }  // namespace
@@ -263,6 +269,10 @@ void FrmCHBatch::BuildControls() {
     Check2[kBatchCompander]->hide();  // nothing ever shows the compander switch
     CommandSelAll = button("CommandSelAll", 2640, 5640, 1455, 375, Frame2);
     CommandSelNone = button("CommandSelNone", 4200, 5640, 1455, 375, Frame2);
+    // Its two lists, the right one from the step's switch on, above the two buttons.
+    const char* funNames[2] = {"FunPanelLeft", "FunPanelRight"};
+    const int rightList = Check2[kBatchStep]->x();
+    SplitInPanels(Frame2, rightList, rightList, CommandSelAll->y(), funNames);
 
     // Key filters and typing limits.
     for (QLineEdit* e : Text1) {

@@ -136,7 +136,8 @@ void Frm5Tone::Build() {
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
-    Text1->setFocusPolicy(Qt::NoFocus);
+    // Its lower lines lie below the view: the keys must reach it to scroll there.
+    Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setMinimumWidth(170);
     Command4 = new QPushButton(this);
     Command4->setObjectName("Command4");

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -222,6 +223,7 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
+    FirstDownChoosesFirstLine(root);
     // Without autoDefault a button lets Enter go by, up to the dialog, where it would press
     // nothing. So the button the key comes to (the one with the focus) decides at once: with an
     // Enter rule of its own (EnterMovesFocus, OnEnter) that rule does it, else it presses as it
@@ -670,5 +672,72 @@ void FocusFrameFromStart(QWidget* window) {
         return false;
     });
 }
+
+// ---- Lists with no line chosen ----------------------------------------------------------------
+
+namespace {
+
+// A list view given the focus with no current line makes one current, unchosen (the first), and
+// Down moves on from there: the first Down in a list with no line chosen chose the second line
+// (Bank 2 in the bank list, the second item of a drop-down list that showed none). Here that Down
+// chooses the first line. One filter for the application acts on the lists of the windows given
+// to it, the drop-down lists of their boxes included (a drop-down list is a child of its box).
+class FirstLineHub : public QObject {
+public:
+    static FirstLineHub& Get() {
+        static QPointer<FirstLineHub> hub;
+        if (!hub) hub = new FirstLineHub(qApp);
+        return *hub;
+    }
+    void Add(QWidget* window) {
+        std::erase_if(windows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+        if (std::find(windows_.begin(), windows_.end(), window) == windows_.end()) windows_.emplace_back(window);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<const QKeyEvent*>(e);
+        if (k->key() != Qt::Key_Down || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        auto* view = qobject_cast<QListView*>(o);
+        if (!view || view->selectionMode() != QAbstractItemView::SingleSelection || !Ours(view)) return false;
+        QItemSelectionModel* chosen = view->selectionModel();
+        if (!chosen || chosen->hasSelection()) return false;
+        const QModelIndex first = FirstLine(view);
+        // A cursor the user moved elsewhere without choosing (Ctrl+arrows) moves on as Qt does.
+        if (!first.isValid() || (view->currentIndex().isValid() && view->currentIndex() != first)) return false;
+        chosen->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+        view->scrollTo(first);
+        return true;
+    }
+
+private:
+    explicit FirstLineHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+
+    bool Ours(const QWidget* w) const {
+        for (; w; w = w->parentWidget())
+            if (std::find(windows_.begin(), windows_.end(), w) != windows_.end()) return true;
+        return false;
+    }
+
+    static QModelIndex FirstLine(const QListView* view) {
+        const QAbstractItemModel* model = view->model();
+        if (!model) return {};
+        const QModelIndex root = view->rootIndex();
+        for (int r = 0; r < model->rowCount(root); ++r) {
+            if (view->isRowHidden(r)) continue;
+            const QModelIndex i = model->index(r, view->modelColumn(), root);
+            if ((model->flags(i) & (Qt::ItemIsEnabled | Qt::ItemIsSelectable)) == (Qt::ItemIsEnabled | Qt::ItemIsSelectable))
+                return i;
+        }
+        return {};
+    }
+
+    std::vector<QPointer<QWidget>> windows_;
+};
+
+}  // namespace
+
+void FirstDownChoosesFirstLine(QWidget* window) { FirstLineHub::Get().Add(window); }
 
 }  // namespace rp::kit

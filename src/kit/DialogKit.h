@@ -111,7 +111,8 @@ void NoContextMenu(QWidget* w);
 
 // Every push button below root: autoDefault and default off, so Enter in a field presses none
 // of them; Enter on a focused button presses that button, unless EnterMovesFocus or OnEnter gave
-// it a rule of its own. Call after the dialog's buttons exist.
+// it a rule of its own. Call after the dialog's buttons exist. Its lists also get
+// FirstDownChoosesFirstLine.
 void NoDefaultButtons(QWidget* root);
 // Switching tabs (a click on a tab, Ctrl+Tab) leaves the focus on the tab bar instead of letting
 // Qt move it into a box of the new page, where it would make a leave-check due the user never
@@ -168,5 +169,12 @@ void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButton
 // The control that has the focus when the window opens shows its focus frame at once, as it
 // would after a Tab (styles draw the frame only once the keyboard has moved the focus).
 void FocusFrameFromStart(QWidget* window);
+
+// ---- Lists with no line chosen ----------------------------------------------------------------
+
+// In a list of the window (a list box, or a box's drop-down list) with no line chosen, the first
+// Down chooses the first line; Qt's list would skip it for the second. NoDefaultButtons gives
+// this to every dialog.
+void FirstDownChoosesFirstLine(QWidget* window);
 
 }  // namespace rp::kit

@@ -42,7 +42,8 @@ void PrepareFileDialog(QFileDialog& dlg, const FileDialogRequest& request) {
     dlg.setWindowTitle(request.Caption);
     dlg.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setNameFilter(request.Filter);
+    if (request.MoreFilters.isEmpty()) dlg.setNameFilter(request.Filter);
+    else dlg.setNameFilters(QStringList{request.Filter} + request.MoreFilters);
     dlg.setDefaultSuffix(request.DefaultSuffix);
     // The dialog's own overwrite confirmation stays on: choosing an existing file by a slip of
     // the mouse must not replace it unasked.

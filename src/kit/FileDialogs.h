@@ -1,6 +1,7 @@
 #pragma once
 // The one way the program asks for a file name. Tests script the answers instead of a dialog.
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 
@@ -13,6 +14,7 @@ struct FileDialogRequest {
     bool Save = false;
     QString Caption;
     QString Filter;         // "Data File (*.dat)"
+    QStringList MoreFilters;  // offered after Filter: "All files (*)"
     QString DefaultSuffix;  // without the dot
     QString FileName;       // offered name, or (Open) a folder to start in with no name
 };

@@ -1,9 +1,14 @@
 #include "kit/MsgBox.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace rp {
 namespace {
@@ -29,6 +34,24 @@ QWidget* VisibleOwner() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && qobject_cast<QMainWindow*>(w)) return w;
     return nullptr;
+}
+
+// A window manager draws the title in a font of its own, often bold, between the frame's icon
+// and its buttons, and cuts what does not fit there. Qt leaves room for the title in a plain
+// font and a little more, so a short message lost the middle of the program's title: the box is
+// made wide enough for the title in bold beside the icon and three buttons (with their gaps,
+// about seven lines' height under openbox; eight leave some to spare). Its button row spans the
+// box, so the room is asked of that row; Qt sizes the box anew whenever it shows.
+void RoomForTitle(QMessageBox& box) {
+    auto* row = box.findChild<QDialogButtonBox*>();
+    if (!row || !box.layout()) return;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics fm(font);
+    int need = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
+    if (const QScreen* screen = box.screen()) need = std::min(need, screen->availableGeometry().width() * 9 / 10);
+    const QMargins m = box.layout()->contentsMargins();
+    row->setMinimumWidth(std::max(0, need - m.left() - m.right()));
 }
 
 int ShowReal(const QString& text, int style, const QString& title) {
@@ -66,6 +89,7 @@ int ShowReal(const QString& text, int style, const QString& title) {
     // Closing the box with Escape or the title bar counts as Cancel where there is one.
     const bool hasCancel = set.testFlag(QMessageBox::Cancel);
     box.setEscapeButton(hasCancel ? QMessageBox::Cancel : buttons.back().Which);
+    RoomForTitle(box);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (const Button& b : buttons)

@@ -1,6 +1,5 @@
 #include "shell/FrmTestData.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -12,22 +11,17 @@ namespace rp {
 FrmTestData::FrmTestData(const AppState& s, QWidget* parent) : QDialog(parent) {
     setObjectName("FrmTestData");
     setWindowTitle(PlainCaption(LangQ(s, 8001)));
-    CommandOK = new QPushButton(LangQ(s, 101), this);
-    CommandOK->setObjectName("CommandOK");
-    CommandOK->setAutoDefault(false);
-    CommandCancel = new QPushButton(LangQ(s, 102), this);
-    CommandCancel->setObjectName("CommandCancel");
-    CommandCancel->setAutoDefault(false);
-    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addSpacing(80);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(kit::OKCancelRow(this, CommandOK, CommandCancel));
+    CommandOK->setText(LangQ(s, 101));
+    CommandCancel->setText(LangQ(s, 102));
+    connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(320);
+    // As in every other dialog: Enter presses the focused button, Tab goes OK then Cancel.
+    kit::NoDefaultButtons(this);
+    kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 }
 

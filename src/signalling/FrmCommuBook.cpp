@@ -33,12 +33,14 @@ kit::KeyFilter CellFilter(int col) {
 }
 
 // The book file's dialogs, like the data file's: the button's caption as the title, the book's
-// files offered, and ".cb" added to a name typed without one.
+// files offered first, then all files, and ".cb" added to a name typed without one.
 FileDialogRequest BookFileRequest(const AppState& s, int caption, bool save) {
     FileDialogRequest req;
     req.Save = save;
     req.Caption = PlainCaption(LangQ(s, caption));
     req.Filter = PlainCaption(LangQ(s, 1800)) + " (*.cb)";
+    // A book kept under another name (a copy, a backup) can still be found.
+    req.MoreFilters = {PlainCaption(LangQ(s, 1805)) + " (*)"};
     req.DefaultSuffix = "cb";
     return req;
 }

@@ -1,5 +1,6 @@
 // The communication book's Import and Export ask for the book file as the data file's Open and
-// Save As ask for theirs: with a title, the book's files offered, and a folder to start in.
+// Save As ask for theirs: with a title, the book's files offered (then all files), and a folder to
+// start in.
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -24,6 +25,7 @@ struct BookDialogCase {
     bool Export;
     const char* Title;
     const char* Filter;
+    const char* AllFiles;  // offered after the book's files
 };
 std::ostream& operator<<(std::ostream& os, const BookDialogCase& c) { return os << c.Name; }
 
@@ -48,15 +50,18 @@ TEST_P(BookFileDialog, HasTheButtonsTitleAndTheBookFilter) {
     QFileDialog dlg;
     PrepareFileDialog(dlg, r);
     EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(c.Title));
-    EXPECT_EQ(dlg.nameFilters(), QStringList{QString::fromUtf8(c.Filter)});
+    EXPECT_EQ(dlg.nameFilters(), (QStringList{QString::fromUtf8(c.Filter), QString::fromUtf8(c.AllFiles)}));
+    EXPECT_EQ(dlg.selectedNameFilter(), QString::fromUtf8(c.Filter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, BookFileDialog,
-    ::testing::Values(BookDialogCase{"ImportEnglish", kLanguageEnglish, false, "Import", "Communication Book (*.cb)"},
-                      BookDialogCase{"ExportEnglish", kLanguageEnglish, true, "Export", "Communication Book (*.cb)"},
-                      BookDialogCase{"ImportChinese", kLanguageChinese, false, "导入", "通信簿 (*.cb)"},
-                      BookDialogCase{"ExportChinese", kLanguageChinese, true, "导出", "通信簿 (*.cb)"}),
+    ::testing::Values(BookDialogCase{"ImportEnglish", kLanguageEnglish, false, "Import", "Communication Book (*.cb)",
+                                      "All files (*)"},
+                      BookDialogCase{"ExportEnglish", kLanguageEnglish, true, "Export", "Communication Book (*.cb)",
+                                      "All files (*)"},
+                      BookDialogCase{"ImportChinese", kLanguageChinese, false, "导入", "通信簿 (*.cb)", "所有文件 (*)"},
+                      BookDialogCase{"ExportChinese", kLanguageChinese, true, "导出", "通信簿 (*.cb)", "所有文件 (*)"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // The dialogs start where the user last was: the folder of the book file chosen before, else

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <functional>
 #include <string>
 #include <vector>
@@ -185,4 +187,27 @@ TEST(UserInputFiveToneGrid, EscAfterAPickOfAStandardKeepsTheRowsPeriod) {
     const auto& stored = st.CurRadioData.Signal.FiveTone.CodeRows[row - 1];
     EXPECT_EQ(QString::number(stored.TonePeriod), period);
     EXPECT_EQ(stored.Code.Trimmed(), "12345");
+}
+
+// The tone table holds more lines than its view shows: Tab reaches it, and the keys scroll it to
+// its last line and back, as the mouse does.
+TEST(UserInputFiveToneTable, TheKeysScrollTheToneTableToItsLastLine) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    ScopedMsgBoxScript msgs(vbOK);
+    AppState st;
+    PrepareFiveTone(st);
+    Frm5Tone dlg(st);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+    QScrollBar* bar = dlg.Text1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the whole table is in sight: nothing to scroll";
+    for (int i = 0; i < 40 && !dlg.Text1->hasFocus(); ++i) Key(Qt::Key_Tab);
+    ASSERT_TRUE(dlg.Text1->hasFocus()) << "Tab never reaches the tone table";
+    ASSERT_EQ(bar->value(), 0);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(bar->value(), 1);
+    for (int i = 0; i < 20 && bar->value() < bar->maximum(); ++i) Key(Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->maximum()) << "PageDown stops short of the last line";
+    Key(Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(msgs.Messages().empty());
 }

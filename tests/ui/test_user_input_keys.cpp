@@ -369,6 +369,15 @@ const DialogCase kDialogs[] = {
          ASSERT_NO_FATAL_FAILURE(ShowActive(d));
          Click(d.CommandFun);
          ChainFollowsTheLayout(d, {d.CommandApply, d.CommandClose});
+         // The left list of switches whole, top to bottom, before the right one.
+         std::vector<QWidget*> lists{d.CommandFun};
+         for (const int k : {kBatchRxFreq, kBatchTxFreq, kBatchDecTone, kBatchEncTone, kBatchName, kBatchTxInhibit,
+                             kBatchScanSkip, kBatchReverse, kBatchTalkAround, kBatchStep, kBatchSpacing, kBatchPower,
+                             kBatchSignal, kBatchSquelchMode, kBatchDTMFPttId, kBatchBusyLock, kBatchScrambler,
+                             kBatchCustomCTCSS, kBatchFiveTonePttId, kBatchSquelchLevel})
+             lists.push_back(d.Check2[k]);
+         lists.push_back(d.CommandSelAll);
+         ChainHas(d, d.CommandFun, lists);
      }},
     {"ChannelBatchEveryFunction",
      [](AppState& st) {
@@ -656,6 +665,29 @@ TEST(UserInputSmallWindows, EnterInThePortAndLanguageBoxesMovesOn) {
         EXPECT_TRUE(dlg.CommandOK->hasFocus());
         EXPECT_EQ(reloads, 0);
         dlg.reject();
+    }
+}
+
+// The factory test-data window is one of the dialogs: Enter on its focused OK or Cancel presses
+// that button.
+TEST(UserInputSmallWindows, EnterOnTheTestDataWindowsFocusedButtonPressesIt) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    AppState st;
+    PrepareData(st);
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        FrmTestData dlg(st);
+        int accepted = 0, rejected = 0;
+        QObject::connect(&dlg, &QDialog::accepted, [&] { ++accepted; });
+        QObject::connect(&dlg, &QDialog::rejected, [&] { ++rejected; });
+        ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
+        QPushButton* button = ok ? dlg.CommandOK : dlg.CommandCancel;
+        for (int i = 0; i < 4 && QApplication::focusWidget() != button; ++i) Key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), button);
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 2000)) << "Enter pressed nothing";
+        EXPECT_EQ(accepted, ok ? 1 : 0);
+        EXPECT_EQ(rejected, ok ? 0 : 1);
     }
 }
 
