@@ -560,7 +560,9 @@ void QueueFocus(QWidget* w) {
 
 namespace {
 
-bool IsValueBox(const QObject* o) { return qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o); }
+bool IsValueBox(const QObject* o) {
+    return qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o);
+}
 
 // The list or number box w is or lies in (a number box's line), within w's window.
 QWidget* ValueBoxOf(QWidget* w) {
