@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -243,20 +244,70 @@ void NoDefaultButtons(QWidget* root) {
     }
 }
 
+namespace {
+
+// The tab a key that switches tabs goes to: +1 the next, -1 the one before, 0 for any other key.
+int TabSwitchStep(const QKeyEvent* k) {
+    const auto mods = k->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier) {
+        switch (k->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_PageDown: return 1;
+        case Qt::Key_Backtab:
+        case Qt::Key_PageUp: return -1;
+        default: return 0;
+        }
+    }
+    if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab))
+        return -1;
+    return 0;
+}
+
+// Takes the keys that switch tabs before the control with the focus sees them: a list box would
+// step its own value with Ctrl+PageUp/PageDown and search for Ctrl+Tab, a grid would move its
+// cell, so only some controls would let the key through to the tab widget.
+class TabSwitchHub : public QObject {
+public:
+    static void Ensure() {
+        static QPointer<TabSwitchHub> hub;
+        if (!hub) hub = new TabSwitchHub(qApp);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
+        const int step = TabSwitchStep(static_cast<QKeyEvent*>(e));
+        if (step == 0) return false;
+        // The nearest tab widget around the control, in the control's own window (a drop-down
+        // list is a window of its own and keeps its keys).
+        QTabWidget* tabs = nullptr;
+        for (auto* w = static_cast<QWidget*>(o); w && !tabs; w = w->isWindow() ? nullptr : w->parentWidget())
+            if (w->property("rpTabSwitch").toBool()) tabs = qobject_cast<QTabWidget*>(w);
+        if (!tabs || tabs->count() < 2) return false;
+        const int n = tabs->count();
+        int page = tabs->currentIndex();
+        for (int pass = 0; pass < n; ++pass) {
+            page = (page + step + n) % n;
+            if (tabs->isTabEnabled(page) && tabs->isTabVisible(page)) break;
+        }
+        QTabBar* bar = tabs->tabBar();
+        if (!bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
+        tabs->setCurrentIndex(page);
+        return true;
+    }
+
+private:
+    explicit TabSwitchHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+};
+
+}  // namespace
+
 void TabSwitchKeepsFocus(QTabWidget* tabs) {
     // A click on a tab puts the focus on the tab bar first, so the old page loses nothing to the
-    // new one; the keys that switch tabs from inside a page do the same.
-    QTabBar* bar = tabs->tabBar();
-    bar->setFocusPolicy(Qt::StrongFocus);
-    new EventHook(tabs, [bar](QEvent* e) {
-        if (e->type() != QEvent::KeyPress) return false;
-        const auto* k = static_cast<QKeyEvent*>(e);
-        const bool ctrl = k->modifiers() & Qt::ControlModifier;
-        const bool switchKey = ctrl && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab ||
-                                        k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown);
-        if (switchKey && !bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
-        return false;
-    });
+    // new one; the keys that switch tabs from any control of a page do the same.
+    tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    tabs->setProperty("rpTabSwitch", true);
+    TabSwitchHub::Ensure();
 }
 
 void MoveFocusOn(QWidget* w) {
@@ -500,6 +551,59 @@ void QueueFocus(QWidget* w) {
     QTimer::singleShot(0, w, [w] { w->setFocus(Qt::TabFocusReason); });
 }
 
+// ---- The mouse wheel ----------------------------------------------------------------------------
+
+namespace {
+
+bool IsValueBox(const QObject* o) {
+    return qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o);
+}
+
+// The list or number box w is or lies in (a number box's line), within w's window.
+QWidget* ValueBoxOf(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        if (IsValueBox(w)) return w;
+        if (w->isWindow()) break;
+    }
+    return nullptr;
+}
+
+// A wheel turned to scroll a dialog passes over its boxes. Qt lets the box under the pointer take
+// it, and the focus too: the user's scrolling would silently change a setting. A box keeps the
+// wheel only once the user has chosen it; otherwise the wheel goes on to what lies around it,
+// the scrolled body where there is one.
+class WheelOnlyWhenChosen : public QObject {
+public:
+    explicit WheelOnlyWhenChosen(QObject* app) : QObject(app) { app->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!o->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(o);
+        if (e->type() == QEvent::Polish) {
+            // The wheel gives the focus before any filter sees it: a box must not take it so.
+            if (IsValueBox(w) && w->focusPolicy() == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);
+            return false;
+        }
+        if (e->type() != QEvent::Wheel) return false;
+        QWidget* box = ValueBoxOf(w);
+        if (!box) return false;
+        // The window's focus, not hasFocus(): a box chosen in a window in the background is
+        // still the user's choice.
+        const QWidget* focus = box->window()->focusWidget();
+        if (focus && (focus == box || box->isAncestorOf(focus))) return false;
+        // Refused here, the wheel goes on to the box's parents as one nobody took.
+        e->ignore();
+        return true;
+    }
+};
+
+void InstallWheelRule() { new WheelOnlyWhenChosen(QCoreApplication::instance()); }
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallWheelRule)
+
 // ---- Tab order and focus frame ----------------------------------------------------------------
 
 namespace {
@@ -607,14 +711,14 @@ protected:
         }
         // The control the window opens on, before the chain changes under it.
         QWidget* first = window_->focusWidget();
-        if (!first) {
-            for (QWidget* w = window_->nextInFocusChain(); w && w != window_; w = w->nextInFocusChain())
-                if (TabStop(w, window_) && w->isEnabled() && w->isVisibleTo(window_)) {
-                    first = w;
-                    break;
-                }
-        }
+        const bool chosen = first != nullptr;
+        if (!chosen) first = FirstStop(window_);
         Apply();
+        // A tab bar is where the user goes to change pages; the keys typed first belong in the
+        // first field of the page shown.
+        if (!chosen && qobject_cast<QTabBar*>(first)) {
+            if (QWidget* field = FirstStop(first, true)) first = field;
+        }
         const bool isButton = std::find(buttons_.begin(), buttons_.end(), first) != buttons_.end();
         if (first && !isButton && !window_->focusWidget()) first->setFocus(Qt::ActiveWindowFocusReason);
         return false;
@@ -622,6 +726,17 @@ protected:
 
 private:
     bool IsOwn(const QWidget* w) const { return std::find(own_.begin(), own_.end(), w) != own_.end(); }
+
+    // The first stop after `from` in the chain that the user can reach now, no tab bar if asked.
+    QWidget* FirstStop(QWidget* from, bool noTabBar = false) const {
+        for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+            if (w == window_) continue;
+            if (!TabStop(w, window_) || !w->isEnabled() || !w->isVisibleTo(window_)) continue;
+            if (noTabBar && qobject_cast<QTabBar*>(w)) continue;
+            return w;
+        }
+        return nullptr;
+    }
 
     // Appends the controls of w's units to order and tells whether w holds any. Children not shown
     // now (another view, another page) keep no place among the shown ones, where their old

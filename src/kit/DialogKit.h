@@ -13,6 +13,10 @@
 //   dialog counts as inside), before the click or key that moved it goes on: never when the
 //   window only loses the activation, never when the focus goes to Cancel, and never while the
 //   dialog closes.
+// - The mouse wheel changes a list or number box only once the user has chosen it (it has the
+//   focus; the wheel gives none); over any other box the wheel scrolls what lies around it, a
+//   dialog's scrolled body, or does nothing. This holds for every box of every window from the
+//   program's start, with no call.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -114,8 +118,9 @@ void NoContextMenu(QWidget* w);
 // it a rule of its own. Call after the dialog's buttons exist. Its lists also get
 // FirstDownChoosesFirstLine.
 void NoDefaultButtons(QWidget* root);
-// Switching tabs (a click on a tab, Ctrl+Tab) leaves the focus on the tab bar instead of letting
-// Qt move it into a box of the new page, where it would make a leave-check due the user never
+// Switching tabs (a click on a tab; Ctrl+Tab, Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp from
+// any control of a page, a list box too) leaves the focus on the tab bar instead of letting Qt
+// move it into a box of the new page, where it would make a leave-check due the user never
 // started.
 void TabSwitchKeepsFocus(QTabWidget* tabs);
 // Moves the focus on from w as a Tab typed in w does (w's own Tab rule, if any, included).
@@ -164,7 +169,8 @@ void QueueFocus(QWidget* w);
 // is shown and again when a view, a page or a control in it shows; Qt's chain skips what is
 // hidden or disabled meanwhile. A control cut away by the frame it lies in takes no stop; one
 // scrolled out of a scroll area's view does. The first focus stays on the control the window
-// would have opened on, unless that is one of ownButtons.
+// would have opened on, unless that is one of ownButtons; a tab bar gives it to the first field
+// of the page shown.
 void TabOrderByLayout(QWidget* window, std::initializer_list<QWidget*> ownButtons);
 // The control that has the focus when the window opens shows its focus frame at once, as it
 // would after a Tab (styles draw the frame only once the keyboard has moved the focus).

@@ -82,6 +82,7 @@ FrmMSK::FrmMSK(AppState& s, std::function<void()> redraw, QWidget* parent)
 
     SSTab1->addTab(encode, QString());
     SSTab1->addTab(decode, QString());
+    kit::TabSwitchKeepsFocus(SSTab1);
 
     auto* buttons = kit::OKCancelRow(this, CommandOK, CommandCancel);
     auto* layout = new QVBoxLayout(this);

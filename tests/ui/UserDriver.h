@@ -7,8 +7,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
+#include <QWindow>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "kit/GridAdapter.h"
@@ -76,6 +80,26 @@ inline bool GiveKeysTo(QWidget* w) {
         if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
         return QApplication::focusWidget() == w;
     }, 5000);
+}
+
+// Notches of the mouse wheel with the pointer resting over `over` (at `at` in it, its middle when
+// not given); a negative count turns the wheel towards the user. Each notch goes the way the
+// window system's does: to the window, which hands it to whatever widget is under the pointer by
+// then (a scrolled body moves other controls there) and on up through its parents until one
+// takes it. A wheel moves no focus of its own: the widgets decide.
+inline void Wheel(QWidget* over, int notches, QPoint at = {}) {
+    QWidget* window = over->window();
+    const QPoint pointer = over->mapTo(window, at.isNull() ? over->rect().center() : at);
+    QTest::mouseMove(window, pointer);
+    for (int i = 0; i < std::abs(notches); ++i) {
+        QWheelEvent notch(pointer, window->mapToGlobal(pointer), QPoint(), QPoint(0, notches < 0 ? -120 : 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // The window system's events are spontaneous: only those go on to a parent. sendEvent
+        // would clear the mark, so the event goes straight in, as QTest's keys do.
+        QSpontaneKeyEvent::setSpontaneous(&notch);
+        QApplication::instance()->notify(window->windowHandle(), &notch);
+        Settle();
+    }
 }
 
 // A click opens the list, a click on the item chooses it.

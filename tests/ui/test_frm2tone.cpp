@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -226,7 +227,10 @@ TEST_F(TwoToneForm, CallFormatEnablesItsToneBoxes) {
 
 TEST_F(TwoToneForm, LeavingToneBoxesClampsAndOKStoresWhatTheyShow) {
     Open();
-    dlg->SSTab1->setCurrentIndex(1);
+    // The dialog opens on the list: the user goes to the encode page by its tab.
+    QTabBar* bar = dlg->SSTab1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    ASSERT_EQ(dlg->SSTab1->currentIndex(), 1);
     dlg->Text2[0]->setFocus(Qt::TabFocusReason);
     Type(dlg->Text2[0], "100");
     QTest::keyClick(dlg->Text2[0], Qt::Key_V, Qt::ControlModifier);  // clipboard keys do nothing
