@@ -3,6 +3,7 @@
 // fixed header row and column 0 the fixed label column, so cell (r, c) of the procedures is
 // cell (r - 1, c - 1) of the table, (0, c) a column header, (r, 0) a row header and (0, 0) the
 // corner. Sizes are kept in twips so the layout numbers read as the window's own.
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
@@ -84,9 +85,11 @@ private:
     QModelIndex FirstEnabledCell() const;
     void WatchEditor(QObject* child);
     bool GiveUpEdit(QWidget* editor);
+    void LendFrameFocus(QWidget* focus);
     friend class EditorEscape;
     bool keysOpenEditors_ = false;
     QObject* editorEscape_ = nullptr;  // sees Esc in the editors over the cells
+    QPointer<QWidget> frameLentTo_;  // the editor the scroll bars, headers and corners stand for
     bool quietEntry_ = false;  // the current cell moves without entering it
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;

@@ -101,11 +101,15 @@ void frmMain::WireEditors() {
     ListBank->setFixedHeight(ListBank->sizeHintForRow(0) * kBankCount + 2 * ListBank->frameWidth());
     connect(ListBank, &QListWidget::itemChanged, this, [this](QListWidgetItem* it) { ListBank_ItemCheck(it); });
 
+    // Enter and F2 open an editor only from the grid itself: F2 in an open editor must not store it
+    // and open it anew. The window's own focus decides, as it decides where the keys go: in a
+    // window that is not the active one (a message box just closed) no widget has the focus, yet
+    // the grid takes the arrows and must take Enter and F2 as well.
+    const auto onGrid = [this](const QWidget* g) { return focusWidget() == g; };
     auto* g0 = MSFlexGrid1[0];
-    connect(g0, &FlexGrid::GridKeyPress, this, [this, g0](QKeyEvent* k) {
+    connect(g0, &FlexGrid::GridKeyPress, this, [this, g0, onGrid](QKeyEvent* k) {
         if (OpensCellEditor(k)) {
-            // Only on the grid itself: F2 in an open editor must not store it and open it anew.
-            if (!g0->hasFocus()) return;
+            if (!onGrid(g0)) return;
             MSFlexGrid1_DblClick(0);
             k->accept();
         } else if (ChannelEditorOpen()) {
@@ -122,8 +126,8 @@ void frmMain::WireEditors() {
     // again on the same cell, as on the channel grid.
     for (int i : {2, 3}) {
         auto* g = MSFlexGrid1[i];
-        connect(g, &FlexGrid::GridKeyPress, this, [this, g, i](QKeyEvent* k) {
-            if (!OpensCellEditor(k) || !g->hasFocus()) return;
+        connect(g, &FlexGrid::GridKeyPress, this, [this, g, i, onGrid](QKeyEvent* k) {
+            if (!OpensCellEditor(k) || !onGrid(g)) return;
             MSFlexGrid1_EnterCell(i);
             k->accept();
         });
@@ -171,11 +175,9 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
         }
         return false;
     }
-    if (e->type() == QEvent::FocusIn) {
-        if (auto* line = qobject_cast<QLineEdit*>(o)) {
-            if (!line->text().isEmpty() || o == Text2 || o == Text3) line->selectAll();
-        }
-    }
+    // No select-all on a focus-in: the editors select their text when they open. The focus also
+    // comes back to an open editor from another window, a menu or a message box, and the user
+    // goes on typing where the caret was.
     return QMainWindow::eventFilter(o, e);
 }
 
