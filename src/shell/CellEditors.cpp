@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
@@ -157,6 +158,7 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
         }
         if (e->type() == QEvent::ShortcutOverride) return false;
         if (EditorKey(static_cast<QWidget*>(o), k)) return true;
+        if (o == ListBank && BankListKey(k)) return true;
         auto* combo = qobject_cast<QComboBox*>(o);
         if (combo && (combo == ComboDe_CTC_Type || combo == ComboEn_CTC_Type || combo == ComboDe_CTCSS ||
                       combo == ComboDe_CDCSS || combo == ComboEn_CTCSS || combo == ComboEn_CDCSS)) {
@@ -230,6 +232,27 @@ bool frmMain::EditorKey(QWidget* editor, QKeyEvent* k) {
         return true;
     }
     return false;
+}
+
+bool frmMain::BankListKey(const QKeyEvent* k) {
+    // The list takes its own moves; at its first and last bank it would pass them on to the grid
+    // under it, which moves its cell and so closes the list.
+    if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const int cur = ListBank->currentRow();
+    const int last = ListBank->count() - 1;
+    int row = -1;
+    switch (k->key()) {
+    case Qt::Key_Up: row = std::max(cur - 1, 0); break;
+    case Qt::Key_Down: row = cur < 0 ? 0 : std::min(cur + 1, last); break;
+    // Every bank is in sight: a page is the whole list.
+    case Qt::Key_Home:
+    case Qt::Key_PageUp: row = 0; break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown: row = last; break;
+    default: return false;
+    }
+    if (row != cur) ListBank->setCurrentRow(row);
+    return true;
 }
 
 void frmMain::EditorEnter(QWidget* editor) {
@@ -336,9 +359,15 @@ void frmMain::MSFlexGrid1_DblClick(int index) {
             IsEditorFilling = true;
             BankList banks{};
             ShowChBankList(st_, st_.CurChannelNo, banks);
-            for (int b = 0; b < kBankCount; ++b)
+            int first = -1;
+            for (int b = 0; b < kBankCount; ++b) {
                 ListBank->item(b)->setCheckState(banks[b] ? Qt::Checked : Qt::Unchecked);
+                if (banks[b] && first < 0) first = b;
+            }
             IsEditorFilling = false;
+            // On this channel's own first bank, or the top: the line another channel's list was
+            // left on means nothing here, and Space would tick it.
+            ListBank->setCurrentRow(std::max(first, 0));
             ListBank->show();
             ListBank->raise();
             ListBank->setFocus();
