@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,25 @@ public:
 
 private:
     const QString* text_;
+};
+
+// The square between the two scroll bars, drawn as the view draws it when it has no widget there.
+// As a widget of its own it is one of the grid's parts a click on which leaves an editor its keys.
+class ScrollCorner : public QWidget {
+public:
+    explicit ScrollCorner(QWidget* view) : view_(view) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStyleOption opt;
+        opt.initFrom(view_);
+        opt.rect = rect();
+        QPainter p(this);
+        style()->drawPrimitive(QStyle::PE_PanelScrollAreaCorner, &opt, &p, view_);
+    }
+
+private:
+    QWidget* view_;
 };
 
 }  // namespace
@@ -91,6 +111,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(new CornerPainter(corner, &corner_));
     }
+    setCornerWidget(new ScrollCorner(this));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { LendFrameFocus(now); });
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int r, int c) { emit CellDoubleClicked(r + 1, c + 1); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
@@ -224,6 +246,21 @@ bool FlexGrid::GiveUpEdit(QWidget* editor) {
     return true;
 }
 
+void FlexGrid::LendFrameFocus(QWidget* focus) {
+    // A click on a part that takes no focus gives it to the nearest parent that does: a click on a
+    // scroll bar, a header or a corner would take the keys from the editor over a cell and hand
+    // them to the grid, leaving the editor open without them, its Esc lost and its text stored by
+    // the next move. While an editor holds the keys these parts stand for it, so the click leaves
+    // the keys where they are. A click on a cell still goes to the grid, which ends the edit.
+    QWidget* editor = focus && viewport()->isAncestorOf(focus) ? focus : nullptr;
+    if (editor == frameLentTo_) return;
+    frameLentTo_ = editor;
+    for (QObject* o : children()) {
+        auto* part = qobject_cast<QWidget*>(o);
+        if (part && part != viewport()) part->setFocusProxy(editor);
+    }
+}
+
 int FlexGrid::Row() const { return currentRow() + 1; }
 int FlexGrid::Col() const { return currentColumn() + 1; }
 
@@ -292,7 +329,9 @@ bool IsMoveKey(const QKeyEvent* e) {
 void FlexGrid::keyPressEvent(QKeyEvent* e) {
     // A key an editor over a cell passes on (an arrow) moves the cell and the editor with it;
     // only keys on the grid itself browse.
-    const bool onGrid = keysOpenEditors_ && hasFocus();
+    // The window's focus, not the application's: in a window that is not the active one the grid
+    // still gets the keys, and the same key must do the same there.
+    const bool onGrid = keysOpenEditors_ && window()->focusWidget() == this;
     if (onGrid && OpenEditorByKey(e)) return;
     e->ignore();
     emit GridKeyPress(e);

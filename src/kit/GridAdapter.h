@@ -4,6 +4,7 @@
 // the table, (0, c) a column header, (r, 0) a row header and (0, 0) the corner; the record rows
 // then count from 1, as the channel and list numbers do. Sizes are kept in twips, the unit the
 // column widths are laid out in, and become pixels by the screen's density and the grid's font.
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
@@ -84,9 +85,11 @@ private:
     QModelIndex FirstEnabledCell() const;
     void WatchEditor(QObject* child);
     bool GiveUpEdit(QWidget* editor);
+    void LendFrameFocus(QWidget* focus);
     friend class EditorEscape;
     bool keysOpenEditors_ = false;
     QObject* editorEscape_ = nullptr;  // sees Esc in the editors over the cells
+    QPointer<QWidget> frameLentTo_;  // the editor the scroll bars, headers and corners stand for
     bool quietEntry_ = false;  // the current cell moves without entering it
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;

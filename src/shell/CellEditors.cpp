@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "model/Banks.h"
 #include "model/ChannelOps.h"
@@ -101,11 +102,15 @@ void frmMain::WireEditors() {
     ListBank->setFixedHeight(ListBank->sizeHintForRow(0) * kBankCount + 2 * ListBank->frameWidth());
     connect(ListBank, &QListWidget::itemChanged, this, [this](QListWidgetItem* it) { ListBank_ItemCheck(it); });
 
+    // Enter and F2 open an editor only from the grid itself: F2 in an open editor must not store it
+    // and open it anew. The window's own focus decides, as it decides where the keys go: in a
+    // window that is not the active one (a message box just closed) no widget has the focus, yet
+    // the grid takes the arrows and must take Enter and F2 as well.
+    const auto onGrid = [this](const QWidget* g) { return focusWidget() == g; };
     auto* g0 = MSFlexGrid1[0];
-    connect(g0, &FlexGrid::GridKeyPress, this, [this, g0](QKeyEvent* k) {
+    connect(g0, &FlexGrid::GridKeyPress, this, [this, g0, onGrid](QKeyEvent* k) {
         if (OpensCellEditor(k)) {
-            // Only on the grid itself: F2 in an open editor must not store it and open it anew.
-            if (!g0->hasFocus()) return;
+            if (!onGrid(g0)) return;
             MSFlexGrid1_DblClick(0);
             k->accept();
         } else if (ChannelEditorOpen()) {
@@ -122,8 +127,8 @@ void frmMain::WireEditors() {
     // again on the same cell, as on the channel grid.
     for (int i : {2, 3}) {
         auto* g = MSFlexGrid1[i];
-        connect(g, &FlexGrid::GridKeyPress, this, [this, g, i](QKeyEvent* k) {
-            if (!OpensCellEditor(k) || !g->hasFocus()) return;
+        connect(g, &FlexGrid::GridKeyPress, this, [this, g, i, onGrid](QKeyEvent* k) {
+            if (!OpensCellEditor(k) || !onGrid(g)) return;
             MSFlexGrid1_EnterCell(i);
             k->accept();
         });
@@ -153,6 +158,7 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
         }
         if (e->type() == QEvent::ShortcutOverride) return false;
         if (EditorKey(static_cast<QWidget*>(o), k)) return true;
+        if (o == ListBank && BankListKey(k)) return true;
         auto* combo = qobject_cast<QComboBox*>(o);
         if (combo && (combo == ComboDe_CTC_Type || combo == ComboEn_CTC_Type || combo == ComboDe_CTCSS ||
                       combo == ComboDe_CDCSS || combo == ComboEn_CTCSS || combo == ComboEn_CDCSS)) {
@@ -171,11 +177,9 @@ bool frmMain::eventFilter(QObject* o, QEvent* e) {
         }
         return false;
     }
-    if (e->type() == QEvent::FocusIn) {
-        if (auto* line = qobject_cast<QLineEdit*>(o)) {
-            if (!line->text().isEmpty() || o == Text2 || o == Text3) line->selectAll();
-        }
-    }
+    // No select-all on a focus-in: the editors select their text when they open. The focus also
+    // comes back to an open editor from another window, a menu or a message box, and the user
+    // goes on typing where the caret was.
     return QMainWindow::eventFilter(o, e);
 }
 
@@ -228,6 +232,27 @@ bool frmMain::EditorKey(QWidget* editor, QKeyEvent* k) {
         return true;
     }
     return false;
+}
+
+bool frmMain::BankListKey(const QKeyEvent* k) {
+    // The list takes its own moves; at its first and last bank it would pass them on to the grid
+    // under it, which moves its cell and so closes the list.
+    if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const int cur = ListBank->currentRow();
+    const int last = ListBank->count() - 1;
+    int row = -1;
+    switch (k->key()) {
+    case Qt::Key_Up: row = std::max(cur - 1, 0); break;
+    case Qt::Key_Down: row = cur < 0 ? 0 : std::min(cur + 1, last); break;
+    // Every bank is in sight: a page is the whole list.
+    case Qt::Key_Home:
+    case Qt::Key_PageUp: row = 0; break;
+    case Qt::Key_End:
+    case Qt::Key_PageDown: row = last; break;
+    default: return false;
+    }
+    if (row != cur) ListBank->setCurrentRow(row);
+    return true;
 }
 
 void frmMain::EditorEnter(QWidget* editor) {
@@ -334,9 +359,15 @@ void frmMain::MSFlexGrid1_DblClick(int index) {
             IsEditorFilling = true;
             BankList banks{};
             ShowChBankList(st_, st_.CurChannelNo, banks);
-            for (int b = 0; b < kBankCount; ++b)
+            int first = -1;
+            for (int b = 0; b < kBankCount; ++b) {
                 ListBank->item(b)->setCheckState(banks[b] ? Qt::Checked : Qt::Unchecked);
+                if (banks[b] && first < 0) first = b;
+            }
             IsEditorFilling = false;
+            // On this channel's own first bank, or the top: the line another channel's list was
+            // left on means nothing here, and Space would tick it.
+            ListBank->setCurrentRow(std::max(first, 0));
             ListBank->show();
             ListBank->raise();
             ListBank->setFocus();

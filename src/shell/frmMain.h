@@ -170,6 +170,7 @@ private:
     void ListBank_ItemCheck(QListWidgetItem* item);
     void EditorEnter(QWidget* editor);
     bool EditorKey(QWidget* editor, QKeyEvent* k);
+    bool BankListKey(const QKeyEvent* k);
     void HideEditor(QWidget* editor);
     int GridOfEditor(const QWidget* editor) const;
     bool ChannelEditorOpen() const;

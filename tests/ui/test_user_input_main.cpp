@@ -634,6 +634,83 @@ TEST(UserInputMainBankList, CutInTheOpenBankListKeepsTheChannelAndItsBank) {
     EXPECT_TRUE(banks[row]);
 }
 
+// At its first and last bank the list keeps the keys that would go beyond them: it stays open
+// over the same cell, and Space then ticks the bank the line shows.
+TEST(UserInputMainBankList, TheListKeepsTheKeysAtItsEdges) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    FlexGrid* g = m.Grid(0);
+    QListWidget* list = m.w->ListBank;
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 2, 6));
+    ASSERT_EQ(m.OpenEditor(), list);
+    const int last = list->count() - 1;
+    const struct {
+        Qt::Key Key;
+        int Row;
+    } steps[] = {{Qt::Key_Home, 0},     {Qt::Key_Home, 0},       {Qt::Key_Up, 0},   {Qt::Key_PageUp, 0},
+                 {Qt::Key_End, last},   {Qt::Key_Down, last},    {Qt::Key_End, last}, {Qt::Key_PageDown, last},
+                 {Qt::Key_Up, last - 1}, {Qt::Key_Down, last},   {Qt::Key_Down, last}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(QKeySequence(s.Key).toString().toStdString());
+        Key(s.Key);
+        ASSERT_EQ(m.OpenEditor(), list) << "the list closed";
+        EXPECT_TRUE(list->hasFocus());
+        EXPECT_EQ(list->currentRow(), s.Row);
+        EXPECT_EQ(g->Row(), 2);
+        EXPECT_EQ(g->Col(), 6);
+    }
+    BankList before{};
+    ShowChBankList(m.st, 2, before);
+    Key(Qt::Key_Space);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(m.OpenEditor(), nullptr);
+    BankList after{};
+    ShowChBankList(m.st, 2, after);
+    EXPECT_NE(after[last], before[last]);
+    for (int b = 0; b < last; ++b) EXPECT_EQ(after[b], before[b]) << "bank " << b + 1;
+    EXPECT_TRUE(msgs.Messages().empty());
+}
+
+// The list opens on the channel's own first bank, or on its top line for a channel in none:
+// never on the line another channel's list was left on, which Space would then tick.
+TEST(UserInputMainBankList, TheListOpensOnTheChannelsOwnFirstBank) {
+    SKIP_WITHOUT_REAL_WINDOWS();
+    MainWindow m;
+    ScopedMsgBoxScript msgs(vbOK);
+    ASSERT_TRUE(AddDefaultChannel(m.st, 3, "145.0"));
+    for (int ch : {1, 2, 3})
+        for (int b = 1; b <= kBankCount; ++b) SetChBank(m.st, ch, b, false);
+    SetChBank(m.st, 2, 6, true);
+    SetChBank(m.st, 2, 3, true);
+    m.w->ReShowListByData();
+    ASSERT_NO_FATAL_FAILURE(m.Show());
+    QListWidget* list = m.w->ListBank;
+    // Channel 1's list left on its sixth line.
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 1, 6));
+    for (int i = 0; i < 5; ++i) Key(Qt::Key_Down);
+    ASSERT_EQ(list->currentRow(), 5);
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(m.OpenEditor(), nullptr);
+
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 2, 6));
+    ASSERT_EQ(m.OpenEditor(), list);
+    EXPECT_EQ(list->currentRow(), 2);
+    Key(Qt::Key_Escape);
+    ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 3, 6));
+    ASSERT_EQ(m.OpenEditor(), list);
+    EXPECT_EQ(list->currentRow(), 0);
+    // Space ticks the line shown: channel 3's first bank.
+    Key(Qt::Key_Space);
+    Key(Qt::Key_Escape);
+    BankList banks{};
+    ShowChBankList(m.st, 3, banks);
+    EXPECT_TRUE(banks[0]);
+    for (int b = 1; b < kBankCount; ++b) EXPECT_FALSE(banks[b]) << "bank " << b + 1;
+    EXPECT_TRUE(msgs.Messages().empty());
+}
+
 namespace {
 
 struct ReopenCase {
