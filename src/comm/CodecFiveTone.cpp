@@ -53,23 +53,31 @@ std::uint16_t UserToneWord(const FiveToneData& d, int i) {
     return static_cast<std::uint16_t>(d.UserToneSet[static_cast<std::size_t>(i)]);
 }
 
-// A digit count beyond the place (FF in an erased radio) reads as a full place and is kept
-// beside the code, so a write gives the radio back the count it held while the code still fills
-// its place. A record from a data file keeps no count: its code length stands in for it when it,
-// too, lies beyond the place. Any other code is written with its own digit count.
+// A code that fills its place keeps the digit count it was read with (one beyond the place, such
+// as FF in an erased radio, or the place itself under a code length beyond it), so a write gives
+// the radio back what it held while the code still fills its place. A record from a data file
+// keeps no count: its code length stands in for it when it, too, lies beyond the place. Any other
+// code is written with its own digit count.
 void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FiveToneCodeRec& r) {
     const std::string digits = r.Code.Trimmed();
     w.NibbleDigits(a, bytes, digits);
     const long long places = 2LL * bytes;
-    const int kept = r.RadioDigitCount > places ? r.RadioDigitCount : r.CodeLength;
-    const bool keptCount = static_cast<long long>(digits.size()) == places && kept > places;
-    w.Byte(countAddr, keptCount ? kept : static_cast<long long>(digits.size()));
+    long long count = static_cast<long long>(digits.size());
+    if (count == places) {
+        if (r.RadioDigitCount >= places) count = r.RadioDigitCount;
+        else if (r.CodeLength > places) count = r.CodeLength;
+    }
+    w.Byte(countAddr, count);
 }
 
+// Reads the code after its code length: the count is kept beside the code where the code and its
+// length alone would write another one.
 void GetDigits(std::span<const std::uint8_t> img, int a, int bytes, int countAddr, FiveToneCodeRec& r) {
     const int count = GetImageByte(img, countAddr);
-    r.RadioDigitCount = static_cast<std::uint8_t>(count > 2 * bytes ? count : 0);
-    r.Code = GetNibbleDigits(img, a, std::min(count, 2 * bytes));
+    const int places = 2 * bytes;
+    const bool kept = count > places || (count == places && r.CodeLength > places);
+    r.RadioDigitCount = static_cast<std::uint8_t>(kept ? count : 0);
+    r.Code = GetNibbleDigits(img, a, std::min(count, places));
 }
 
 // The radio keeps no name, spare byte or empty flag for a PTT-ID; those fields stay as they are.

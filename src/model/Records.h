@@ -162,9 +162,10 @@ struct FiveToneCodeRec {
     std::uint8_t TonePeriod = 0;  // ms
     FixedText<40> Code;
     FixedText<7> Name;
-    // Not in data files: a radio's digit count that lies beyond the code's place (FF in an
-    // erased radio), given back by the next write while the code still fills its place; 0 when
-    // the count is the code's own.
+    // Not in data files: the radio's digit count of a code that fills its place where the code
+    // and its length alone would write another one (a count beyond the place, such as FF in an
+    // erased radio, or the place itself under a code length beyond it), given back by the next
+    // write while the code still fills its place; 0 when the count is the code's own.
     std::uint8_t RadioDigitCount = 0;
     bool operator==(const FiveToneCodeRec&) const = default;
 };

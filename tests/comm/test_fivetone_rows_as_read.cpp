@@ -209,3 +209,111 @@ TEST(FiveToneRowsAsRead, PttIdsAsReadGoBackByteForByte) {
     }
     EXPECT_EQ(changed, std::vector<std::string>{});
 }
+
+namespace {
+
+constexpr int kPttBegin = 0x0360, kPttEnd = 0x0370;
+constexpr int kRow8 = kRows + 32 * 7;
+
+// A code whose digits fill its place: a code row (40 digits) or a PTT-ID (24 digits), with the
+// count and code-length bytes of the table.
+struct FullPlace {
+    const char* Name;
+    int Address;
+    std::uint8_t Count;
+    std::uint8_t Length;
+};
+
+const FullPlace kFullPlaces[] = {
+    {"RowCount40Length40", kRow8, 0x28, 40},   {"RowCount40Length0", kRow8, 0x28, 0},
+    {"RowCount40Length41", kRow8, 0x28, 41},   {"RowCount40Length48", kRow8, 0x28, 48},
+    {"RowCount40LengthFF", kRow8, 0x28, 0xFF}, {"RowCount48Length40", kRow8, 0x30, 40},
+    {"RowCountFFLength48", kRow8, 0xFF, 48},   {"BeginCount24Length24", kPttBegin, 0x18, 24},
+    {"BeginCount24Length5", kPttBegin, 0x18, 5}, {"BeginCount24Length25", kPttBegin, 0x18, 25},
+    {"BeginCount24Length30", kPttBegin, 0x18, 30}, {"BeginCount24Length40", kPttBegin, 0x18, 40},
+    {"EndCount24Length41", kPttEnd, 0x18, 41}, {"EndCount24LengthFF", kPttEnd, 0x18, 0xFF},
+    {"EndCount30Length24", kPttEnd, 0x1E, 24},
+};
+
+void PrintTo(const FullPlace& c, std::ostream* os) { *os << c.Name; }
+
+int RecordSize(const FullPlace& c) { return c.Address == kRow8 ? 32 : 16; }
+
+// The record's bytes: every digit byte used, so all of them must come back.
+std::vector<std::uint8_t> FullPlaceBytes(const FullPlace& c) {
+    const std::uint8_t digits[] = {0x98, 0x76, 0x54, 0x32, 0x10, 0xFE, 0xDC, 0xBA};
+    if (c.Address == kRow8) {
+        std::vector<std::uint8_t> d;
+        for (int i = 0; i < 20; ++i) d.push_back(digits[i % 8]);
+        const auto b = RowBytes(1, c.Length, 70, d, c.Count);
+        return {b.begin(), b.end()};
+    }
+    std::vector<std::uint8_t> b = {1, c.Length, 70, c.Count};
+    for (int i = 0; i < 12; ++i) b.push_back(digits[i % 8]);
+    return b;
+}
+
+AppState RadioWith(const FullPlace& c) {
+    AppState s = RadioWith(kOddRows[0]);
+    const std::vector<std::uint8_t> b = FullPlaceBytes(c);
+    std::copy(b.begin(), b.end(), s.CommImage.begin() + c.Address);
+    return s;
+}
+
+std::vector<std::string> ChangedBytes(const FullPlace& c, const AppState& s) {
+    const std::vector<std::uint8_t> before = FullPlaceBytes(c);
+    std::vector<std::string> changed;
+    for (int b = 0; b < RecordSize(c); ++b)
+        if (s.CommImage[static_cast<std::size_t>(c.Address + b)] != before[static_cast<std::size_t>(b)])
+            changed.push_back("b" + std::to_string(b) + " " + Hex(before[static_cast<std::size_t>(b)]) + ">" +
+                              Hex(s.CommImage[static_cast<std::size_t>(c.Address + b)]));
+    return changed;
+}
+
+void Write(AppState& s) {
+    InitCommImage(s);
+    std::string label;
+    std::vector<std::string> messages;
+    ASSERT_TRUE(SetCommData(s, label, messages)) << label;
+}
+
+}  // namespace
+
+class FiveToneFullPlaceAsRead : public ::testing::TestWithParam<FullPlace> {};
+
+TEST_P(FiveToneFullPlaceAsRead, AWriteGivesBackTheCountRead) {
+    AppState s = RadioWith(GetParam());
+    GetCommData(s);
+    ASSERT_NO_FATAL_FAILURE(Write(s));
+    EXPECT_EQ(ChangedBytes(GetParam(), s), std::vector<std::string>{});
+}
+
+TEST_P(FiveToneFullPlaceAsRead, OkWithoutAnEditThenAWriteGivesBackTheCountRead) {
+    AppState s = RadioWith(GetParam());
+    GetCommData(s);
+    OkWithoutAnEdit(s);
+    ASSERT_NO_FATAL_FAILURE(Write(s));
+    EXPECT_EQ(ChangedBytes(GetParam(), s), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(CountAndLength, FiveToneFullPlaceAsRead, ::testing::ValuesIn(kFullPlaces),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// A row the user changes is written as before: its code's own digit count and code length.
+TEST(FiveToneFullPlaceAsRead, ARenamedFullRowWritesItsCodesOwnCountAndLength) {
+    const FullPlace c{"RowCount40Length48", kRow8, 0x28, 48};
+    AppState s = RadioWith(c);
+    GetCommData(s);
+    s.EditSignalData = s.CurRadioData.Signal;
+    FiveToneData& ft = s.EditSignalData.FiveTone;
+    std::uint8_t decode = s.CurRadioData.OptionBytesA[0];
+    RepairFiveToneForShow(ft);
+    FiveToneView v = ShowFiveTone(s, ft, decode);
+    v.Rows[7].Name = "RENAMED";
+    SaveFiveTone(ft, decode, v, &s.CurRadioData.Signal.FiveTone);
+    s.CurRadioData.Signal = s.EditSignalData;
+    ASSERT_NO_FATAL_FAILURE(Write(s));
+    EXPECT_EQ(s.CommImage[kRow8 + 2], 40);
+    EXPECT_EQ(s.CommImage[kRow8 + kDigitCount], 0x28);
+    EXPECT_EQ(std::string(s.CommImage.begin() + kRow8 + 24, s.CommImage.begin() + kRow8 + 31), "RENAMED");
+}

@@ -228,7 +228,7 @@ TEST(Prt5Tone, DefaultRecordPrintsTheEditorsFirstRows) {
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(Texts(lines[18]), (std::vector<std::string>{v.GridHeader[0], v.GridHeader[2], v.GridHeader[3],
                                                           v.GridHeader[4], v.GridHeader[5]}));
-    EXPECT_EQ(Columns(lines[18]), (std::vector<float>{10, 15, 55, 70, 92}));
+    EXPECT_EQ(Columns(lines[18]), (std::vector<float>{5, 10, 56, 70, 87}));
     // Rows start on whole units, so a gap may come short by less than one.
     EXPECT_NEAR(lines[18][0].Y - lines[17][0].Y, 3 * A4Like().LineHeight(PrintFont{}), 1.0f);
     EXPECT_EQ(p.Pages().size(), 1u);
@@ -261,7 +261,7 @@ TEST(Prt5Tone, CodeRowsPrintStoredCodeStandardAndPeriodAsTheRulesSay) {
     EXPECT_EQ(Columns(lines[7]), (std::vector<float>{10, 62, 80}));
     EXPECT_EQ(Texts(lines[19]), (std::vector<std::string>{"0", "12345EEE", "ZVEI2", "40", "N1"}));
     EXPECT_EQ(Texts(lines[20]), (std::vector<std::string>{"1", "2", "70", "N2"}));
-    EXPECT_EQ(Columns(lines[20]), (std::vector<float>{10, 15, 70, 92}));
+    EXPECT_EQ(Columns(lines[20]), (std::vector<float>{5, 10, 70, 87}));
     EXPECT_EQ(Texts(lines[21]), (std::vector<std::string>{"4", "5", "ZVEI2", "30", "N5"}));
 }
 

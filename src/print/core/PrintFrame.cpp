@@ -13,20 +13,41 @@ namespace {
 
 long WholeY(float y) { return static_cast<long>(RoundHalfEven(static_cast<double>(y))); }
 
+// The largest size, down to one point, at which text takes no more than room.
+PrintFont FittedFont(const PrintSurface& s, const std::string& text, float room) {
+    PrintFont font = s.Font;
+    float width = s.Metrics().TextWidth(text, font);
+    while (width > room && font.Size > 1.0f) {
+        font.Size = std::max(1.0f, std::floor(font.Size * std::max(room, 0.0f) / width * 10.0f) / 10.0f - 0.1f);
+        width = s.Metrics().TextWidth(text, font);
+    }
+    return font;
+}
+
 }  // namespace
 
-void PrintRow(PrintJob& job, const std::vector<PrintCell>& cells) {
+void PrintRow(PrintJob& job, const std::vector<PrintCell>& cells, CellFit fit) {
     PrintSurface& s = job.Surface;
+    const PrintFont rowFont = s.Font;
     job.CurPrintY = WholeY(s.CurrentY);
     float bottom = s.CurrentY;
+    if (fit == CellFit::OneLine) bottom = std::max(bottom, static_cast<float>(job.CurPrintY) + s.TextHeight());
     for (std::size_t i = 0; i < cells.size(); ++i) {
         s.CurrentY = static_cast<float>(job.CurPrintY);
         s.CurrentX = Column(s, cells[i].Percent);
-        if (i + 1 < cells.size())
-            s.SetRightLimit(Column(s, cells[i + 1].Percent));
-        else
+        const bool last = i + 1 == cells.size();
+        const float right = last ? s.Width() : Column(s, cells[i + 1].Percent);
+        if (last)
             s.ClearRightLimit();
+        else
+            s.SetRightLimit(right);
+        if (fit == CellFit::OneLine) {
+            // The last cell runs to the edge of the page; the others leave room before the next.
+            const float gap = last ? 0.0f : s.TextWidth("  ");
+            s.Font = FittedFont(s, cells[i].Text, right - s.CurrentX - gap);
+        }
         s.Print(cells[i].Text);
+        s.Font = rowFont;
         bottom = std::max(bottom, s.CurrentY);
     }
     s.ClearRightLimit();
@@ -40,12 +61,8 @@ void PrintHead(PrintJob& job) {
     s.Font = PrintFont{25.0f, true};
     s.CurrentY = s.Height() * 2 / 100;
     // A title wider than the page gets a size that fits rather than running off the sheet.
-    float width = s.TextWidth(title);
-    while (width > s.Width() && s.Font.Size > 1.0f) {
-        s.Font.Size = std::max(1.0f, std::floor(s.Font.Size * s.Width() / width * 10.0f) / 10.0f - 0.1f);
-        width = s.TextWidth(title);
-    }
-    s.CurrentX = std::max(0.0f, (s.Width() - width) / 2);
+    s.Font = FittedFont(s, title, s.Width());
+    s.CurrentX = std::max(0.0f, (s.Width() - s.TextWidth(title)) / 2);
     s.Print(title + "\r\n");
     s.Font = PrintFont{10.0f, true};
     s.CurrentX = s.Width() * 3 / 4;

@@ -25,9 +25,15 @@ struct PrintCell {
     std::string Text;
 };
 
+// How a row's cells keep to their columns.
+enum class CellFit {
+    Wrap,     // a cell that would pass the next cell's column (or the right edge) wraps inside it
+    OneLine,  // a table row: a cell too wide for its column, less a gap of two blanks, prints
+              // smaller so that it still takes one line, whole
+};
+
 // The row rule: every cell starts at the row's top; the next row starts below the lowest cell.
-// A cell that would pass the next cell's column (or the right edge) wraps inside its column.
-void PrintRow(PrintJob& job, const std::vector<PrintCell>& cells);
+void PrintRow(PrintJob& job, const std::vector<PrintCell>& cells, CellFit fit = CellFit::Wrap);
 
 // Page header: title, date and time, model, band and file rows; leaves 10 points, not bold.
 void PrintHead(PrintJob& job);

@@ -8,7 +8,9 @@ namespace rp::print {
 namespace {
 
 constexpr int kRows = 50;
-constexpr float kGroupColumns[3][3] = {{10, 18, 28}, {38, 46, 56}, {66, 74, 84}};
+// A row is one line: on A4 each group holds a number, a call ID and a name of six wide letters
+// at the body size; a narrower page prints a cell too wide for its column smaller.
+constexpr float kGroupColumns[3][3] = {{10, 16, 25}, {38, 44, 53}, {66, 72, 81}};
 
 void PrintOpening(PrintJob& job) {
     const AppState& st = job.State;
@@ -20,7 +22,7 @@ void PrintOpening(PrintJob& job) {
         heading.push_back({g[1], "Call ID"});
         heading.push_back({g[2], "Name"});
     }
-    PrintRow(job, heading);
+    PrintRow(job, heading, CellFit::OneLine);
 }
 
 std::vector<PrintCell> BookRow(const AppState& st, int r) {
@@ -44,13 +46,13 @@ void Prt_CommBook(PrintJob& job) {
     PrintOpening(job);
     for (int r = 0; r < kRows; ++r) {
         const auto cells = BookRow(job.State, r);
-        const float height = DryRunHeight(job, [&](PrintJob& dry) { PrintRow(dry, cells); });
+        const float height = DryRunHeight(job, [&](PrintJob& dry) { PrintRow(dry, cells, CellFit::OneLine); });
         if (s.CurrentY + height > RowsBottom(job)) {
             PrintPage(job);
             s.NewPage();
             PrintOpening(job);
         }
-        PrintRow(job, cells);
+        PrintRow(job, cells, CellFit::OneLine);
     }
     PrintPage(job);
     s.NewPage();

@@ -34,14 +34,18 @@ void Prt_5Tone(PrintJob& job) {
     const FiveToneLists lists = MakeFiveToneLists(st);
     const std::string& continuedTitle = PrtText(st, st.PrtText5Tone);
 
-    const std::vector<PrintCell> codeHeading = {{10, At(v.GridHeader, 0)},
-                                                {15, At(v.GridHeader, 2)},
-                                                {55, At(v.GridHeader, 3)},
-                                                {70, At(v.GridHeader, 4)},
-                                                {92, At(v.GridHeader, 5)}};
+    // The code table keeps a row to one line. On A4 its columns hold a code of 40 digits, the
+    // longest standard and a name of seven wide letters at the body size; a narrower page prints
+    // a cell too wide for its column smaller.
+    constexpr float kCodeColumns[] = {5, 10, 56, 70, 87};
+    const std::vector<PrintCell> codeHeading = {{kCodeColumns[0], At(v.GridHeader, 0)},
+                                                {kCodeColumns[1], At(v.GridHeader, 2)},
+                                                {kCodeColumns[2], At(v.GridHeader, 3)},
+                                                {kCodeColumns[3], At(v.GridHeader, 4)},
+                                                {kCodeColumns[4], At(v.GridHeader, 5)}};
     auto codeTableOpening = [&](PrintJob& j) {
         j.Surface.Print("\r\n");
-        PrintRow(j, codeHeading);
+        PrintRow(j, codeHeading, CellFit::OneLine);
     };
 
     SectionPager pager(job, TitleOpening(v.Caption));
@@ -85,11 +89,11 @@ void Prt_5Tone(PrintJob& job) {
     }
     auto codeRow = [&](int r) -> std::vector<PrintCell> {
         const FiveToneCodeRec& rec = ft.CodeRows[static_cast<std::size_t>(r - 1)];
-        return {{10, std::to_string(r - 1)},
-                {15, RecordText(TrimBlanks(rec.Code.View()))},
-                {55, ItemOrEmpty(lists.Standards, rec.Standard)},
-                {70, PeriodText(rec.TonePeriod)},
-                {92, RecordText(rec.Name.Trimmed())}};
+        return {{kCodeColumns[0], std::to_string(r - 1)},
+                {kCodeColumns[1], RecordText(TrimBlanks(rec.Code.View()))},
+                {kCodeColumns[2], ItemOrEmpty(lists.Standards, rec.Standard)},
+                {kCodeColumns[3], PeriodText(rec.TonePeriod)},
+                {kCodeColumns[4], RecordText(rec.Name.Trimmed())}};
     };
 
     // Further pages open with the header, the short title, the gap and the heading row; the
@@ -99,9 +103,9 @@ void Prt_5Tone(PrintJob& job) {
         codeTableOpening(j);
     });
     float opening = DryRunHeight(job, codeTableOpening);
-    if (!printable.empty()) opening += pager.Height(codeRow(printable.front()));
+    if (!printable.empty()) opening += pager.Height(codeRow(printable.front()), CellFit::OneLine);
     if (!pager.Need(opening)) codeTableOpening(job);
-    for (const int r : printable) pager.Row(codeRow(r));
+    for (const int r : printable) pager.Row(codeRow(r), CellFit::OneLine);
     pager.End();
 }
 

@@ -11,8 +11,8 @@ void SectionPager::Begin(const std::function<void(PrintJob&)>& firstOpening) {
     rowsOnPage_ = false;
 }
 
-float SectionPager::Height(const std::vector<PrintCell>& cells) const {
-    return DryRunHeight(job_, [&](PrintJob& dry) { PrintRow(dry, cells); });
+float SectionPager::Height(const std::vector<PrintCell>& cells, CellFit fit) const {
+    return DryRunHeight(job_, [&](PrintJob& dry) { PrintRow(dry, cells, fit); });
 }
 
 bool SectionPager::Need(float height) {
@@ -21,9 +21,9 @@ bool SectionPager::Need(float height) {
     return true;
 }
 
-void SectionPager::Row(const std::vector<PrintCell>& cells) {
-    Need(Height(cells));
-    PrintRow(job_, cells);
+void SectionPager::Row(const std::vector<PrintCell>& cells, CellFit fit) {
+    Need(Height(cells, fit));
+    PrintRow(job_, cells, fit);
     rowsOnPage_ = true;
 }
 

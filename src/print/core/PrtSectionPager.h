@@ -26,7 +26,7 @@ public:
     // The section's first page: the page header and firstOpening (usually the title).
     void Begin(const std::function<void(PrintJob&)>& firstOpening);
     // A row of cells by the row rule; it starts a new page first when it would pass the bottom.
-    void Row(const std::vector<PrintCell>& cells);
+    void Row(const std::vector<PrintCell>& cells, CellFit fit = CellFit::Wrap);
     // Starts a new page unless the next `height` units fit below the current position; true
     // when it did (the page's opening is then printed).
     bool Need(float height);
@@ -34,7 +34,7 @@ public:
     void End();
 
     void SetOpening(std::function<void(PrintJob&)> opening) { opening_ = std::move(opening); }
-    float Height(const std::vector<PrintCell>& cells) const;
+    float Height(const std::vector<PrintCell>& cells, CellFit fit = CellFit::Wrap) const;
 
 private:
     void Break();
