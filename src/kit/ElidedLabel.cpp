@@ -35,7 +35,8 @@ void ElidedLabel::changeEvent(QEvent* e) {
 }
 
 void ElidedLabel::Elide() {
-    const QString shown = fontMetrics().elidedText(whole_, Qt::ElideMiddle, std::max(0, contentsRect().width() - 2 * margin()));
+    const int room = std::max(0, contentsRect().width() - 2 * margin());
+    const QString shown = fontMetrics().elidedText(whole_, Qt::ElideMiddle, room);
     if (shown != text()) setText(shown);
 }
 

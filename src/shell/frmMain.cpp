@@ -9,18 +9,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
-#include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
@@ -437,9 +437,12 @@ void frmMain::FitFrameOnScreen() {
     frameFitted_ = true;
     // Maximised only once the window manager has put the window at its own place: one given a
     // window maximised from the start has no place of the user's to return it to.
-    if (maximiseWhenFramed_) QTimer::singleShot(0, this, [this] {
-        if (!(windowState() & (Qt::WindowMinimized | Qt::WindowFullScreen))) setWindowState(windowState() | Qt::WindowMaximized);
-    });
+    if (maximiseWhenFramed_) {
+        QTimer::singleShot(0, this, [this] {
+            if (!(windowState() & (Qt::WindowMinimized | Qt::WindowFullScreen)))
+                setWindowState(windowState() | Qt::WindowMaximized);
+        });
+    }
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
     QList<QRect> screens;
@@ -470,7 +473,8 @@ void frmMain::changeEvent(QEvent* e) {
     const bool became = wide && !wideSeen_;
     wideSeen_ = wide;
     if (!became) return;
-    // Maximised: a window manager may have sized the window before it said so.
+    // Maximised: a window manager may have sized the window before it said so. Its frame then
+    // fills the screen's available area, give or take a frame the window manager hides.
     const QRect frame = frameGeometry();
     const QScreen* s = screen();
     const QRect area = s ? s->availableGeometry() : frame;

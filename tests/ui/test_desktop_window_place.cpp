@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -356,6 +357,29 @@ TEST_F(MainWindowTest, ReShowListByDataDrawsEveryRow) {
     EXPECT_TRUE(Cell(11, 1).isEmpty());
 }
 
+// A data file's path of any length leaves the window's width alone: the status bar shows what
+// fits of it, the tooltip all of it.
+TEST_F(MainWindowTest, ALongPathIsElidedInTheStatusBar) {
+    Open();
+    w->show();
+    const int width = w->width();
+    const QString path = "/home/user" + QString("/radio_data_folder").repeated(14) + "/channels.dat";
+    ASSERT_GE(path.size(), 270);
+    st.DataFileName = path.toStdString();
+    w->ReShowListByData();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_LE(w->minimumSizeHint().width(), w->screen()->availableGeometry().width());
+    EXPECT_EQ(w->width(), width);
+    EXPECT_EQ(w->sbFile->toolTip(), path);
+    EXPECT_TRUE(w->sbFile->text().contains(QChar(0x2026))) << w->sbFile->text().toStdString();
+    EXPECT_TRUE(w->sbFile->text().endsWith("channels.dat")) << w->sbFile->text().toStdString();
+    // A short one shows whole.
+    st.DataFileName = "/tmp/radio.dat";
+    w->ReShowListByData();
+    EXPECT_EQ(w->sbFile->text(), "/tmp/radio.dat");
+    EXPECT_EQ(w->sbFile->toolTip(), "/tmp/radio.dat");
+}
+
 TEST_F(MainWindowTest, BroadcastAndAmGrids) {
     auto& fm = st.CurRadioData.FMRadioList;
     for (auto& e : fm) e.Frequency = "FFFFFFFF";
@@ -484,7 +508,8 @@ TEST(WindowPlace, WholeFrameOnTheAvailableArea) {
         const QRect outer(r.topLeft(), r.size().grownBy(c.Frame));
         bool onOne = false;
         for (const QRect& s : c.Screens) onOne = onOne || s.contains(outer);
-        EXPECT_TRUE(onOne) << "frame " << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height();
+        EXPECT_TRUE(onOne) << "frame " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                           << outer.height();
     }
 }
 
@@ -505,7 +530,12 @@ TEST(WindowPlace, NormalPlaceLeavesOutTheMaximisedRectangle) {
         {"ToldBeforeSized", {{own, 500}}, own, false, 3000, own},
         {"SizedBeforeTold", {{own, 500}, {max, 3000}}, max, true, 3001, own},
         // In two steps: sized where it stands, then moved to the corner.
-        {"SizedThenMovedBeforeTold", {{own, 500}, {QRect(205, 105, 1280, 696), 3000}, {max, 3001}}, max, true, 3002, own},
+        {"SizedThenMovedBeforeTold",
+         {{own, 500}, {QRect(205, 105, 1280, 696), 3000}, {max, 3001}},
+         max,
+         true,
+         3002,
+         own},
         {"MovedThenSizedBeforeTold", {{own, 500}, {QRect(0, 0, 790, 466), 3000}, {max, 3001}}, max, true, 3002, own},
         {"NeverMovedBeforeTold", {{max, 10}}, max, true, 20, start},
         // The user filled the screen himself, long before he maximised: that is his place.
