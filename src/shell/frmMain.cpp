@@ -10,12 +10,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -63,7 +66,8 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
     sbStatusBar->setObjectName("sbStatusBar");
     sbModel = new QLabel(sbStatusBar);
     sbBand = new QLabel(sbStatusBar);
-    sbFile = new QLabel(sbStatusBar);
+    sbFile = new ElidedLabel(sbStatusBar);
+    sbFile->setObjectName("sbFile");
     sbStatusBar->addWidget(sbModel);
     sbStatusBar->addWidget(sbBand);
     sbStatusBar->addWidget(sbFile, 1);
@@ -383,26 +387,100 @@ void frmMain::LoadWindowPlace() {
                      settings_->contains("MainWidth") && settings_->contains("MainHeight");
     const QRect saved(settings_->value("MainLeft").toInt(), settings_->value("MainTop").toInt(),
                       settings_->value("MainWidth").toInt(), settings_->value("MainHeight").toInt());
+    const bool maximised = settings_->value("MainMaximized", false).toBool();
     settings_->endGroup();
     QList<QRect> screens;
     for (auto* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
     const QRect fallback(80, 60, 1100, 720);
-    const QRect r = PlaceOnScreen(has ? saved : QRect(), screens, fallback);
+    // The window manager has not framed the window yet. A kept place that fits as it is stays
+    // exactly as the user left it (its own frame was on the screen); one that must change anyway
+    // makes room for a frame of the usual size. Once the real frame is known it is fitted again.
+    const bool keep = has && PlaceOnScreen(saved, screens, fallback, QMargins()) == saved;
+    const QRect r = keep ? saved : PlaceOnScreen(has ? saved : QRect(), screens, fallback, kUnknownFrame);
     resize(r.size());
     move(r.topLeft());
+    normalPlace_.Start(r);
+    placeClock_.start();
+    maximiseWhenFramed_ = maximised;
 }
 
 void frmMain::SaveWindowPlace() {
-    if (isMinimized()) return;
-    // A maximised window keeps the place it returns to.
-    const QRect r = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    const bool away = windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (isVisible() && !away) normalPlace_.Moved(QRect(pos(), size()), placeClock_.elapsed());
+    // The four numbers are the place the window returns to, whatever its state: a maximised
+    // window says so on its own.
+    const QRect r = normalPlace_.Place();
     settings_->beginGroup("Settings");
     settings_->setValue("MainLeft", r.left());
     settings_->setValue("MainTop", r.top());
     settings_->setValue("MainWidth", r.width());
     settings_->setValue("MainHeight", r.height());
+    settings_->setValue("MainMaximized", bool(windowState() & Qt::WindowMaximized));
     settings_->endGroup();
     settings_->sync();
+}
+
+void frmMain::FollowWindowPlace() {
+    if (!isVisible() || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+    FitFrameOnScreen();
+    // Qt's pos() is where the frame starts and size() the window's own: the form the place is
+    // kept in.
+    normalPlace_.Moved(QRect(pos(), size()), placeClock_.elapsed());
+}
+
+void frmMain::FitFrameOnScreen() {
+    // The window was placed before the window manager framed it; once the real frame is known,
+    // a frame larger than the one allowed for still goes wholly onto the screen.
+    if (frameFitted_) return;
+    const QRect frame = frameGeometry(), inner = geometry();
+    if (frame == inner) return;  // not framed yet, or no window manager
+    frameFitted_ = true;
+    // Maximised only once the window manager has put the window at its own place: one given a
+    // window maximised from the start has no place of the user's to return it to.
+    if (maximiseWhenFramed_) {
+        QTimer::singleShot(0, this, [this] {
+            if (!(windowState() & (Qt::WindowMinimized | Qt::WindowFullScreen)))
+                setWindowState(windowState() | Qt::WindowMaximized);
+        });
+    }
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    QList<QRect> screens;
+    for (auto* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
+    const QRect here(pos(), size());
+    const QRect fitted = PlaceOnScreen(here, screens, here, margins);
+    if (fitted == here) return;
+    resize(fitted.size());
+    move(fitted.topLeft());
+}
+
+void frmMain::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    FollowWindowPlace();
+}
+
+void frmMain::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    FollowWindowPlace();
+}
+
+void frmMain::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    // Compared with the state last seen here: the event's old state is not always the one the
+    // window was in (a state asked of the window itself is taken as old before it happens).
+    const bool wide = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const bool became = wide && !wideSeen_;
+    wideSeen_ = wide;
+    if (!became) return;
+    // Maximised: a window manager may have sized the window before it said so. Its frame then
+    // fills the screen's available area, give or take a frame the window manager hides.
+    const QRect frame = frameGeometry();
+    const QScreen* s = screen();
+    const QRect area = s ? s->availableGeometry() : frame;
+    const bool filled = frame.width() >= area.width() - kUnknownFrame.left() - kUnknownFrame.right() &&
+                        frame.height() >= area.height() - kUnknownFrame.top() - kUnknownFrame.bottom();
+    normalPlace_.Maximised(QRect(pos(), size()), filled, placeClock_.elapsed());
 }
 
 void frmMain::showEvent(QShowEvent* e) {
@@ -643,7 +721,7 @@ void frmMain::ReShowListByData() {
     const int slash = std::max(name.lastIndexOf('/'), name.lastIndexOf('\\'));
     if (slash >= 0) name = name.mid(slash + 1);
     setWindowTitle(Lang(8900) + " - " + name);
-    if (sbFile) sbFile->setText(Q(st_.DataFileName));
+    if (sbFile) sbFile->SetWholeText(Q(st_.DataFileName));
     auto* g = MSFlexGrid1[0];
     g->setUpdatesEnabled(false);
     for (int r = 1; r <= kMaxChannels; ++r) ReShowGrid(0, r, 0);

@@ -1,11 +1,14 @@
 #pragma once
 // The main window: menus, toolbar, navigation tree, the four grids and their in-place editors.
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
 
+#include "kit/ElidedLabel.h"
+#include "kit/WindowPlace.h"
 #include "model/AppState.h"
 #include "shell/MainGridText.h"
 
@@ -112,7 +115,7 @@ public:
     QSplitter* imgSplitter = nullptr;
     QLabel* sbModel = nullptr;
     QLabel* sbBand = nullptr;
-    QLabel* sbFile = nullptr;
+    ElidedLabel* sbFile = nullptr;
 
     // Lists only: never shown.
     QComboBox* Combo1 = nullptr;
@@ -154,6 +157,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void BuildMenus();
@@ -185,6 +191,8 @@ private:
     void FillOptSigList();
     void LoadWindowPlace();
     void SaveWindowPlace();
+    void FollowWindowPlace();
+    void FitFrameOnScreen();
     QString Lang(int id) const;
     void AddAction(QMenu* menu, const char* name, int textId, const char* shortcut,
                    void (frmMain::*cmd)());
@@ -195,6 +203,15 @@ private:
     QWidget* gridHost_ = nullptr;
     RowTextLists rowLists_;
     bool placed_ = false;
+    // The place the window returns to when not maximised, followed from its own moves and sizes.
+    NormalPlace normalPlace_;
+    QElapsedTimer placeClock_;
+    // The window manager's real frame has been fitted into the screen once it was known.
+    bool frameFitted_ = false;
+    // It was maximised when the program last ended.
+    bool maximiseWhenFramed_ = false;
+    // Maximised or full screen, as last told.
+    bool wideSeen_ = false;
     // What code last put into Text2 / Text3: an editor still holding it was not edited, and
     // leaving it must write nothing (walking the list never creates a station).
     QString listEditorShown_[4];

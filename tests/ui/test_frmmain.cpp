@@ -7,10 +7,13 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 #include "MainFixture.h"
 #include "kit/GridAdapter.h"
@@ -354,6 +357,29 @@ TEST_F(MainWindowTest, ReShowListByDataDrawsEveryRow) {
     EXPECT_TRUE(Cell(11, 1).isEmpty());
 }
 
+// A data file's path of any length leaves the window's width alone: the status bar shows what
+// fits of it, the tooltip all of it.
+TEST_F(MainWindowTest, ALongPathIsElidedInTheStatusBar) {
+    Open();
+    w->show();
+    const int width = w->width();
+    const QString path = "/home/user" + QString("/radio_data_folder").repeated(14) + "/channels.dat";
+    ASSERT_GE(path.size(), 270);
+    st.DataFileName = path.toStdString();
+    w->ReShowListByData();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_LE(w->minimumSizeHint().width(), w->screen()->availableGeometry().width());
+    EXPECT_EQ(w->width(), width);
+    EXPECT_EQ(w->sbFile->toolTip(), path);
+    EXPECT_TRUE(w->sbFile->text().contains(QChar(0x2026))) << w->sbFile->text().toStdString();
+    EXPECT_TRUE(w->sbFile->text().endsWith("channels.dat")) << w->sbFile->text().toStdString();
+    // A short one shows whole.
+    st.DataFileName = "/tmp/radio.dat";
+    w->ReShowListByData();
+    EXPECT_EQ(w->sbFile->text(), "/tmp/radio.dat");
+    EXPECT_EQ(w->sbFile->toolTip(), "/tmp/radio.dat");
+}
+
 TEST_F(MainWindowTest, BroadcastAndAmGrids) {
     auto& fm = st.CurRadioData.FMRadioList;
     for (auto& e : fm) e.Frequency = "FFFFFFFF";
@@ -413,30 +439,116 @@ struct FitCase {
     QRect Want;
 };
 
-// The window opens within the screen that shows most of it, with room for a title bar of about
-// 40 px above it: moved first, shrunk only where it is larger than that screen.
+// The window opens within the screen that shows most of it, with room for the frame it has not
+// been given yet (a title bar of about 40 px above it, a border of 8 on its other sides): moved
+// first, shrunk only where it is larger than that screen.
 TEST(WindowPlace, FittedIntoTheScreenItOpensOn) {
     const QRect laptop(0, 0, 1280, 720);
     const QRect wide(0, 0, 1920, 1080);
     const QList<QRect> two = {wide, QRect(1920, 0, 1280, 1024)};
     const QList<QRect> leftOfPrimary = {wide, QRect(-1280, 0, 1280, 1024)};
     const FitCase cases[] = {
-        {"DefaultOnALaptop", QRect(), {laptop}, QRect(80, 0, 1100, 680)},
-        {"DefaultMovedUpNotShrunk", QRect(), {QRect(0, 0, 1366, 768)}, QRect(80, 8, 1100, 720)},
-        {"DefaultBelowATopPanel", QRect(), {QRect(0, 27, 1280, 693)}, QRect(80, 27, 1100, 653)},
-        {"RememberedFromALargerScreen", QRect(40, 20, 1200, 980), {laptop}, QRect(40, 0, 1200, 680)},
-        {"WiderThanTheScreen", QRect(300, 0, 1600, 600), {laptop}, QRect(0, 0, 1280, 600)},
-        {"RunsOffTheRight", QRect(900, 100, 800, 500), {laptop}, QRect(480, 100, 800, 500)},
+        {"DefaultOnALaptop", QRect(), {laptop}, QRect(80, 0, 1100, 672)},
+        {"DefaultMovedUpNotShrunk", QRect(), {QRect(0, 0, 1366, 768)}, QRect(80, 0, 1100, 720)},
+        {"DefaultBelowATopPanel", QRect(), {QRect(0, 27, 1280, 693)}, QRect(80, 27, 1100, 645)},
+        {"RememberedFromALargerScreen", QRect(40, 20, 1200, 980), {laptop}, QRect(40, 0, 1200, 672)},
+        {"WiderThanTheScreen", QRect(300, 0, 1600, 600), {laptop}, QRect(0, 0, 1264, 600)},
+        {"RunsOffTheRight", QRect(900, 100, 800, 500), {laptop}, QRect(464, 100, 800, 500)},
         {"FitsAsItIs", QRect(100, 100, 800, 600), {wide}, QRect(100, 100, 800, 600)},
-        {"RunsOffTheSecondScreen", QRect(2000, 600, 800, 600), two, QRect(2000, 384, 800, 600)},
-        {"OnAScreenLeftOfTheFirst", QRect(-1200, 900, 1000, 600), leftOfPrimary, QRect(-1200, 384, 1000, 600)},
-        {"OnNoScreenAnyMore", QRect(5000, 3000, 800, 600), two, QRect(560, 220, 800, 600)},
+        {"RunsOffTheSecondScreen", QRect(2000, 600, 800, 600), two, QRect(2000, 376, 800, 600)},
+        {"OnAScreenLeftOfTheFirst", QRect(-1200, 900, 1000, 600), leftOfPrimary, QRect(-1200, 376, 1000, 600)},
+        {"OnNoScreenAnyMore", QRect(5000, 3000, 800, 600), two, QRect(552, 216, 800, 600)},
         {"AboveTheTop", QRect(100, -500, 800, 600), {wide}, QRect(100, 0, 800, 600)},
     };
     const QRect fallback(80, 60, 1100, 720);
     for (const FitCase& c : cases) {
         SCOPED_TRACE(c.Name);
         const QRect r = PlaceOnScreen(c.Saved, c.Screens, fallback);
+        EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+}
+
+struct FrameCase {
+    const char* Name;
+    QRect Saved;  // where the frame starts, and the window's own size
+    QMargins Frame;
+    QList<QRect> Screens;
+    QRect Want;
+};
+
+// The whole frame of the window, side borders and title bar, goes onto the screen's available
+// area; a place whose frame is on it already stays to the pixel.
+TEST(WindowPlace, WholeFrameOnTheAvailableArea) {
+    const QRect laptop(0, 0, 1280, 720);
+    const QRect underPanel(0, 27, 1280, 693);
+    const QList<QRect> two = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QMargins thin(1, 20, 1, 5), bordered(5, 29, 5, 5), titleOnly(0, 37, 0, 0);
+    const FrameCase cases[] = {
+        {"OwnPlaceFits", QRect(200, 100, 790, 466), bordered, {laptop}, QRect(200, 100, 790, 466)},
+        {"FrameOnTheBottomRightCorner", QRect(478, 195, 800, 500), thin, {laptop}, QRect(478, 195, 800, 500)},
+        {"FullHeight", QRect(150, 0, 900, 695), thin, {laptop}, QRect(150, 0, 900, 695)},
+        {"NoFrameFillsTheScreen", QRect(0, 0, 1280, 720), QMargins(), {laptop}, QRect(0, 0, 1280, 720)},
+        // The maximised rectangle kept as the window's own place: with its borders it is wider
+        // than the screen.
+        {"MaximisedRectangleKept", QRect(0, 0, 1280, 696), bordered, {laptop}, QRect(0, 0, 1270, 686)},
+        {"SideBorderOffTheRight", QRect(600, 100, 700, 400), bordered, {laptop}, QRect(570, 100, 700, 400)},
+        {"SideBorderOffTheLeft", QRect(-3, 100, 700, 400), bordered, {laptop}, QRect(0, 100, 700, 400)},
+        {"BottomBorderOffTheScreen", QRect(100, 300, 800, 400), bordered, {laptop}, QRect(100, 286, 800, 400)},
+        {"TitleUnderATopPanel", QRect(100, 0, 800, 700), thin, {underPanel}, QRect(100, 27, 800, 668)},
+        {"TallTitleOnAScaledDesktop", QRect(40, 20, 1200, 980), titleOnly, {laptop}, QRect(40, 0, 1200, 683)},
+        {"OnTheSecondScreen", QRect(3000, 100, 800, 600), bordered, two, QRect(2390, 100, 800, 600)},
+        {"StraddlingTwoScreens", QRect(1700, 100, 800, 600), thin, two, QRect(1920, 100, 800, 600)},
+        {"OnNoScreen", QRect(5000, 3000, 800, 600), bordered, two, QRect(555, 223, 800, 600)},
+    };
+    const QRect fallback(80, 60, 1100, 720);
+    for (const FrameCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QRect r = PlaceOnScreen(c.Saved, c.Screens, fallback, c.Frame);
+        EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        const QRect outer(r.topLeft(), r.size().grownBy(c.Frame));
+        bool onOne = false;
+        for (const QRect& s : c.Screens) onOne = onOne || s.contains(outer);
+        EXPECT_TRUE(onOne) << "frame " << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                           << outer.height();
+    }
+}
+
+struct StepCase {
+    const char* Name;
+    std::vector<std::pair<QRect, int>> Moves;  // each place with its time in ms
+    QRect MaximisedAt;                          // where the window stands when told
+    bool Filled;
+    int ToldAt;
+    QRect Want;
+};
+
+// The place a window returns to when it is no longer maximised, whether the window manager
+// tells it that it is maximised before or after it sizes it.
+TEST(WindowPlace, NormalPlaceLeavesOutTheMaximisedRectangle) {
+    const QRect start(80, 0, 1100, 672), own(200, 100, 790, 466), max(0, 0, 1280, 696);
+    const StepCase cases[] = {
+        {"ToldBeforeSized", {{own, 500}}, own, false, 3000, own},
+        {"SizedBeforeTold", {{own, 500}, {max, 3000}}, max, true, 3001, own},
+        // In two steps: sized where it stands, then moved to the corner.
+        {"SizedThenMovedBeforeTold",
+         {{own, 500}, {QRect(205, 105, 1280, 696), 3000}, {max, 3001}},
+         max,
+         true,
+         3002,
+         own},
+        {"MovedThenSizedBeforeTold", {{own, 500}, {QRect(0, 0, 790, 466), 3000}, {max, 3001}}, max, true, 3002, own},
+        {"NeverMovedBeforeTold", {{max, 10}}, max, true, 20, start},
+        // The user filled the screen himself, long before he maximised: that is his place.
+        {"FilledByTheUserLongBefore", {{own, 500}, {max, 1000}}, max, true, 9000, max},
+        {"NothingMoved", {}, max, true, 50, start},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        NormalPlace p;
+        p.Start(start);
+        for (const auto& [place, ms] : c.Moves) p.Moved(place, ms);
+        p.Maximised(c.MaximisedAt, c.Filled, c.ToldAt);
+        const QRect r = p.Place();
         EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
     }
 }
