@@ -26,6 +26,7 @@
 
 #include "MainFixture.h"
 #include "UserDriver.h"
+#include "UserMainWindow.h"
 #include "kit/GridAdapter.h"
 #include "kit/MsgBox.h"
 #include "model/ChannelOps.h"
@@ -41,36 +42,8 @@ using namespace rp::test;
 
 namespace {
 
-// The main window on new data, in English, at the place it takes on this screen by itself.
-struct Desktop {
-    AppState st;
-    TempSettings settings;
-    std::unique_ptr<frmMain> w;
-
-    Desktop() {
-        UseLanguage(st, kLanguageEnglish);
-        InitMsgString(st);
-        st.NoInitFileFlag = true;
-        NewData(st);
-        UseLanguage(st, kLanguageEnglish);
-        w = std::make_unique<frmMain>(st, settings.Make());
-    }
-    void Show() { ShowActive(*w); }
-    FlexGrid* Grid(int i) { return w->MSFlexGrid1[i]; }
-    QWidget* OpenEditor() {
-        for (QWidget* e : std::initializer_list<QWidget*>{
-                 w->TextFreRx, w->TextFreTx, w->TextName, w->Text2, w->Text3, w->ComboStep, w->ComboWN,
-                 w->ComboPower, w->ComboDe_CTC_Type, w->ComboDe_CTCSS, w->ComboDe_CDCSS, w->ComboEn_CTC_Type,
-                 w->ComboEn_CTCSS, w->ComboEn_CDCSS, w->ComboOptSig, w->ListBank})
-            if (!e->isHidden()) return e;
-        return nullptr;
-    }
-    // A click on the cell, and on the channel grid Enter, as a user opens an editor.
-    void OpenCell(int grid, int row, int col) {
-        ClickCell(Grid(grid), row, col);
-        if (grid == 0) Key(Qt::Key_Return);
-    }
-};
+// The main window at the place it takes on this screen by itself.
+using Desktop = UserMainWindow;
 
 void Chord(Qt::Key key, Qt::KeyboardModifiers mods) {
     QWidget* f = QApplication::focusWidget();

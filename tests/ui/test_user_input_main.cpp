@@ -21,6 +21,7 @@
 
 #include "MainFixture.h"
 #include "UserDriver.h"
+#include "UserMainWindow.h"
 #include "comm/CommImage.h"
 #include "fivetone/Frm5Tone.h"
 #include "kit/GridAdapter.h"
@@ -40,36 +41,8 @@ using namespace rp::test;
 namespace {
 
 // A shown, active main window on new data, in English.
-struct MainWindow {
-    AppState st;
-    TempSettings settings;
-    std::unique_ptr<frmMain> w;
-
-    MainWindow() {
-        UseLanguage(st, kLanguageEnglish);
-        InitMsgString(st);
-        st.NoInitFileFlag = true;
-        NewData(st);
-        UseLanguage(st, kLanguageEnglish);
-        w = std::make_unique<frmMain>(st, settings.Make());
-        w->resize(1200, 800);
-    }
-    void Show() { ShowActive(*w); }
-    FlexGrid* Grid(int i) { return w->MSFlexGrid1[i]; }
-    // The grid's editor that is open, or null.
-    QWidget* OpenEditor() {
-        for (QWidget* e : std::initializer_list<QWidget*>{
-                 w->TextFreRx, w->TextFreTx, w->TextName, w->Text2, w->Text3, w->ComboStep, w->ComboWN,
-                 w->ComboPower, w->ComboDe_CTC_Type, w->ComboDe_CTCSS, w->ComboDe_CDCSS, w->ComboEn_CTC_Type,
-                 w->ComboEn_CTCSS, w->ComboEn_CDCSS, w->ComboOptSig, w->ListBank})
-            if (!e->isHidden()) return e;
-        return nullptr;
-    }
-    // Opens the editor of a cell as a user does: a click, and on the channel grid Enter.
-    void OpenCell(int grid, int row, int col) {
-        ClickCell(Grid(grid), row, col);
-        if (grid == 0) Key(Qt::Key_Return);
-    }
+struct MainWindow : UserMainWindow {
+    MainWindow() : UserMainWindow(QSize(1200, 800)) {}
     QString TreeKey() {
         QTreeWidgetItem* it = w->tvTreeView->currentItem();
         return it ? it->data(0, Qt::UserRole).toString() : QString();
