@@ -112,7 +112,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
         corner->installEventFilter(new CornerPainter(corner, &corner_));
     }
     setCornerWidget(new ScrollCorner(this));
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { LendFrameFocus(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { LendFrameFocus(now); });
     connect(this, &QTableWidget::cellDoubleClicked, this,
             [this](int r, int c) { emit CellDoubleClicked(r + 1, c + 1); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
@@ -208,7 +208,9 @@ void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
 }
 
 FlexGrid::~FlexGrid() {
-    // Before the view is torn down: its viewport and editors still send events while they go.
+    // Before the view is torn down: its viewport and editors still send events while they go, and
+    // the focus moves on as its editors go.
+    disconnect(focusWatch_);
     delete editorEscape_;
 }
 

@@ -89,6 +89,7 @@ private:
     friend class EditorEscape;
     bool keysOpenEditors_ = false;
     QObject* editorEscape_ = nullptr;  // sees Esc in the editors over the cells
+    QMetaObject::Connection focusWatch_;  // the application's focus moves, for LendFrameFocus
     QPointer<QWidget> frameLentTo_;  // the editor the scroll bars, headers and corners stand for
     bool quietEntry_ = false;  // the current cell moves without entering it
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
