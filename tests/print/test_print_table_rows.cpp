@@ -8,6 +8,7 @@
 #include <map>
 
 #include "PrintSectionFixture.h"
+#include "WideTableRows.h"
 #include "mappings/FiveTone.h"
 #include "print/core/PrtCommBook.h"
 #include "print/core/PrtFiveTone.h"
@@ -27,47 +28,6 @@ public:
     }
 };
 
-const std::string kCode40 = "1234567890123456789012345678901234567890";
-
-// Every code row used: 40 digits, the longest standard, the longest period, seven wide letters.
-void FillFiveTone(AppState& st) {
-    for (auto& r : st.CurRadioData.Signal.FiveTone.CodeRows) {
-        r.IsEmpty = 0;
-        r.Code = kCode40;
-        r.CodeLength = 40;
-        r.Standard = 10;  // EURO SIGNAL
-        r.TonePeriod = 100;
-        r.Name = "WWWWWWW";
-    }
-}
-
-std::vector<std::vector<std::string>> FiveToneRows(const AppState& st) {
-    const FiveToneView v = ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0);
-    std::vector<std::vector<std::string>> rows = {
-        {v.GridHeader[0], v.GridHeader[2], v.GridHeader[3], v.GridHeader[4], v.GridHeader[5]}};
-    for (int r = 0; r < kFiveToneRows; ++r) rows.push_back({std::to_string(r), kCode40, "EURO SIGNAL", "100", "WWWWWWW"});
-    return rows;
-}
-
-void FillBook(AppState& st) {
-    for (auto& e : st.CurRadioData.CommBookList) {
-        e.CallID = "12345";
-        e.Name = "WWWWWW";
-    }
-}
-
-std::vector<std::vector<std::string>> BookRows(const AppState& st) {
-    std::vector<std::vector<std::string>> rows(1);
-    for (int g = 0; g < 3; ++g) rows[0].insert(rows[0].end(), {GetLangStr(st, 3007), "Call ID", "Name"});
-    for (int r = 0; r < 50; ++r) {
-        std::vector<std::string> row;
-        for (int p = r; p < static_cast<int>(st.CurRadioData.CommBookList.size()); p += 50)
-            row.insert(row.end(), {std::to_string(p), "12345", "WWWWWW"});
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 struct TableCase {
     const char* Name;
     void (*Fill)(AppState&);
@@ -79,12 +39,12 @@ struct TableCase {
 void PrintTo(const TableCase& c, std::ostream* os) { *os << c.Name; }
 
 const TableCase kCases[] = {
-    {"FiveToneA4", FillFiveTone, FiveToneRows, Prt_5Tone, A4Like(), true},
-    {"FiveToneLetter", FillFiveTone, FiveToneRows, Prt_5Tone, LetterLike(), true},
-    {"FiveToneA6", FillFiveTone, FiveToneRows, Prt_5Tone, A6Like(), false},
-    {"BookA4", FillBook, BookRows, Prt_CommBook, A4Like(), true},
-    {"BookLetter", FillBook, BookRows, Prt_CommBook, LetterLike(), true},
-    {"BookA6", FillBook, BookRows, Prt_CommBook, A6Like(), false},
+    {"FiveToneA4", rp::test::FillFiveTone, rp::test::FiveToneRows, Prt_5Tone, A4Like(), true},
+    {"FiveToneLetter", rp::test::FillFiveTone, rp::test::FiveToneRows, Prt_5Tone, LetterLike(), true},
+    {"FiveToneA6", rp::test::FillFiveTone, rp::test::FiveToneRows, Prt_5Tone, A6Like(), false},
+    {"BookA4", rp::test::FillBook, rp::test::BookRows, Prt_CommBook, A4Like(), true},
+    {"BookLetter", rp::test::FillBook, rp::test::BookRows, Prt_CommBook, LetterLike(), true},
+    {"BookA6", rp::test::FillBook, rp::test::BookRows, Prt_CommBook, A6Like(), false},
 };
 
 class PrintedTableRows : public ::testing::TestWithParam<TableCase> {};
@@ -129,7 +89,7 @@ TEST_P(PrintedTableRows, EachRowPrintsWholeOnOneLine) {
     if (c.BodySize) {
         for (const auto& page : surface.Pages())
             for (const auto& it : page.Items)
-                if (it.Text == "WWWWWWW" || it.Text == "WWWWWW" || it.Text == kCode40 || it.Text == "EURO SIGNAL") {
+                if (it.Text == "WWWWWWW" || it.Text == "WWWWWW" || it.Text == rp::test::kCode40 || it.Text == "EURO SIGNAL") {
                     EXPECT_EQ(it.Font.Size, 10.0f) << it.Text;
                 }
     }

@@ -11,6 +11,7 @@
 #include <map>
 #include <gtest/gtest.h>
 
+#include "../print/WideTableRows.h"
 #include "MainFixture.h"
 #include "mappings/FiveTone.h"
 #include "model/LangText.h"
@@ -21,8 +22,6 @@
 
 namespace rp {
 namespace {
-
-const std::string kCode40 = "1234567890123456789012345678901234567890";
 
 struct TableRowsCase {
     const char* Name;
@@ -37,30 +36,11 @@ TEST_P(PrintedTableRowsOnA4, EachRowPrintsWholeOnOneLineAtTheBodySize) {
     test::UseLanguage(st, GetParam().Language);
     InitPrintText(st);
     NewData(st);
-    for (auto& r : st.CurRadioData.Signal.FiveTone.CodeRows) {
-        r.IsEmpty = 0;
-        r.Code = kCode40;
-        r.CodeLength = 40;
-        r.Standard = 10;  // EURO SIGNAL
-        r.TonePeriod = 100;
-        r.Name = "WWWWWWW";
-    }
-    for (auto& e : st.CurRadioData.CommBookList) {
-        e.CallID = "12345";
-        e.Name = "WWWWWW";
-    }
-    std::vector<std::vector<std::string>> rows;
-    const FiveToneView v = ShowFiveTone(st, st.CurRadioData.Signal.FiveTone, 0);
-    rows.push_back({v.GridHeader[0], v.GridHeader[2], v.GridHeader[3], v.GridHeader[4], v.GridHeader[5]});
-    for (int r = 0; r < kFiveToneRows; ++r) rows.push_back({std::to_string(r), kCode40, "EURO SIGNAL", "100", "WWWWWWW"});
-    rows.emplace_back();
-    for (int g = 0; g < 3; ++g) rows.back().insert(rows.back().end(), {GetLangStr(st, 3007), "Call ID", "Name"});
-    for (int r = 0; r < 50; ++r) {
-        std::vector<std::string> row;
-        for (int p = r; p < static_cast<int>(st.CurRadioData.CommBookList.size()); p += 50)
-            row.insert(row.end(), {std::to_string(p), "12345", "WWWWWW"});
-        rows.push_back(row);
-    }
+    test::FillFiveTone(st);
+    test::FillBook(st);
+    std::vector<std::vector<std::string>> rows = test::FiveToneRows(st);
+    const auto book = test::BookRows(st);
+    rows.insert(rows.end(), book.begin(), book.end());
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
