@@ -33,8 +33,8 @@ FileResult Refused(const AppState& st) {
     return r;
 }
 
-// The data file's channels are all in its channel file: one that is missing or gives none of
-// them leaves nothing to open.
+// The data file's channels are all in its channel file: when it counts some and the channel file
+// is missing or gives none of them, nothing of them is left to open.
 FileResult NoChannels(const AppState& st, std::string_view freName) {
     FileResult r;
     r.Status = FileStatus::Refused;
@@ -280,7 +280,9 @@ FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainB
             return Refused(st);
         ChannelLoad load = ParseChannelRecords(freBytes, freFound, rec->ChannelCount, kChannelRecordSize,
                                                channels, st.LanguageIndex);
-        if (load.Count == 0) return NoChannels(st, freName);
+        // A radio read with no channel in use is saved as a record that counts none: it opens with
+        // no channel, whether or not its (empty) channel file lies beside it.
+        if (load.Count == 0 && rec->ChannelCount > 0) return NoChannels(st, freName);
         rec->ChannelCount = static_cast<std::int16_t>(load.Count);
         radio = *rec;
         FileResult ok;
@@ -293,7 +295,7 @@ FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainB
         ChannelArray oldChannels{};
         ChannelLoad load = ParseChannelRecords(freBytes, freFound, old->ChannelCount, kOldChannelRecordSize,
                                                oldChannels, st.LanguageIndex);
-        if (load.Count == 0) return NoChannels(st, freName);
+        if (load.Count == 0 && old->ChannelCount > 0) return NoChannels(st, freName);
         old->ChannelCount = static_cast<std::int16_t>(load.Count);
         ConvertOldData(radio, channels, *old, oldChannels, old->ModelCode.Trimmed());
         // Slots behind the count hold nothing of the older file's garbage.

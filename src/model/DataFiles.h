@@ -53,8 +53,8 @@ FileResult SaveDataFile(AppState& st);  // to DataFileName
 
 // Reads path (and its channel file) into the working data. A refused or unreadable file changes
 // nothing: not the working data, not the file copies, not DataFileName, not IsNewData. A channel
-// file that is missing or gives none of the channels refuses the open; one that gives some of
-// them opens with a warning. On success DataFileName := path and the caller redraws the main
+// file that is missing or gives none of the channels the record counts refuses the open; one that
+// gives some of them opens with a warning. A record that counts no channel opens with none. On success DataFileName := path and the caller redraws the main
 // window by the model and data.
 FileResult OpenDataFile(AppState& st, const std::string& path);
 FileResult OpenDataFile(AppState& st);  // from DataFileName
@@ -84,8 +84,9 @@ ChannelLoad ParseChannelRecords(std::span<const std::uint8_t> bytes, bool fileFo
 
 // The whole open on bytes already read (fre empty and freFound false for a missing channel
 // file): fills radio and channels, or says why not. radio comes in as the record an older
-// model's data are converted onto. A channel file that gives none of the channels refuses the
-// open (text kNoChannelsFileText, naming freName): the program never holds an empty table.
+// model's data are converted onto. A channel file that gives none of the channels the record
+// counts refuses the open (text kNoChannelsFileText, naming freName); a record that counts none
+// opens with an empty table (as a radio with no channel in use is read).
 FileResult ParseDataFile(const AppState& st, std::span<const std::uint8_t> mainBytes,
                          std::span<const std::uint8_t> freBytes, bool freFound, RadioData& radio,
                          ChannelArray& channels, std::string_view freName = {});

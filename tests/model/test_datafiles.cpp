@@ -275,8 +275,9 @@ TEST_F(DataFiles, OlderRevisionGetsTailWordsThree) {
     EXPECT_EQ(back.CurRadioData.ChannelCount, 3);
 }
 
-// A data file is nothing without its channels: when its channel file is missing or gives none of
-// them, the open is refused with a message naming that file, and the data open before stay.
+// A data file that counts channels is nothing without them: when its channel file is missing or
+// gives none of them, the open is refused with a message naming that file, and the data open
+// before stay.
 TEST_F(DataFiles, DataFileWhoseChannelFileGivesNoChannelIsRefusedAndChangesNothing) {
     struct Case {
         const char* name;
@@ -288,7 +289,7 @@ TEST_F(DataFiles, DataFileWhoseChannelFileGivesNoChannelIsRefusedAndChangesNothi
         {"empty channel file", [](const fs::path& f) { WriteAll(f, {}); }},
         {"less than one record", [](const fs::path& f) { WriteAll(f, Bytes(112, 0)); }},
         {"only bad channel numbers", [](const fs::path& f) { WriteAll(f, Bytes(10 * 113, 0)); }},
-        {"a record that counts no channel", [](const fs::path&) {}, 0},
+        {"one channel counted, none there", [](const fs::path& f) { WriteAll(f, {}); }, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -310,6 +311,56 @@ TEST_F(DataFiles, DataFileWhoseChannelFileGivesNoChannelIsRefusedAndChangesNothi
         EXPECT_TRUE(r.Warnings.empty());
         EXPECT_TRUE(Snapshot(st) == before);
         EXPECT_GT(st.CurRadioData.ChannelCount, 0);
+    }
+}
+
+// A radio read with no channel in use is saved as a record that counts none and an empty channel
+// file: that pair opens again, with no channel, and so does the record alone or beside a channel
+// file that still holds records the count does not take.
+TEST_F(DataFiles, DataFileThatCountsNoChannelOpensWithNoChannel) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path& fre)> change;
+    };
+    const Case cases[] = {
+        {"as saved", [](const fs::path&) {}},
+        {"no channel file", [](const fs::path& f) { fs::remove(f); }},
+        {"records the count does not take",
+         [](const fs::path& f) {
+             AppState full = MarkedState(4);
+             Bytes b;
+             for (int i = 0; i < 4; ++i) {
+                 const auto c = EncodeChannelRecord(full.ChannelTable[i]);
+                 b.insert(b.end(), c.begin(), c.end());
+             }
+             WriteAll(f, b);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppState empty = MarkedState(0);
+        empty.CurModelCode = "6173USA";
+        empty.CurBandIndex = 5;
+        ASSERT_TRUE(SaveDataFile(empty, P("empty.dat")).Ok());
+        EXPECT_EQ(fs::file_size(P("empty.fre")), 0u);
+        c.change(P("empty.fre"));
+
+        AppState st = MarkedState(10);
+        const FileResult r = OpenDataFile(st, P("empty.dat"));
+        ASSERT_TRUE(r.Ok()) << r.Message;
+        EXPECT_TRUE(r.Warnings.empty());
+        EXPECT_EQ(st.CurRadioData.ChannelCount, 0);
+        EXPECT_TRUE(st.ChannelTable == ChannelArray{});
+        EXPECT_EQ(st.CurRadioData.Signal.Option.RadioText.Trimmed(), "MARKED-TEXT1");
+        EXPECT_EQ(st.CurModelCode, "6173USA");
+        EXPECT_EQ(st.CurBandIndex, 5);
+        EXPECT_EQ(st.DataFileName, P("empty.dat"));
+        EXPECT_EQ(st.IsNewData, 0);
+        // And what it opened to is saved and opened once more.
+        ASSERT_TRUE(SaveDataFile(st, P("again.dat")).Ok());
+        AppState back = FreshState();
+        ASSERT_TRUE(OpenDataFile(back, P("again.dat")).Ok());
+        EXPECT_EQ(back.CurRadioData, st.CurRadioData);
     }
 }
 
@@ -477,7 +528,7 @@ protected:
             ASSERT_TRUE(r.LangTextNo == 9033 || r.LangTextNo == kNoChannelsFileText) << what << " " << at;
             return;
         }
-        ASSERT_TRUE(radio.ChannelCount >= 1 && radio.ChannelCount <= 206) << what << " " << at;
+        ASSERT_TRUE(radio.ChannelCount >= 0 && radio.ChannelCount <= 206) << what << " " << at;
         ASSERT_TRUE(radio.BandIndex >= 0 && radio.BandIndex <= 7) << what << " " << at;
         std::vector<bool> seen(207);
         for (int i = 0; i < radio.ChannelCount; ++i) {
@@ -863,4 +914,17 @@ TEST_F(DataFiles, SaveKeepsTheOwnerGroupAndModeOfThePair) {
     AppState back = FreshState();
     ASSERT_TRUE(OpenDataFile(back, P("theirs.dat")).Ok());
     EXPECT_EQ(back.CurRadioData.ChannelCount, 5);
+}
+
+// The older models' files the same: a record that counts no channel needs no channel file.
+TEST_F(DataFiles, OlderDataFileThatCountsNoChannelOpensWithNoChannel) {
+    const auto main = EncodeOldMainRecord(OldRecord("ZV853D", 0));
+    WriteAll(P("oldempty.dat"), Bytes(main.begin(), main.end()));
+    AppState st = MarkedState(20);
+    const FileResult r = OpenDataFile(st, P("oldempty.dat"));
+    ASSERT_TRUE(r.Ok()) << r.Message;
+    EXPECT_TRUE(r.Warnings.empty());
+    EXPECT_EQ(st.CurRadioData.ChannelCount, 0);
+    EXPECT_TRUE(st.ChannelTable == ChannelArray{});
+    EXPECT_EQ(st.CurRadioData.Signal.Option.RadioText.Trimmed(), "OLD-POWER-ON");
 }
