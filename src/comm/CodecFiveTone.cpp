@@ -55,18 +55,16 @@ std::uint16_t UserToneWord(const FiveToneData& d, int i) {
 
 // A code that fills its place keeps the digit count it was read with (one beyond the place, such
 // as FF in an erased radio, or the place itself under a code length beyond it), so a write gives
-// the radio back what it held while the code still fills its place. A record from a data file
-// keeps no count: its code length stands in for it when it, too, lies beyond the place. Any other
-// code is written with its own digit count.
+// the radio back what it held while the code still fills its place. Every other code, and every
+// record from a data file (which keeps no count), is written with the number of its digits: the
+// radio reads as many digits as the count says, so a count made up from anything else (the code
+// length, which may lie beyond the place) would send it reading past them.
 void PutDigits(ImageWriter& w, int a, int bytes, int countAddr, const FiveToneCodeRec& r) {
     const std::string digits = r.Code.Trimmed();
     w.NibbleDigits(a, bytes, digits);
     const long long places = 2LL * bytes;
     long long count = static_cast<long long>(digits.size());
-    if (count == places) {
-        if (r.RadioDigitCount >= places) count = r.RadioDigitCount;
-        else if (r.CodeLength > places) count = r.CodeLength;
-    }
+    if (count == places && r.RadioDigitCount >= places) count = r.RadioDigitCount;
     w.Byte(countAddr, count);
 }
 
