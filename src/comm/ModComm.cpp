@@ -121,6 +121,9 @@ void ModComm::BeginInfoRead() {
     SendProgramWord();
 }
 
+// The one-call commands are the main window's commands without the confirmation: the same
+// opening of the port and the same Begin step, so whatever drives these drives the program's own
+// exchange.
 bool ModComm::ReadRadio() {
     st_.CommMode = 1;
     if (!StartComm()) return false;
@@ -129,23 +132,9 @@ bool ModComm::ReadRadio() {
 }
 
 bool ModComm::WriteRadio() {
-    // Encode before the port is opened: an encoder failure then leaves the radio untouched
-    // and the port closed.
     st_.CommMode = 2;
-    st_.WriteAllowed = true;
-    InitCommImage(st_);
-    std::string label;
-    if (!SetCommData(st_, label) || !st_.WriteAllowed) {
-        st_.WriteAllowed = false;
-        st_.CommMode = 0;
-        Message(label, MsgStyle::OkOnly);
-        return false;
-    }
     if (!StartComm()) return false;
-    PrepareWrite(st_);
-    user_.ShowProgress();
-    SendProgramWord();
-    return true;
+    return BeginWrite();
 }
 
 bool ModComm::ReadRadioInfo() {

@@ -12,7 +12,8 @@
 //   ...ask the user to confirm; on No: comm.Abandon()...
 //   comm.BeginRead();                       // or BeginWrite() / BeginInfoRead()
 //
-// or in one call, without the confirmation: comm.ReadRadio(), WriteRadio(), ReadRadioInfo().
+// or in one call, without the confirmation: comm.ReadRadio(), WriteRadio(), ReadRadioInfo(),
+// which run exactly those steps (StartComm, then the Begin step).
 // The exchange then runs by itself and ends in FinishComm, which closes the port and the
 // progress window and tells the user how it went.
 #include <array>
@@ -62,7 +63,8 @@ public:
     bool BeginWrite();
     void BeginInfoRead();
 
-    // Whole commands without a confirmation in between; false when nothing was started.
+    // Whole commands without a confirmation in between: StartComm and the Begin step above, as
+    // the main window's commands run them; false when nothing was started.
     bool ReadRadio();
     bool WriteRadio();
     bool ReadRadioInfo();

@@ -365,8 +365,9 @@ TEST(ProtocolExchange, EncoderFailureSendsNothing) {
     x.st.ChannelTable[0].Used = 7;  // no flag value the radio knows
     EXPECT_FALSE(x.comm.WriteRadio());
     EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"SetCommDataByFrequencyError"});
-    EXPECT_EQ(x.port.OpenCount, 0);
+    // The port was opened, as the command opens it before it asks, but not a byte went out.
     EXPECT_EQ(x.port.BytesSent, 0u);
+    EXPECT_EQ(x.port.WriteCount, 0);
     EXPECT_FALSE(x.port.IsOpen());
     EXPECT_EQ(x.st.CommMode, 0);
     EXPECT_EQ(x.user.ProgressShown, 0);
