@@ -11,6 +11,7 @@
 #include "PtyHarness.h"
 #include "UserRound.h"
 #include "comm/CommImage.h"
+#include "comm/SkipRanges.h"
 #include "model/DataChanged.h"
 #include "model/LangText.h"
 #include "model/NewData.h"
@@ -122,6 +123,95 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
         ASSERT_EQ(answers.Messages().size(), 1u);
         EXPECT_EQ(answers.Messages()[0].Style, 51);
     }
+}
+
+bool InSkipRange(const AppState& s, int address) {
+    for (int i = 0; i < s.SkipRanges.SkipRangeCount; ++i)
+        if (address >= s.SkipRanges.Ranges[i].Start && address <= s.SkipRanges.Ranges[i].End) return true;
+    return false;
+}
+
+// What a radio that held `before` must hold after a write of the data: every block the write
+// sends as the data encode, every other byte as it was.
+std::vector<std::uint8_t> AfterWriteOf(AppState data, const std::vector<std::uint8_t>& before) {
+    InitCommImage(data);
+    std::string label;
+    EXPECT_TRUE(SetCommData(data, label)) << label;
+    PrepareWrite(data);
+    std::vector<std::uint8_t> after = before;
+    for (int a = kWriteStartAddress; a < 0x4000; ++a)
+        if (!InSkipRange(data, a)) after[static_cast<std::size_t>(a)] = data.CommImage[static_cast<std::size_t>(a)];
+    return after;
+}
+
+// The program's own Read and Write, as the menu runs them: a channel added to the data read is in
+// the radio when it is read back, and the radio holds exactly what the data encode to. Each step
+// of the write shows here: the encoders on a fresh image (a byte no field holds goes out as 00,
+// not as the read left it), the blocks planned from the data (the new channel's block was free
+// in the radio and skipped by the read), the progress window, the exchange itself.
+TEST(EndToEnd, ChannelAddedAfterAReadIsInTheRadioWhenReadBack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string imagePath = dir.filePath("radio.img").toStdString();
+    const std::string dumpPath = dir.filePath("dump.img").toStdString();
+    auto image = RadioImageWithChannel(5, "145.5250", "E2E");
+    for (int a = 0x0010; a < 0x0100; ++a) image[a] = static_cast<std::uint8_t>(0x30 + a % 40);
+    for (int a = 0x004C; a < 0x0050; ++a) image[a] = 0xFF;  // no password
+    image[0x03A7] = 0x5A;  // in the alert block, held by no field
+    std::ofstream(imagePath, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
+    sim::PtyRadioProcess radio(QString(RP_RUNTIME_DIR) + "/simradio",
+                               {"--image", QString::fromStdString(imagePath), "--dump", QString::fromStdString(dumpPath)});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+
+    AppState st;
+    test::PrepareUserRound(st);
+    st.ComPortName = radio.Device();
+    test::TempSettings settings;
+    frmMain w(st, settings.Make());
+    w.show();
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w, 30000));
+    ASSERT_GE(SlotOf(st, 5), 0);
+    ASSERT_LT(SlotOf(st, 150), 0);
+
+    // Channel 150 typed into its empty row.
+    {
+        ScopedMsgBoxScript none(vbOK);
+        auto& grid = *w.MSFlexGrid1[0];
+        grid.SetCell(150, 1);
+        w.MSFlexGrid1_DblClick(0);
+        ASSERT_FALSE(w.TextFreRx->isHidden());
+        w.TextFreRx->setText("146.6250");
+        QTest::keyClick(w.TextFreRx, Qt::Key_Return);
+        EXPECT_TRUE(none.Messages().empty());
+    }
+    ASSERT_GE(SlotOf(st, 150), 0);
+    const AppState written = st;
+
+    {
+        ScopedMsgBoxScript answers(vbOK);
+        w.MnuProWrite_Click();
+        EXPECT_EQ(st.CommMode, 2);
+        EXPECT_NE(MainCommandHost::Of(w).Progress(), nullptr);
+        EXPECT_FALSE(w.MenuAction("mnuProRead")->isEnabled());
+        ASSERT_TRUE(sim::RunExchange(st, 30000));
+        ASSERT_EQ(answers.Messages().size(), 2u);
+        EXPECT_EQ(answers.Messages()[0].Text.toStdString(), Bilingual(st, st.WritePromptText));
+        EXPECT_EQ(answers.Messages()[1].Text.toStdString(), GetLangStr(st, 2005));
+    }
+
+    ASSERT_NO_FATAL_FAILURE(test::ReadFromRadio(st, w, 30000));
+    const int slot = SlotOf(st, 150);
+    ASSERT_GE(slot, 0) << "the channel added is not in the radio";
+    EXPECT_EQ(st.ChannelTable[slot].RxFreq.Str(), test::Fre("146.6250"));
+    ASSERT_GE(SlotOf(st, 5), 0);
+    EXPECT_EQ(TrimNull(st.ChannelTable[SlotOf(st, 5)].Name.Str()), "E2E");
+
+    radio.Stop();
+    const auto memory = test::WaitForDump(dumpPath);
+    ASSERT_EQ(memory.size(), 0x4000u);
+    const auto expected = AfterWriteOf(written, image);
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(memory[a], expected[a]) << "radio address " << std::hex << a;
 }
 
 }  // namespace
