@@ -159,7 +159,6 @@ bool MainCommands::ProWrite() {
         EndExchange();
         return false;
     }
-    s_.WriteAllowed = true;
     if (!host_.BeginWrite() || !s_.WriteAllowed) {
         // The encoder has told the user why; the port must not stay open behind its message.
         EndExchange();

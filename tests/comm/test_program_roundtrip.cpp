@@ -281,6 +281,20 @@ TEST_P(ProgramRoundTrip, ReadSaveNewOpenWriteGivesBackTheRadioButWhatAFileChange
     EXPECT_TRUE(fresh.ChannelTable == x.st.ChannelTable);
 }
 
+// A read starts from nothing of the exchange before it: after another radio was read (and with
+// it every list entry the read of this one skips as free), the data are those of this radio alone.
+TEST_P(ProgramRoundTrip, ReadAfterAnotherRadioTakesNothingOfIt) {
+    const Image image = GetParam().Make();
+    Exchange fresh;
+    ASSERT_NO_FATAL_FAILURE(Read(fresh, image));
+
+    Exchange x;
+    ASSERT_NO_FATAL_FAILURE(Read(x, std::string(GetParam().Name) == "EveryListFull" ? EveryChannelInUse() : EveryListFull()));
+    ASSERT_NO_FATAL_FAILURE(Read(x, image));
+    EXPECT_EQ(x.st.CurRadioData, fresh.st.CurRadioData);
+    EXPECT_TRUE(x.st.ChannelTable == fresh.st.ChannelTable);
+}
+
 INSTANTIATE_TEST_SUITE_P(RadiosTheProgramMeets, ProgramRoundTrip, ::testing::ValuesIn(kRadios),
                          [](const auto& info) { return std::string(info.param.Name); });
 

@@ -89,6 +89,7 @@ TEST(ProtocolExchange, ReadTakesTheRadiosDataAndSkipsFreeRanges) {
     EXPECT_EQ(x.user.ProgressShown, 1);
     EXPECT_GE(x.user.ProgressClosed, 1);
     EXPECT_EQ(x.user.Percents.back(), 100);
+    for (int p : x.user.Percents) EXPECT_TRUE(p >= 0 && p <= 100) << p;
     EXPECT_FALSE(x.port.IsOpen());
     EXPECT_EQ(x.radio.EndCount, 1);
     EXPECT_EQ(x.comm.Step(), 0);
@@ -371,6 +372,13 @@ TEST(ProtocolExchange, EncoderFailureSendsNothing) {
     EXPECT_FALSE(x.port.IsOpen());
     EXPECT_EQ(x.st.CommMode, 0);
     EXPECT_EQ(x.user.ProgressShown, 0);
+
+    // The refusal is not kept: with the channel mended, the next write goes through.
+    x.st.ChannelTable[0].Used = 1;
+    x.user.Messages.clear();
+    ASSERT_TRUE(x.comm.WriteRadio());
+    ASSERT_TRUE(x.Run());
+    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2005"});
 }
 
 TEST(ProtocolExchange, PortThatCannotOpenIsReported) {
