@@ -3,6 +3,7 @@
 // radio on a cable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include <QApplication>
@@ -161,6 +162,42 @@ TEST(PtyExchangeWrite, WriteLeavesTheEncodedImageAndSparesTheInformationArea) {
         for (int i = 0; i < 16; ++i)
             ASSERT_EQ(static_cast<std::uint8_t>(after[a + i]), st.CommImage[a + i]) << std::hex << a + i;
     for (int a = 0; a < 0x100; ++a) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), before[a]) << a;
+}
+
+// A password named on the simulated radio's command line is the one it serves, also when its
+// memory image comes after it and holds another; the rest of the image is kept.
+TEST(PtyRadioOptions, PasswordOptionWinsOverTheImage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::vector<std::uint8_t> memory(0x4000);
+    for (int a = 0; a < 0x4000; ++a) memory[a] = static_cast<std::uint8_t>(a * 7 + 3);
+    const std::uint8_t imagePassword[] = {'9', '8', '7', '6'};
+    std::copy(std::begin(imagePassword), std::end(imagePassword), memory.begin() + 0x4C);
+    const QString image = dir.filePath("radio.img"), dump = dir.filePath("dump.img");
+    ASSERT_TRUE(WriteFile(image, memory.data(), memory.size()));
+    const struct {
+        QStringList Args;
+        QByteArray Served;
+    } cases[] = {
+        {{"--password", "4321", "--image", image}, "4321"},
+        {{"--image", image, "--password", "4321"}, "4321"},
+        {{"--password", "12", "--image", image}, QByteArray("12\xFF\xFF", 4)},
+        {{"--password", "", "--image", image}, QByteArray(4, '\xFF')},
+        {{"--image", image}, "9876"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Args.join(' ').toStdString());
+        QFile::remove(dump);
+        {
+            sim::PtyRadioProcess radio(kSimRadio, c.Args + QStringList{"--dump", dump});
+            ASSERT_TRUE(radio.Ok()) << radio.Error();
+        }  // stopping it dumps its memory
+        const QByteArray after = ReadFile(dump);
+        ASSERT_EQ(after.size(), 0x4000);
+        EXPECT_EQ(after.mid(0x4C, 4), c.Served);
+        for (int a = 0; a < 0x4000; ++a)
+            if (a < 0x4C || a >= 0x50) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), memory[a]) << a;
+    }
 }
 
 // The real timers: a radio that falls silent gets its three resends, then the prompt, whose
