@@ -3,8 +3,14 @@
 // radio on a cable.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +28,8 @@
 #include "model/NewData.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "qtcomm/QtSerialTransport.h"
+#include "comm/ModComm.h"
 #include "kit/MsgBox.h"
 #include "model/LangText.h"
 #include "shell/MainCommandHost.h"
@@ -162,6 +170,79 @@ TEST(PtyExchangeWrite, WriteLeavesTheEncodedImageAndSparesTheInformationArea) {
         for (int i = 0; i < 16; ++i)
             ASSERT_EQ(static_cast<std::uint8_t>(after[a + i]), st.CommImage[a + i]) << std::hex << a + i;
     for (int a = 0; a < 0x100; ++a) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), before[a]) << a;
+}
+
+// Qt reports a device the user may not open and a port another program holds with the same
+// PermissionError: only a device that refuses the user makes it a missing permission.
+TEST(PortOpenFaults, PermissionErrorMeansNoPermissionOnlyWhenTheDeviceRefusesTheUser) {
+    const struct {
+        QSerialPort::SerialPortError Error;
+        int AccessError;
+        int Text;
+    } cases[] = {
+        {QSerialPort::PermissionError, EACCES, 2018},
+        {QSerialPort::PermissionError, EPERM, 2018},
+        {QSerialPort::PermissionError, 0, 2002},  // the device lets the user in: the port is held
+        {QSerialPort::PermissionError, ENOENT, 2002},
+        {QSerialPort::DeviceNotFoundError, ENOENT, 2002},
+        {QSerialPort::OpenError, 0, 2002},
+        {QSerialPort::UnknownError, 0, 2002},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PortOpenFailureText(OpenFaultOf(c.Error, c.AccessError)), c.Text)
+            << "error " << c.Error << ", access " << c.AccessError;
+}
+
+// A port another program holds (here another open of it, which takes Qt's lock on the port) asks
+// the user to check that it is free: the device itself would let the user in.
+TEST(PortOpenFaults, PortHeldByAnotherProgramAsksToCheckIt) {
+    sim::PtyRadioProcess radio(kSimRadio, {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    QtSerialTransport holder;
+    PortOpenError held;
+    ASSERT_TRUE(holder.Open(radio.Device(), held)) << held.Why;
+    AppState st;
+    MakeData(st);
+    st.ComPortName = radio.Device();
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    EXPECT_FALSE(link.Comm().ReadRadio());
+    ASSERT_EQ(user.Messages.size(), 1u);
+    EXPECT_EQ(user.Messages[0].first, "T2002");
+    EXPECT_FALSE(link.Port().IsOpen());
+}
+
+// A device only its owner may use, opened by another user, says that permission is missing. The
+// test's own terminal serves as the device: root gives it to no one else and takes another user's
+// rights for the open; any other user takes every right from it.
+TEST(PortOpenFaults, PortTheUserMayNotOpenSaysPermissionIsMissing) {
+    struct Terminal {
+        int Fd = posix_openpt(O_RDWR | O_NOCTTY);
+        ~Terminal() { if (Fd >= 0) ::close(Fd); }
+    } master;
+    ASSERT_GE(master.Fd, 0);
+    ASSERT_EQ(grantpt(master.Fd), 0);
+    ASSERT_EQ(unlockpt(master.Fd), 0);
+    const std::string device = ptsname(master.Fd);
+    const bool root = geteuid() == 0;
+    ASSERT_EQ(::chmod(device.c_str(), root ? 0600 : 0), 0);
+    AppState st;
+    MakeData(st);
+    st.ComPortName = device;
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    bool started = true;
+    {
+        constexpr uid_t kNobody = 65534;
+        if (root) ASSERT_EQ(seteuid(kNobody), 0);
+        started = link.Comm().ReadRadio();
+        if (root) ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_FALSE(started);
+    ASSERT_EQ(user.Messages.size(), 1u);
+    EXPECT_EQ(user.Messages[0].first, "T2018");
+    EXPECT_FALSE(link.Port().IsOpen());
+    EXPECT_EQ(st.CommMode, 0);
 }
 
 // A password named on the simulated radio's command line is the one it serves, also when its
