@@ -49,3 +49,26 @@ for option in --no-such-option -nosuchoption --help-all; do
         exit 1
     fi
 done
+
+# The program opens no file named on its command line: a loose argument is refused as an unknown
+# option is, rather than passed over while the program starts with new data.
+for args in "FILE.dat" "--print stray" "-reverse stray" "-- FILE.dat"; do
+    # shellcheck disable=SC2086  # the words are separate arguments
+    err=$("${nodisplay[@]}" "$1" $args 2>&1 >/dev/null)
+    status=$?
+    if [ "$status" -ne 2 ] || ! grep -q -- "${args##* }" <<<"$err" || ! grep -q -- "--help" <<<"$err"; then
+        echo "$args: exit status $status, not 2 with a message naming the argument:"
+        echo "$err"
+        exit 1
+    fi
+done
+
+# The value after a window-system option is the window system's, not a loose argument: the program
+# gets past its own check and stops only for want of a display.
+err=$("${nodisplay[@]}" "$1" -platform xcb -display :65000 -style Fusion -qwindowtitle "a title" 2>&1 >/dev/null)
+status=$?
+if [ "$status" -eq 2 ] || [ "$status" -eq 0 ] || grep -q -- "Unexpected argument" <<<"$err"; then
+    echo "window-system options with values: exit status $status:"
+    echo "$err"
+    exit 1
+fi

@@ -14,13 +14,24 @@ namespace rp {
 
 using ByteBuffer = std::vector<std::uint8_t>;
 
+// Why a port did not open, as far as it changes what the user is told to do.
+enum class PortOpenFault {
+    Unavailable,   // missing, not a port, or in use by a program that holds it
+    NoPermission,  // there, but this user may not read and write it
+};
+
+struct PortOpenError {
+    PortOpenFault Fault = PortOpenFault::Unavailable;
+    std::string Why;  // the system's own words
+};
+
 // The serial line to the radio (9600 baud, 8N1, no flow control).
 class CommTransport {
 public:
     virtual ~CommTransport() = default;
 
     // Opens the named port; on failure returns false and says why in error.
-    virtual bool Open(const std::string& portName, std::string& error) = 0;
+    virtual bool Open(const std::string& portName, PortOpenError& error) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
     // The length of the reply expected next: bytes are gathered until at least this many have

@@ -13,6 +13,8 @@
 
 namespace rp {
 
+int PortOpenFailureText(PortOpenFault fault) { return fault == PortOpenFault::NoPermission ? 2018 : 2002; }
+
 void CheckTestDataMarker(AppState& st) {
     std::error_code ec;
     st.TestDataMode = std::filesystem::is_regular_file(
@@ -76,9 +78,9 @@ bool ModComm::StartComm() {
     encodedImage_.reset();
     convertedFor_.clear();
     InitBlockRetries();
-    std::string why;
+    PortOpenError why;
     if (!port_.Open(st_.ComPortName, why)) {
-        Message(Text(2002), MsgStyle::OkOnly);
+        Message(Text(PortOpenFailureText(why.Fault)), MsgStyle::OkOnly);
         st_.CommMode = 0;
         return false;
     }
@@ -168,9 +170,9 @@ void ModComm::SendProgramWord() {
     timers_.Stop(CommTimerId::CommandTimer);
     timers_.Stop(CommTimerId::ReadyTimer);
     if (!port_.IsOpen()) {
-        std::string why;
+        PortOpenError why;
         if (!port_.Open(st_.ComPortName, why)) {
-            Message(Text(2002), MsgStyle::OkOnly);
+            Message(Text(PortOpenFailureText(why.Fault)), MsgStyle::OkOnly);
             FinishComm(false);
             return;
         }

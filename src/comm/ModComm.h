@@ -8,7 +8,7 @@
 // exchange like this:
 //
 //   st.CommMode = 1;                        // 1 read, 2 write, 3 information read
-//   if (!comm.StartComm()) { st.CommMode = 0; return; }   // shows text 2002 itself
+//   if (!comm.StartComm()) { st.CommMode = 0; return; }   // says why the port did not open
 //   ...ask the user to confirm; on No: comm.Abandon()...
 //   comm.BeginRead();                       // or BeginWrite() / BeginInfoRead()
 //
@@ -43,6 +43,10 @@ constexpr int kLateAnswerMs = 2 * kWaitTimerMs;
 // Looks for the factory test-data marker TestData.ini beside the program and sets TestDataMode.
 void CheckTestDataMarker(AppState& st);
 
+// The text shown for a port that did not open: 2002 asks to check that it is there and free,
+// 2018 says the user may not use it and how to be let in.
+int PortOpenFailureText(PortOpenFault fault);
+
 class ModComm {
 public:
     ModComm(AppState& st, CommTransport& port, CommTimers& timers, CommUser& user);
@@ -50,8 +54,8 @@ public:
     ModComm& operator=(const ModComm&) = delete;
     ~ModComm();
 
-    // Sets the address window for CommMode and opens the port; shows text 2002 and gives false
-    // when the port cannot be opened.
+    // Sets the address window for CommMode and opens the port; says why (PortOpenFailureText)
+    // and gives false when the port cannot be opened.
     bool StartComm();
     // Closes the port opened by StartComm when the user declines to go on; CommMode := 0.
     void Abandon();

@@ -9,8 +9,11 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
+
+#include "model/ValueText.h"
 
 namespace rp {
 
@@ -61,6 +64,18 @@ private:
     QWidget* view_;
 };
 
+// Shows a cell's text as the printout prints it: a control character held in the data (a tab, a
+// line break) shows as "?" instead of breaking the cell's line. The cell's own text stays as it
+// is, so an editor opened on it starts from the data unchanged.
+class ShownTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        if (value.userType() != QMetaType::QString) return QStyledItemDelegate::displayText(value, locale);
+        return QString::fromStdString(ShownText(value.toString().toStdString()));
+    }
+};
+
 }  // namespace
 
 // Sees the keys of the editors placed on a dialog grid's viewport before the editors do: a list
@@ -87,6 +102,7 @@ private:
 };
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+    setItemDelegate(new ShownTextDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

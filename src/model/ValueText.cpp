@@ -217,4 +217,12 @@ std::string GetSignalIDStr(std::string_view s, std::string_view ownId) {
     return r;
 }
 
+std::string ShownText(std::string_view utf8) {
+    std::string out(utf8);
+    // Every byte of a multi-byte UTF-8 character is 0x80 or above: only whole characters change.
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return out;
+}
+
 }  // namespace rp

@@ -66,4 +66,8 @@ bool CheckSignalIDStr(std::string_view s, std::string_view ownId);
 std::string GetSignalIDStr(std::string_view s, std::string_view ownId);
 std::string ConvertSignalIDStr(std::string_view s, std::string_view prefix);
 
+// A UTF-8 text as the grids and the printout show it: each control character (0 to 31 and 127) as
+// "?", so a tab or a line break held in the data neither pushes nor splits what follows it.
+std::string ShownText(std::string_view utf8);
+
 }  // namespace rp

@@ -1,13 +1,39 @@
 #include "qtcomm/QtSerialTransport.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace rp {
+
+PortOpenFault OpenFaultOf(QSerialPort::SerialPortError error, int accessError) {
+    const bool denied = accessError == EACCES || accessError == EPERM;
+    return error == QSerialPort::PermissionError && denied ? PortOpenFault::NoPermission
+                                                           : PortOpenFault::Unavailable;
+}
+
+namespace {
+
+// The device QSerialPort opens for a port name: a path as it is, a bare name under /dev.
+std::string DevicePath(const std::string& portName) {
+    const bool path = portName.starts_with('/') || portName.starts_with("./") || portName.starts_with("../");
+    return path ? portName : "/dev/" + portName;
+}
+
+// The errno of access(2) for reading and writing the device, with the rights open(2) uses.
+int AccessError(const std::string& portName) {
+    return faccessat(AT_FDCWD, DevicePath(portName).c_str(), R_OK | W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+}  // namespace
 
 QtSerialTransport::QtSerialTransport(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialTransport::OnReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialTransport::OnPortError);
 }
 
-bool QtSerialTransport::Open(const std::string& portName, std::string& error) {
+bool QtSerialTransport::Open(const std::string& portName, PortOpenError& error) {
     if (port_.isOpen()) port_.close();
     rx_.clear();
     // QSerialPort also signals the errors of opening (a folder or a link loop as the port name
@@ -19,10 +45,12 @@ bool QtSerialTransport::Open(const std::string& portName, std::string& error) {
     return opened;
 }
 
-bool QtSerialTransport::OpenPort(const std::string& portName, std::string& error) {
+bool QtSerialTransport::OpenPort(const std::string& portName, PortOpenError& error) {
     port_.setPortName(QString::fromStdString(portName));
     if (!port_.open(QIODevice::ReadWrite)) {
-        error = port_.errorString().toStdString();
+        const QSerialPort::SerialPortError why = port_.error();
+        error = {OpenFaultOf(why, why == QSerialPort::PermissionError ? AccessError(portName) : 0),
+                 port_.errorString().toStdString()};
         port_.clearError();
         return false;
     }
@@ -30,7 +58,7 @@ bool QtSerialTransport::OpenPort(const std::string& portName, std::string& error
                      port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
                      port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
-        error = port_.errorString().toStdString();
+        error = {PortOpenFault::Unavailable, port_.errorString().toStdString()};
         port_.close();
         port_.clearError();
         return false;

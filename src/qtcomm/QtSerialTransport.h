@@ -10,12 +10,18 @@
 
 namespace rp {
 
+// Why QSerialPort did not open a port, from its error and from access(2) on the device for reading
+// and writing (accessError: the errno it gave, 0 when allowed). Qt reports a device this user may
+// not open and a port another program holds (its lock file, or a port opened for it alone) with
+// the same PermissionError; only the device's own rights tell the two apart.
+PortOpenFault OpenFaultOf(QSerialPort::SerialPortError error, int accessError);
+
 class QtSerialTransport : public QObject, public CommTransport {
     Q_OBJECT
 public:
     explicit QtSerialTransport(QObject* parent = nullptr);
 
-    bool Open(const std::string& portName, std::string& error) override;
+    bool Open(const std::string& portName, PortOpenError& error) override;
     void Close() override;
     bool IsOpen() const override;
     void SetReplyLength(std::size_t length) override { threshold_ = length > 0 ? length : 1; }
@@ -27,7 +33,7 @@ public:
     std::size_t BytesWritten = 0, BytesRead = 0;
 
 private:
-    bool OpenPort(const std::string& portName, std::string& error);
+    bool OpenPort(const std::string& portName, PortOpenError& error);
     void OnReadyRead();
     void OnPortError(QSerialPort::SerialPortError error);
 

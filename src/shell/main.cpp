@@ -14,18 +14,19 @@ namespace {
 const char* const kDescription = "Reads, edits, stores and writes the memory of a two-way radio.";
 
 // Options the window system takes for itself (with one dash or two): they are not ours to refuse.
-// Those it may be given with "=" take their value here; the others are plain switches, so a value
-// given after one stays a loose argument rather than swallowing the next option.
+// Those it reads a value after take it here, as the window system does (even one that starts with
+// a dash), so the value is not taken for a stray argument; "style" and "stylesheet" may also come
+// as "-style=NAME". The others are plain switches.
 void AddWindowSystemOptions(QCommandLineParser& options) {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "reverse", "session",
-                             "testability", "display", "name", "visual", "cmap", "nograb", "dograb", "sync",
-                             "widgetcount", "qdevicepixelratio"}) {
+    for (const char* name : {"reverse", "testability", "sync", "nograb", "dograb", "cmap", "widgetcount",
+                             "qdevicepixelratio"}) {
         QCommandLineOption o(name);
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         options.addOption(o);
     }
-    for (const char* name : {"style", "stylesheet", "qmljsdebugger"}) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "session", "display",
+                             "name", "visual", "style", "stylesheet", "qmljsdebugger"}) {
         QCommandLineOption o(name, QString(), "value");
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         options.addOption(o);
@@ -58,10 +59,14 @@ bool AsksForHelp(int argc, char** argv, const QCommandLineOption& print) {
 }
 
 // What is wrong with the command line, empty when nothing is. Needs no application object.
+// The program takes no file or other argument of its own: one given (a data file to open, say)
+// would otherwise be passed over in silence while the program starts with new data.
 QString CommandLineError(int argc, char** argv, const QCommandLineOption& print) {
     QCommandLineParser options;
     AddOptions(options, print);
-    return options.parse(Arguments(argc, argv)) ? QString() : options.errorText();
+    if (!options.parse(Arguments(argc, argv))) return options.errorText();
+    const QStringList loose = options.positionalArguments();
+    return loose.isEmpty() ? QString() : QStringLiteral("Unexpected argument '%1'.").arg(loose.front());
 }
 
 }  // namespace

@@ -381,12 +381,18 @@ TEST(ProtocolExchange, EncoderFailureSendsNothing) {
     EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2005"});
 }
 
+// A port missing or held by another program asks the user to check it; one the user may not open
+// says so instead.
 TEST(ProtocolExchange, PortThatCannotOpenIsReported) {
-    Exchange x;
-    x.port.FailOpen = true;
-    EXPECT_FALSE(x.comm.ReadRadio());
-    EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2002"});
-    EXPECT_EQ(x.st.CommMode, 0);
+    for (const auto& [fault, text] : {std::pair{PortOpenFault::Unavailable, "T2002"},
+                                      std::pair{PortOpenFault::NoPermission, "T2018"}}) {
+        Exchange x;
+        x.port.FailOpen = true;
+        x.port.OpenFault = fault;
+        EXPECT_FALSE(x.comm.ReadRadio());
+        EXPECT_EQ(x.user.Texts(), std::vector<std::string>{text});
+        EXPECT_EQ(x.st.CommMode, 0);
+    }
 }
 
 TEST(ProtocolExchange, FailedSendOrBrokenLineEndsTheExchange) {

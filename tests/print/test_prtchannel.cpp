@@ -51,6 +51,9 @@ const BlockCase kCases[] = {
     {"NoShiftZeroOffset", 1, [](C& c) { c.OffsetFreq = "000000000"; }, 1, 3, "Off 0.00000 MHz"},
     {"NameCutAtNul", 1, [](C& c) { c.Name = std::string("AB\0CD ", 6); }, 2, 1, "AB"},
     {"NameFull", 1, [](C& c) { c.Name = "ABCDEF"; }, 2, 1, "ABCDEF"},
+    // A control character prints as the grid shows it, never as a tab or a line break.
+    {"NameWithControlCharacters", 1, [](C& c) { c.Name = "A\tB\nC\x7F"; }, 2, 1, "A?B?C?"},
+    {"NameLatin1Kept", 1, [](C& c) { c.Name = "CAF\xE9\x01"; }, 2, 1, "CAF\u00e9?"},
     {"Step", 1, [](C& c) { c.StepIndex = 2; }, 2, 3, "6.25K"},
     {"StepOutside", 1, [](C& c) { c.StepIndex = 9; }, 2, 3, ""},
     {"Bandwidth", 1, [](C& c) { c.Bandwidth = 1; }, 3, 1, "12.5KHz"},

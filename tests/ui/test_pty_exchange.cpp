@@ -3,7 +3,14 @@
 // radio on a cable.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +28,8 @@
 #include "model/NewData.h"
 #include "qtcomm/FrmPassWord.h"
 #include "qtcomm/QtCommLink.h"
+#include "qtcomm/QtSerialTransport.h"
+#include "comm/ModComm.h"
 #include "kit/MsgBox.h"
 #include "model/LangText.h"
 #include "shell/MainCommandHost.h"
@@ -161,6 +170,115 @@ TEST(PtyExchangeWrite, WriteLeavesTheEncodedImageAndSparesTheInformationArea) {
         for (int i = 0; i < 16; ++i)
             ASSERT_EQ(static_cast<std::uint8_t>(after[a + i]), st.CommImage[a + i]) << std::hex << a + i;
     for (int a = 0; a < 0x100; ++a) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), before[a]) << a;
+}
+
+// Qt reports a device the user may not open and a port another program holds with the same
+// PermissionError: only a device that refuses the user makes it a missing permission.
+TEST(PortOpenFaults, PermissionErrorMeansNoPermissionOnlyWhenTheDeviceRefusesTheUser) {
+    const struct {
+        QSerialPort::SerialPortError Error;
+        int AccessError;
+        int Text;
+    } cases[] = {
+        {QSerialPort::PermissionError, EACCES, 2018},
+        {QSerialPort::PermissionError, EPERM, 2018},
+        {QSerialPort::PermissionError, 0, 2002},  // the device lets the user in: the port is held
+        {QSerialPort::PermissionError, ENOENT, 2002},
+        {QSerialPort::DeviceNotFoundError, ENOENT, 2002},
+        {QSerialPort::OpenError, 0, 2002},
+        {QSerialPort::UnknownError, 0, 2002},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PortOpenFailureText(OpenFaultOf(c.Error, c.AccessError)), c.Text)
+            << "error " << c.Error << ", access " << c.AccessError;
+}
+
+// A port another program holds (here another open of it, which takes Qt's lock on the port) asks
+// the user to check that it is free: the device itself would let the user in.
+TEST(PortOpenFaults, PortHeldByAnotherProgramAsksToCheckIt) {
+    sim::PtyRadioProcess radio(kSimRadio, {});
+    ASSERT_TRUE(radio.Ok()) << radio.Error();
+    QtSerialTransport holder;
+    PortOpenError held;
+    ASSERT_TRUE(holder.Open(radio.Device(), held)) << held.Why;
+    AppState st;
+    MakeData(st);
+    st.ComPortName = radio.Device();
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    EXPECT_FALSE(link.Comm().ReadRadio());
+    ASSERT_EQ(user.Messages.size(), 1u);
+    EXPECT_EQ(user.Messages[0].first, "T2002");
+    EXPECT_FALSE(link.Port().IsOpen());
+}
+
+// A device only its owner may use, opened by another user, says that permission is missing. The
+// test's own terminal serves as the device: root gives it to no one else and takes another user's
+// rights for the open; any other user takes every right from it.
+TEST(PortOpenFaults, PortTheUserMayNotOpenSaysPermissionIsMissing) {
+    struct Terminal {
+        int Fd = posix_openpt(O_RDWR | O_NOCTTY);
+        ~Terminal() { if (Fd >= 0) ::close(Fd); }
+    } master;
+    ASSERT_GE(master.Fd, 0);
+    ASSERT_EQ(grantpt(master.Fd), 0);
+    ASSERT_EQ(unlockpt(master.Fd), 0);
+    const std::string device = ptsname(master.Fd);
+    const bool root = geteuid() == 0;
+    ASSERT_EQ(::chmod(device.c_str(), root ? 0600 : 0), 0);
+    AppState st;
+    MakeData(st);
+    st.ComPortName = device;
+    sim::RecordingUser user;
+    QtCommLink link(st, user);
+    bool started = true;
+    {
+        constexpr uid_t kNobody = 65534;
+        if (root) ASSERT_EQ(seteuid(kNobody), 0);
+        started = link.Comm().ReadRadio();
+        if (root) ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_FALSE(started);
+    ASSERT_EQ(user.Messages.size(), 1u);
+    EXPECT_EQ(user.Messages[0].first, "T2018");
+    EXPECT_FALSE(link.Port().IsOpen());
+    EXPECT_EQ(st.CommMode, 0);
+}
+
+// A password named on the simulated radio's command line is the one it serves, also when its
+// memory image comes after it and holds another; the rest of the image is kept.
+TEST(PtyRadioOptions, PasswordOptionWinsOverTheImage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::vector<std::uint8_t> memory(0x4000);
+    for (int a = 0; a < 0x4000; ++a) memory[a] = static_cast<std::uint8_t>(a * 7 + 3);
+    const std::uint8_t imagePassword[] = {'9', '8', '7', '6'};
+    std::copy(std::begin(imagePassword), std::end(imagePassword), memory.begin() + 0x4C);
+    const QString image = dir.filePath("radio.img"), dump = dir.filePath("dump.img");
+    ASSERT_TRUE(WriteFile(image, memory.data(), memory.size()));
+    const struct {
+        QStringList Args;
+        QByteArray Served;
+    } cases[] = {
+        {{"--password", "4321", "--image", image}, "4321"},
+        {{"--image", image, "--password", "4321"}, "4321"},
+        {{"--password", "12", "--image", image}, QByteArray("12\xFF\xFF", 4)},
+        {{"--password", "", "--image", image}, QByteArray(4, '\xFF')},
+        {{"--image", image}, "9876"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Args.join(' ').toStdString());
+        QFile::remove(dump);
+        {
+            sim::PtyRadioProcess radio(kSimRadio, c.Args + QStringList{"--dump", dump});
+            ASSERT_TRUE(radio.Ok()) << radio.Error();
+        }  // stopping it dumps its memory
+        const QByteArray after = ReadFile(dump);
+        ASSERT_EQ(after.size(), 0x4000);
+        EXPECT_EQ(after.mid(0x4C, 4), c.Served);
+        for (int a = 0; a < 0x4000; ++a)
+            if (a < 0x4C || a >= 0x50) ASSERT_EQ(static_cast<std::uint8_t>(after[a]), memory[a]) << a;
+    }
 }
 
 // The real timers: a radio that falls silent gets its three resends, then the prompt, whose

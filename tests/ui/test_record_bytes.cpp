@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -356,6 +357,33 @@ TEST_P(RecordTextPrint, PrintsTheCharacterTheEditorShows) {
 
 INSTANTIATE_TEST_SUITE_P(Sections, RecordTextPrint, ::testing::ValuesIn(kPrintCases),
                          [](const ::testing::TestParamInfo<PrintCase>& i) { return std::string(i.param.Name); });
+
+// A control character in a name prints as the editor's grid shows it ("?"), so a tab cannot push
+// the rest of the name into the next column; the grid keeps the name itself for its cell editor.
+TEST(RecordTextPrint, ControlCharacterInANamePrintsAsTheGridShowsIt) {
+    FlexGrid grid;
+    const auto* delegate = qobject_cast<const QStyledItemDelegate*>(grid.itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    for (const PrintCase& c : kPrintCases) {
+        const std::string name = c.Name;
+        if (name != "FiveToneName" && name != "BookName" && name != "TwoToneName") continue;  // grids only
+        SCOPED_TRACE(name);
+        AppState st = print::test::DataIn(kLanguageEnglish);
+        c.Put(st, "A\tB\x01");
+        const QString kept = c.Shown(st);
+        EXPECT_EQ(kept, QString("A\tB\x01"));
+        const std::string shown = delegate->displayText(kept, QLocale()).toStdString();
+        EXPECT_EQ(shown, "A?B?");
+        print::test::Printed p(st, c.Section);
+        int found = 0;
+        for (const auto& page : p.Pages())
+            for (const auto& t : page.Items) {
+                EXPECT_EQ(t.Text.find_first_of("\t\x01"), std::string::npos) << t.Text;
+                if (t.Text.find(shown) != std::string::npos) ++found;
+            }
+        EXPECT_EQ(found, 1);
+    }
+}
 
 }  // namespace
 }  // namespace rp

@@ -42,9 +42,12 @@ void SimTimers::Stop(CommTimerId id) {
     pending_[i] = 0;
 }
 
-bool SimTransport::Open(const std::string& portName, std::string& error) {
+bool SimTransport::Open(const std::string& portName, PortOpenError& error) {
     LastPortName = portName;
-    if (FailOpen) { error = "the port is in use"; return false; }
+    if (FailOpen) {
+        error = {OpenFault, OpenFault == PortOpenFault::NoPermission ? "permission denied" : "the port is in use"};
+        return false;
+    }
     open_ = true;
     rx_.clear();
     ++OpenCount;

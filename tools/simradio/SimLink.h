@@ -49,7 +49,7 @@ class SimTransport : public CommTransport {
 public:
     SimTransport(SimClock& clock, SimRadio& radio) : clock_(clock), radio_(radio) {}
 
-    bool Open(const std::string& portName, std::string& error) override;
+    bool Open(const std::string& portName, PortOpenError& error) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
     void SetReplyLength(std::size_t length) override { threshold_ = length; }
@@ -58,6 +58,7 @@ public:
 
     // Faults of the line itself.
     bool FailOpen = false;
+    PortOpenFault OpenFault = PortOpenFault::Unavailable;  // why a FailOpen port does not open
     int FailWriteAt = 0;  // this write (counted from 1) is refused by the port
     // Bytes take their line time (the request's and the reply's) when Paced is set.
     bool Paced = true;

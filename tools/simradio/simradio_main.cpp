@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "SimRadio.h"
@@ -38,7 +39,8 @@ void Usage(std::FILE* to) {
         "  --band N            the band byte it reports (default 0); the program writes only to its data's band\n"
         "  --version TEXT      the version text it reports (default V100, the only one the program takes)\n"
         "  --status N          the status byte it reports: 1 killed, 2 stunned; the program then won't write\n"
-        "  --password TEXT     its programming password, up to 4 characters (\"\" for none)\n"
+        "  --password TEXT     its programming password, up to 4 characters (\"\" for none); it\n"
+        "                      replaces the one in --image's memory, in either order\n"
         "  --paced             answer at the real 9600 baud, byte by byte: reading the erased memory\n"
         "                      (the default) takes about 10 s and writing new data about 9 s; with\n"
         "                      every channel in use, about 22 s and 19 s\n"
@@ -99,7 +101,10 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
 
 int main(int argc, char** argv) {
     rp::sim::SimRadio radio;
-    std::string dumpPath, logPath;
+    std::string dumpPath, logPath, imagePath;
+    // The password is put into the memory after the image is loaded, whatever their order on the
+    // command line: the image would otherwise bring its own password back.
+    std::optional<std::string> password;
     bool paced = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -115,17 +120,14 @@ int main(int argc, char** argv) {
         };
         int n = 0;
         std::string s;
-        if (a == "--image") {
-            text(s);
-            std::string err;
-            if (!radio.LoadImage(s, err)) { std::fprintf(stderr, "simradio: %s\n", err.c_str()); return 2; }
-        } else if (a == "--dump") text(dumpPath);
+        if (a == "--image") text(imagePath);
+        else if (a == "--dump") text(dumpPath);
         else if (a == "--log") text(logPath);
         else if (a == "--model") text(radio.Config.Model);
         else if (a == "--band") { num(n); radio.Config.Band = static_cast<std::uint8_t>(n); }
         else if (a == "--version") text(radio.Config.Version);
         else if (a == "--status") { num(n); radio.Config.Status = static_cast<std::uint8_t>(n); }
-        else if (a == "--password") { text(s); radio.SetPassWord(s); }
+        else if (a == "--password") { text(s); password = s; }
         else if (a == "--paced") paced = true;
         else if (a == "--answer-end") radio.Config.AnswerEndWord = true;
         else if (a == "--drop") num(radio.Faults.DropReply);
@@ -141,6 +143,11 @@ int main(int argc, char** argv) {
         else if (a == "--help" || a == "-h") { Usage(stdout); return 0; }
         else { std::fprintf(stderr, "simradio: unknown option %s\n", a.c_str()); Usage(stderr); return 2; }
     }
+    if (!imagePath.empty()) {
+        std::string err;
+        if (!radio.LoadImage(imagePath, err)) { std::fprintf(stderr, "simradio: %s\n", err.c_str()); return 2; }
+    }
+    if (password) radio.SetPassWord(*password);
 
     // Byte pacing sleeps a millisecond at a time; the default 50 us slack would add up.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);

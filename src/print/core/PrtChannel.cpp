@@ -78,7 +78,7 @@ ChannelBlock MakeChannelBlock(const AppState& st, const ChannelBlockTexts& t, co
     const std::string offset = GetFreShowByData2(ch.OffsetFreq.View());
     b.Lines = {
         {GetLangStr(st, 1101), rx + " MHz", GetLangStr(st, 1102), item(t.Combo2, ch.Shift) + " " + offset + " MHz"},
-        {t.Label1_2, AnsiToUtf8(ch.Name.Trimmed()), GetLangStr(st, 1104), item(t.Combo1_0, ch.StepIndex)},
+        {t.Label1_2, ShownText(AnsiToUtf8(ch.Name.Trimmed())), GetLangStr(st, 1104), item(t.Combo1_0, ch.StepIndex)},
         {GetLangStr(st, 1106), item(t.Combo1_1, ch.Bandwidth), GetLangStr(st, 1109), item(t.Combo1_2, ch.Power)},
         {t.Label2_5, ChannelToneText(st, ch.DecToneType, ch.DecCTCSSIndex, ch.DecDCSCode, ch.DecDCSInvert),
          t.Label2_10, ChannelToneText(st, ch.EncToneType, ch.EncCTCSSIndex, ch.EncDCSCode, ch.EncDCSInvert)},

@@ -1,6 +1,7 @@
 #include "print/core/PrtCommBook.h"
 
 #include "model/LangText.h"
+#include "model/ValueText.h"
 #include "print/core/PrintText.h"
 
 namespace rp::print {
@@ -33,8 +34,8 @@ std::vector<PrintCell> BookRow(const AppState& st, int r) {
         if (p >= static_cast<int>(book.size())) continue;
         const auto& e = book[static_cast<std::size_t>(p)];
         cells.push_back({kGroupColumns[g][0], std::to_string(p)});
-        cells.push_back({kGroupColumns[g][1], AnsiToUtf8(e.CallID.Trimmed())});
-        cells.push_back({kGroupColumns[g][2], AnsiToUtf8(e.Name.Trimmed())});
+        cells.push_back({kGroupColumns[g][1], ShownText(AnsiToUtf8(e.CallID.Trimmed()))});
+        cells.push_back({kGroupColumns[g][2], ShownText(AnsiToUtf8(e.Name.Trimmed()))});
     }
     return cells;
 }

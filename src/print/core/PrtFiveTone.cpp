@@ -11,7 +11,7 @@ namespace rp::print {
 namespace {
 
 // A record text as printed: the bytes up to the first NUL, one character each.
-std::string RecordText(std::string_view bytes) { return AnsiToUtf8(CutAtNull(bytes)); }
+std::string RecordText(std::string_view bytes) { return ShownText(AnsiToUtf8(CutAtNull(bytes))); }
 
 std::string InfoCodeText(const InfoCodeRec& r) {
     if (r.CodeLength == 0) return {};

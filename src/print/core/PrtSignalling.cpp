@@ -44,7 +44,7 @@ void Prt_2Tone(PrintJob& job) {
         line.push_back({at, At(c.RowNumbers, r)});
         line.push_back({at + 3, cells[0]});
         line.push_back({at + 10, cells[1]});
-        line.push_back({at + 17, AnsiToUtf8(cells[2])});  // the entry's name, a record text
+        line.push_back({at + 17, ShownText(AnsiToUtf8(cells[2]))});  // the entry's name, a record text
         if (line.size() == 8) {
             pager.Row(line);
             line.clear();
