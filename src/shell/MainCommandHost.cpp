@@ -86,7 +86,7 @@ bool MainCommandHost::IsDataChanged() { return rp::IsDataChanged(s_); }
 bool MainCommandHost::SaveDataFile() {
     const FileResult r = rp::SaveDataFile(s_);
     if (!r.Ok()) {
-        MsgBox(QString::fromStdString(r.Message), 0);
+        MsgBox(QString::fromStdString(r.Message), MsgStyle::OkOnly);
         return false;
     }
     // The title and status bar name the file; after Save As that is a new one.
@@ -97,14 +97,14 @@ bool MainCommandHost::SaveDataFile() {
 bool MainCommandHost::OpenDataFile() {
     const FileResult r = rp::OpenDataFile(s_);
     if (!r.Ok()) {
-        MsgBox(QString::fromStdString(r.Message), 0);
+        MsgBox(QString::fromStdString(r.Message), MsgStyle::OkOnly);
         return false;
     }
     w_.LoadShowByModel();
     w_.ReShowListByData();
     w_.ReShowRadioListByData();
     w_.ReShowAMListByData();
-    for (const auto& warning : r.Warnings) MsgBox(QString::fromStdString(warning), 48);
+    for (const auto& warning : r.Warnings) MsgBox(QString::fromStdString(warning), MsgStyle::Exclamation);
     return true;
 }
 

@@ -127,7 +127,7 @@ void frmMain::MnuSetCom_Click() {
     if (dlg.exec() != QDialog::Accepted) return;
     s.ComPortName = dlg.ChosenPort().toStdString();
     if (!s.SetupIniPath.empty() && !WriteProfileString(s.SetupIniPath, "language", "comPort", s.ComPortName))
-        MsgBox(QString::fromStdString(Bilingual(s, s.FileErrorText)), 48);
+        MsgBox(QString::fromStdString(Bilingual(s, s.FileErrorText)), MsgStyle::Exclamation);
 }
 
 void frmMain::MnuSetLanguage_Click() {

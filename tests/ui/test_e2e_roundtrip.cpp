@@ -70,11 +70,11 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
 
     // Read: unchanged data ask nothing but the read prompt; the end says the data were read.
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         w.mnuProRead_Click();
         ASSERT_TRUE(sim::RunExchange(st, 30000));
         ASSERT_GE(answers.Messages().size(), 2u);
-        EXPECT_EQ(answers.Messages().front().Style, 33);
+        EXPECT_EQ(answers.Messages().front().Style, MsgStyle::QuestionOkCancel);
         EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
     }
     const int slot = SlotOf(st, 5);
@@ -93,7 +93,7 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
     // Save: data from the radio were never saved, so Save asks for a name; ".dat" is added.
     const QString saveName = dir.filePath("fromradio");
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ScopedFileDialogScript names({saveName});
         w.mnuFileSave_Click();
         EXPECT_EQ(names.Pending(), 0u);
@@ -117,10 +117,10 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
 
     // Leaving with nothing unsaved but the edit asks the save question; No ends the program.
     {
-        ScopedMsgBoxScript answers(vbNo);
+        ScopedMsgBoxScript answers(MsgButton::No);
         EXPECT_TRUE(w.close());
         ASSERT_EQ(answers.Messages().size(), 1u);
-        EXPECT_EQ(answers.Messages()[0].Style, 51);
+        EXPECT_EQ(answers.Messages()[0].Style, MsgStyle::ExclamationYesNoCancel);
     }
 }
 
@@ -135,7 +135,7 @@ struct WindowOnRadio : ::testing::Test, test::SimRadioRound {};
 TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbCancel);
+    ScopedMsgBoxScript answers(MsgButton::Cancel);
     w.mnuProRead_Click();
     EXPECT_EQ(st.CommMode, 0);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
@@ -150,7 +150,7 @@ TEST_F(WindowOnRadio, WriteRefusedByAnEncoderClosesThePortAndSaysWhy) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     st.ChannelTable[0].Shift = 3;  // no such offset direction: the channel encoder refuses it
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w.ToolButton("TCommWrite")->trigger();
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[0].Text.toStdString(), st.WritePromptText[1]);
@@ -169,7 +169,7 @@ TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData
     st.FileChannelTable[0].Name = "MINE";
     const AppState before = st;
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w.mnuProRead_Click();
     ASSERT_EQ(st.CommMode, 1);
     ASSERT_NE(MainCommandHost::Of(w).Progress(), nullptr);
@@ -188,7 +188,7 @@ TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData
 TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     int viewerShown = 0;
     QString viewerName, serialShown;
     // The viewer is modal: close it as soon as it shows.

@@ -560,7 +560,7 @@ TEST_F(MainWindowTest, PlaceKeptBetweenRuns) {
     // does not is fitted into the screen on the next start.
     w->resize(700, 480);
     w->move(40, 30);
-    ScopedMsgBoxScript dropUnsaved(vbNo);  // the data were never saved: leave without saving
+    ScopedMsgBoxScript dropUnsaved(MsgButton::No);  // the data were never saved: leave without saving
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     s.beginGroup("Settings");
@@ -586,7 +586,7 @@ TEST_F(MainWindowTest, MinimisedWindowKeepsOldPlace) {
     w->showMinimized();
     w->setWindowState(Qt::WindowMinimized);
     w->resize(300, 200);
-    ScopedMsgBoxScript dropUnsaved(vbNo);
+    ScopedMsgBoxScript dropUnsaved(MsgButton::No);
     w->close();
     QSettings s(settings.Path(), QSettings::IniFormat);
     EXPECT_EQ(s.value("Settings/MainWidth").toInt(), 700);

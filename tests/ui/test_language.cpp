@@ -155,17 +155,19 @@ TEST_F(FormLanguage, CloseHelpAndOkCancelCaptions) {
 TEST(MsgBoxService, ScriptAnswersAndRecords) {
     SetMsgBoxTitle("Programmer");
     {
-        ScopedMsgBoxScript script([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 5 ? vbRetry : vbOK; });
-        EXPECT_EQ(MsgBox("Try again?", 5), vbRetry);
-        EXPECT_EQ(MsgBox("Careful", 0, "Warning"), vbOK);
+        ScopedMsgBoxScript script([](const ScopedMsgBoxScript::Shown& m) {
+            return m.Style == MsgStyle::RetryCancel ? MsgButton::Retry : MsgButton::Ok;
+        });
+        EXPECT_EQ(MsgBox("Try again?", MsgStyle::RetryCancel), MsgButton::Retry);
+        EXPECT_EQ(MsgBox("Careful", MsgStyle::OkOnly, "Warning"), MsgButton::Ok);
         ASSERT_EQ(script.Messages().size(), 2u);
         EXPECT_EQ(script.Messages()[0].Title, "Programmer");
         EXPECT_EQ(script.Messages()[1].Title, "Warning");
         {
-            ScopedMsgBoxScript inner(vbNo);
-            EXPECT_EQ(MsgBox("Save?", 51), vbNo);
+            ScopedMsgBoxScript inner(MsgButton::No);
+            EXPECT_EQ(MsgBox("Save?", MsgStyle::ExclamationYesNoCancel), MsgButton::No);
         }
-        EXPECT_EQ(MsgBox("again", 1), vbOK);  // the outer script is back
+        EXPECT_EQ(MsgBox("again", MsgStyle::OkCancel), MsgButton::Ok);  // the outer script is back
         EXPECT_EQ(script.Messages().size(), 3u);
     }
 }

@@ -212,7 +212,7 @@ TEST(PtyExchangeFaults, MessagesGoThroughTheMessageService) {
     st.ComPortName = radio.Device();
     test::TempSettings settings;
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     // The dialog is modal: cancel it from the event loop it runs.
     int asked = 0;
     QTimer canceller;
