@@ -60,9 +60,9 @@ int ModComm::Message(const std::string& text, int style) {
 
 bool ModComm::StartComm() {
     switch (st_.CommMode) {
-    case 1: startAddress_ = kReadStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
-    case 2: startAddress_ = kWriteStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
-    case 3: startAddress_ = kReadStartAddress; st_.CommEndAddress = kInfoEndAddress; break;
+    case CommModes::Read: startAddress_ = kReadStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
+    case CommModes::Write: startAddress_ = kWriteStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
+    case CommModes::InfoRead: startAddress_ = kReadStartAddress; st_.CommEndAddress = kInfoEndAddress; break;
     default: return false;
     }
     st_.ReadBlockSize = kReadBlockSize;
@@ -79,7 +79,7 @@ bool ModComm::StartComm() {
     std::string why;
     if (!port_.Open(st_.ComPortName, why)) {
         Message(Text(2002), MsgStyle::OkOnly);
-        st_.CommMode = 0;
+        st_.CommMode = CommModes::Idle;
         return false;
     }
     return true;
@@ -88,7 +88,7 @@ bool ModComm::StartComm() {
 void ModComm::Abandon() {
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
-    st_.CommMode = 0;
+    st_.CommMode = CommModes::Idle;
     step_ = CommStep::Idle;
     expect_ = Expect::None;
 }
@@ -122,7 +122,7 @@ void ModComm::BeginInfoRead() {
 }
 
 bool ModComm::ReadRadio() {
-    st_.CommMode = 1;
+    st_.CommMode = CommModes::Read;
     if (!StartComm()) return false;
     BeginRead();
     return true;
@@ -131,13 +131,13 @@ bool ModComm::ReadRadio() {
 bool ModComm::WriteRadio() {
     // Encode before the port is opened: an encoder failure then leaves the radio untouched
     // and the port closed.
-    st_.CommMode = 2;
+    st_.CommMode = CommModes::Write;
     st_.WriteAllowed = true;
     InitCommImage(st_);
     std::string label;
     if (!SetCommData(st_, label) || !st_.WriteAllowed) {
         st_.WriteAllowed = false;
-        st_.CommMode = 0;
+        st_.CommMode = CommModes::Idle;
         Message(label, MsgStyle::OkOnly);
         return false;
     }
@@ -149,7 +149,7 @@ bool ModComm::WriteRadio() {
 }
 
 bool ModComm::ReadRadioInfo() {
-    st_.CommMode = 3;
+    st_.CommMode = CommModes::InfoRead;
     if (!StartComm()) return false;
     BeginInfoRead();
     return true;
@@ -175,7 +175,7 @@ bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect
 }
 
 void ModComm::SendProgramWord() {
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     timers_.Stop(CommTimerId::CommandTimer);
     timers_.Stop(CommTimerId::ReadyTimer);
     if (!port_.IsOpen()) {
@@ -223,7 +223,7 @@ void ModComm::ResendWriteBlock() { SendWriteBlockAt(blockAddress_); }
 
 void ModComm::SendNextReadRequest() {
     long address = blockAddress_ + kReadBlockSize;
-    if (st_.CommMode == 1 && address == 0x03A0) {
+    if (st_.CommMode == CommModes::Read && address == 0x03A0) {
         PrepareRead(st_, true);
         // The bar reaches its end where this radio's memory ends.
         st_.ProgressTotal = CountTransferBlocks(st_, 0x03A0, st_.CommEndAddress);
@@ -261,14 +261,14 @@ void ModComm::StartTransfer() {
     step_ = CommStep::Block;
     if (transferStarted_) {
         // After a restart the exchange goes on with the block that was missing.
-        if (st_.CommMode == 2) ResendWriteBlock();
+        if (st_.CommMode == CommModes::Write) ResendWriteBlock();
         else ResendReadRequest();
         return;
     }
     transferStarted_ = true;
     transferModel_ = NormalizeModelCode(TrimNull(st_.RadioModelCode));
     switch (st_.CommMode) {
-    case 1:
+    case CommModes::Read:
         if (st_.TestDataMode) {
             // The factory test block comes first; the next block after it is 0x0010.
             SendReadRequestAt(0x0000);
@@ -276,10 +276,10 @@ void ModComm::StartTransfer() {
             SendReadRequestAt(startAddress_);
         }
         break;
-    case 2:
+    case CommModes::Write:
         SendWriteBlockAt(static_cast<int>(GetNextTransferAddress(st_, startAddress_)));
         break;
-    case 3:
+    case CommModes::InfoRead:
         SendReadRequestAt(startAddress_);
         break;
     default: break;
@@ -288,10 +288,10 @@ void ModComm::StartTransfer() {
 
 void ModComm::NextCommStep(int step) {
     if (step > 0) step_ = step;
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     switch (step_) {
     case CommStep::EntryWord:
-        if (st_.CommMode == 1 || st_.CommMode == 2) user_.SetProgress(lastPercent_);
+        if (st_.CommMode == CommModes::Read || st_.CommMode == CommModes::Write) user_.SetProgress(lastPercent_);
         step_ = CommStep::Ident;
         SendIdentRequest();
         break;
@@ -303,7 +303,7 @@ void ModComm::NextCommStep(int step) {
         StartTransfer();
         break;
     case CommStep::Block:
-        if (st_.CommMode == 2) SendNextWriteBlock();
+        if (st_.CommMode == CommModes::Write) SendNextWriteBlock();
         else SendNextReadRequest();
         break;
     case CommStep::Restart:
@@ -331,7 +331,7 @@ bool ModComm::CheckRadioModel() {
     timers_.Stop(CommTimerId::WaitTimer);
     const std::string radio = NormalizeModelCode(TrimNull(st_.RadioModelCode));
     const std::string data = TrimNull(st_.CurModelCode);
-    const bool write = st_.CommMode == 2;
+    const bool write = st_.CommMode == CommModes::Write;
     bool ok = true;
     bool older = false;
     if (radio == data) {
@@ -353,7 +353,7 @@ bool ModComm::CheckRadioModel() {
             Message(Bilingual(st_.BandWrongText), MsgStyle::Exclamation);
             ok = false;
         }
-    } else if (ok && st_.CommMode == 1 && st_.RadioBandText.empty()) {
+    } else if (ok && st_.CommMode == CommModes::Read && st_.RadioBandText.empty()) {
         // A band byte outside 0..7 names no band variant: such a radio is refused rather than
         // read into data without a band. Showing its information needs no band.
         Message(Bilingual("The radio reports an unknown frequency band.", "对讲机报告的频段类型未知。"),
@@ -377,7 +377,7 @@ bool ModComm::CheckRadioModel() {
     if (transferStarted_ && radio != transferModel_) {
         // Blocks moved so far belong to the other radio: the transfer starts over.
         transferStarted_ = false;
-        if (st_.CommMode == 1) PrepareRead(st_, false);
+        if (st_.CommMode == CommModes::Read) PrepareRead(st_, false);
         else st_.ProgressCount = 0;
     }
     if (write) {
@@ -391,7 +391,7 @@ bool ModComm::CheckRadioModel() {
             convertedFor_ = layout;
         }
     }
-    if (st_.CommMode == 3) st_.CommEndAddress = kInfoEndAddress;
+    if (st_.CommMode == CommModes::InfoRead) st_.CommEndAddress = kInfoEndAddress;
     else st_.CommEndAddress = older ? kOldRadioEndAddress : kLastBlockAddress;
     // The bar reaches its end where this radio's memory ends.
     if (write) st_.ProgressTotal = CountTransferBlocks(st_, kWriteStartAddress, st_.CommEndAddress);
@@ -409,7 +409,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
     ++modal_;
     const bool ok = user_.AskPassword(typed);
     --modal_;
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     if (!ok) {
         FinishComm(false);
         return;
@@ -424,7 +424,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
 }
 
 void ModComm::OnReceive(const ByteBuffer& buffer) {
-    if (modal_ > 0 || st_.CommMode == 0 || st_.CommMode == 9) return;
+    if (modal_ > 0 || st_.CommMode == CommModes::Idle || st_.CommMode == CommModes::FactoryTest) return;
     // Only the reply the current step waits for is taken; anything else is left to the time-out.
     switch (expect_) {
     case Expect::ProgramAck:
@@ -518,7 +518,7 @@ void ModComm::RetryOrGiveUp() {
     case CommStep::Ident: SendIdentRequest(); break;
     case CommStep::PassWord: SendPassWordRead(); break;
     case CommStep::Block:
-        if (st_.CommMode == 2) ResendWriteBlock();
+        if (st_.CommMode == CommModes::Write) ResendWriteBlock();
         else ResendReadRequest();
         break;
     default: break;
@@ -526,14 +526,14 @@ void ModComm::RetryOrGiveUp() {
 }
 
 void ModComm::RetriesExhausted() {
-    if (st_.CommMode == 3) {
+    if (st_.CommMode == CommModes::InfoRead) {
         FinishComm(false);
         return;
     }
     StopAllTimers();
     port_.Close();
     const int button = Message(Text(2003), MsgStyle::RetryCancel);
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     if (button == MsgButton::Retry) {
         // The port was closed so the user may re-seat the cable: start from the entry word; a
         // transfer that had begun goes on at its current block.
@@ -545,7 +545,7 @@ void ModComm::RetriesExhausted() {
 }
 
 void ModComm::OnTimeout(CommTimerId id) {
-    if (modal_ > 0 || st_.CommMode == 0) return;
+    if (modal_ > 0 || st_.CommMode == CommModes::Idle) return;
     timers_.Stop(id);
     switch (id) {
     case CommTimerId::WaitTimer:
@@ -569,7 +569,7 @@ void ModComm::OnTimeout(CommTimerId id) {
 }
 
 void ModComm::OnLineError(const std::string&) {
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     FinishComm(false);
 }
 
@@ -578,13 +578,13 @@ void ModComm::FinishComm(bool success) {
     user_.CloseProgress();
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
-    st_.CommMode = 0;
+    st_.CommMode = CommModes::Idle;
     step_ = CommStep::Idle;
     expect_ = Expect::None;
     encodedImage_.reset();
-    if (mode == 0) return;
+    if (mode == CommModes::Idle) return;
     if (!success) {
-        const int id = mode == 1 ? 2006 : mode == 2 ? 2007 : mode == 3 ? 2008 : 0;
+        const int id = mode == CommModes::Read ? 2006 : mode == CommModes::Write ? 2007 : mode == CommModes::InfoRead ? 2008 : 0;
         if (id != 0) Message(Text(id), MsgStyle::OkOnly);
         return;
     }

@@ -80,7 +80,7 @@ std::string MainCommands::SaveFirstQuestion() {
 
 void MainCommands::EndExchange() {
     host_.Abandon();
-    s_.CommMode = 0;
+    s_.CommMode = CommModes::Idle;
 }
 
 bool MainCommands::FileNew() {
@@ -135,9 +135,9 @@ bool MainCommands::FileSaveAs() {
 bool MainCommands::ProRead() {
     if (ExchangeRunning()) return false;
     if (!OfferSave(SaveFirstQuestion())) return false;
-    s_.CommMode = 1;
+    s_.CommMode = CommModes::Read;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
     if (host_.Message(Bilingual(s_, s_.ReadPromptText), MsgStyle::QuestionOkCancel) != MsgButton::Ok) {
@@ -150,9 +150,9 @@ bool MainCommands::ProRead() {
 
 bool MainCommands::ProWrite() {
     if (ExchangeRunning()) return false;
-    s_.CommMode = 2;
+    s_.CommMode = CommModes::Write;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
     if (host_.Message(Bilingual(s_, s_.WritePromptText), MsgStyle::QuestionOkCancel) != MsgButton::Ok) {
@@ -170,9 +170,9 @@ bool MainCommands::ProWrite() {
 
 bool MainCommands::ReadRadioInfo() {
     if (ExchangeRunning()) return false;
-    s_.CommMode = 3;
+    s_.CommMode = CommModes::InfoRead;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
     host_.BeginInfoRead();

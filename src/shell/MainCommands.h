@@ -74,7 +74,7 @@ public:
     bool CanExit();
 
     // Read, Write, the information read and the port choice wait while an exchange runs.
-    bool ExchangeRunning() const { return s_.CommMode != 0; }
+    bool ExchangeRunning() const { return s_.CommMode != CommModes::Idle; }
 
 private:
     // The save question of New and Read: false when the user stops the command there.

@@ -120,7 +120,7 @@ void frmMain::MnuCHBatch_Click() {
 
 void frmMain::MnuSetCom_Click() {
     AppState& s = State();
-    if (s.CommMode != 0) return;
+    if (s.CommMode != CommModes::Idle) return;
     QStringList ports;
     for (const auto& p : ListSerialPorts()) ports << QString::fromStdString(p);
     FrmComPort dlg(s, ports, QString::fromStdString(s.ComPortName), this);

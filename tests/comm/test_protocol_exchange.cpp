@@ -368,7 +368,7 @@ TEST(ProtocolExchange, EncoderFailureSendsNothing) {
     EXPECT_EQ(x.port.OpenCount, 0);
     EXPECT_EQ(x.port.BytesSent, 0u);
     EXPECT_FALSE(x.port.IsOpen());
-    EXPECT_EQ(x.st.CommMode, 0);
+    EXPECT_EQ(x.st.CommMode, CommModes::Idle);
     EXPECT_EQ(x.user.ProgressShown, 0);
 }
 
@@ -377,7 +377,7 @@ TEST(ProtocolExchange, PortThatCannotOpenIsReported) {
     x.port.FailOpen = true;
     EXPECT_FALSE(x.comm.ReadRadio());
     EXPECT_EQ(x.user.Texts(), std::vector<std::string>{"T2002"});
-    EXPECT_EQ(x.st.CommMode, 0);
+    EXPECT_EQ(x.st.CommMode, CommModes::Idle);
 }
 
 TEST(ProtocolExchange, FailedSendOrBrokenLineEndsTheExchange) {

@@ -137,10 +137,10 @@ TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
     frmMain w(st, settings.Make());
     ScopedMsgBoxScript answers(MsgButton::Cancel);
     w.mnuProRead_Click();
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     w.MnuProWrite_Click();
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[1].Text.toStdString(), st.WritePromptText[1]);
@@ -155,7 +155,7 @@ TEST_F(WindowOnRadio, WriteRefusedByAnEncoderClosesThePortAndSaysWhy) {
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[0].Text.toStdString(), st.WritePromptText[1]);
     EXPECT_EQ(answers.Messages()[1].Text, "SetCommDataByFrequencyError");
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(st.WriteAllowed);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
@@ -171,10 +171,10 @@ TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData
     frmMain w(st, settings.Make());
     ScopedMsgBoxScript answers(MsgButton::Ok);
     w.mnuProRead_Click();
-    ASSERT_EQ(st.CommMode, 1);
+    ASSERT_EQ(st.CommMode, CommModes::Read);
     ASSERT_NE(MainCommandHost::Of(w).Progress(), nullptr);
     MainCommandHost::Of(w).Progress()->close();  // the user's close box
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
     ASSERT_FALSE(answers.Messages().empty());
@@ -204,12 +204,12 @@ TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     });
     closer.start(20);
     w.MnuEMg_Click();
-    EXPECT_EQ(st.CommMode, 3);
+    EXPECT_EQ(st.CommMode, CommModes::InfoRead);
     EXPECT_FALSE(w.MenuAction("mnuProRead")->isEnabled());
     EXPECT_FALSE(w.ToolButton("TCommWrite")->isEnabled());
     EXPECT_FALSE(w.MenuAction("MnuSetCom")->isEnabled());
     w.mnuProRead_Click();  // ignored while the exchange runs
-    EXPECT_EQ(st.CommMode, 3);
+    EXPECT_EQ(st.CommMode, CommModes::InfoRead);
     ASSERT_TRUE(sim::RunExchange(st, 20000));
     QElapsedTimer t;
     t.start();

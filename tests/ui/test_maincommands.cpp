@@ -289,7 +289,7 @@ TEST_P(ReadCommand, RunsInOrder) {
     EXPECT_EQ(host.log, c.log);
     EXPECT_EQ(started, host.log.back() == "read");
     // Only a running exchange keeps its operation word.
-    EXPECT_EQ(s.CommMode, started ? 1 : 0);
+    EXPECT_EQ(s.CommMode, started ? CommModes::Read : CommModes::Idle);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -312,20 +312,20 @@ TEST_F(Fixture, WriteAsksNoSaveQuestionAndEncodesBeforeProgress) {
     EXPECT_TRUE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "write"}));
     EXPECT_EQ(host.messages[0], "Write data to radio.\r\nDo you wish continue?");
-    EXPECT_EQ(s.CommMode, 2);
+    EXPECT_EQ(s.CommMode, CommModes::Write);
 }
 
 TEST_F(Fixture, WriteCancelledOrPortFailedEndsIdle) {
     host.answers = {MsgButton::Cancel};
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "close"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 
     host.log.clear();
     host.portOpens = false;
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, WriteRefusedByAnEncoderClosesThePort) {
@@ -333,28 +333,28 @@ TEST_F(Fixture, WriteRefusedByAnEncoderClosesThePort) {
     host.answers = {MsgButton::Ok};
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "write", "close", "close"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, InformationReadStartsWithoutQuestion) {
     EXPECT_TRUE(cmd.ReadRadioInfo());
     EXPECT_EQ(host.log, (Log{"start3", "info"}));
-    EXPECT_EQ(s.CommMode, 3);
+    EXPECT_EQ(s.CommMode, CommModes::InfoRead);
 
     host.log.clear();
-    s.CommMode = 0;
+    s.CommMode = CommModes::Idle;
     host.portOpens = false;
     EXPECT_FALSE(cmd.ReadRadioInfo());
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, RadioCommandsWaitWhileAnExchangeRuns) {
-    s.CommMode = 3;
+    s.CommMode = CommModes::InfoRead;
     EXPECT_FALSE(cmd.ProRead());
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_FALSE(cmd.ReadRadioInfo());
     EXPECT_TRUE(host.log.empty());
-    EXPECT_EQ(s.CommMode, 3);
+    EXPECT_EQ(s.CommMode, CommModes::InfoRead);
 }
 
 TEST_F(Fixture, ExitWithUnsavedChanges) {

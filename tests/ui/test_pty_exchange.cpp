@@ -256,7 +256,7 @@ TEST(PtyExchangeFaults, PortThatCannotBeOpenedSaysOnlyThat) {
             QCoreApplication::processEvents();
             ASSERT_EQ(user.Messages.size(), 1u);
             EXPECT_EQ(user.Messages[0].first, "T2002");
-            EXPECT_EQ(st.CommMode, 0);
+            EXPECT_EQ(st.CommMode, CommModes::Idle);
             EXPECT_FALSE(link.Port().IsOpen());
             EXPECT_EQ(user.ProgressShown, 0);
         }
