@@ -116,7 +116,6 @@ int MsgBox(const QString& text, int style, const QString& title) {
 }
 
 void SetMsgBoxTitle(const QString& title) { TheService().Title = title; }
-QString MsgBoxTitle() { return TheService().Title; }
 void SetMsgBoxButtonTexts(std::map<int, QString> texts) { TheService().ButtonTexts = std::move(texts); }
 
 MsgBoxAnswerer SetMsgBoxAnswerer(MsgBoxAnswerer answerer) {

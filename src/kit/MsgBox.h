@@ -20,7 +20,6 @@ int MsgBox(const QString& text, int style = MsgStyle::OkOnly, const QString& tit
 
 // The program's title for messages without their own; start-up and a language switch set it.
 void SetMsgBoxTitle(const QString& title);
-QString MsgBoxTitle();
 
 // Captions of the standard buttons by answer (MsgButton), for a language Qt's own
 // translation does not cover; a button without one keeps Qt's caption.
