@@ -712,7 +712,7 @@ void FrmCHBatch::ShowSettings(const BatchSettings& b) {
 void FrmCHBatch::CommandApply_Click() {
     BatchSettings b = Settings();
     const BatchRandom random = MakeRandom ? MakeRandom() : BatchRandom();
-    ApplyBatch(s_, b, random, [](const std::string& m) { MsgBox(Q(m), 0); });
+    ApplyBatch(s_, b, random, [](const std::string& m) { MsgBox(Q(m), MsgStyle::OkOnly); });
     ShowSettings(b);
     if (redraw_) redraw_();
 }

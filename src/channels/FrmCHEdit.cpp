@@ -293,7 +293,7 @@ bool FrmCHEdit::eventFilter(QObject* o, QEvent* e) {
 void FrmCHEdit::LoadEditChannel() {
     rp::LoadEditChannel(st_, channelNo_);
     ShowChannelData(rp::ShowChannelData(st_, lists_, channelNo_, st_.EditChannel, st_.EditBankTable,
-                                        [](const std::string& t) { MsgBox(Q(t), 0); }));
+                                        [](const std::string& t) { MsgBox(Q(t), MsgStyle::OkOnly); }));
 }
 
 void FrmCHEdit::ShowChannelData(const ChannelEditView& view) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/MsgCodes.h"
 #include "model/Records.h"
 
 namespace rp {
@@ -60,17 +61,6 @@ public:
     virtual void Stop(CommTimerId id) = 0;
     std::function<void(CommTimerId)> OnTimeout;
 };
-
-// Message box styles and returned buttons as plain numbers, the same the widgets' MsgBox takes and
-// returns, so the core asks its questions without Qt.
-namespace MsgStyle {
-constexpr int OkOnly = 0, OkCancel = 1, RetryCancel = 5, Critical = 16, Question = 33,
-              Exclamation = 48, ExclamationOkCancel = 49, ExclamationYesNoCancel = 51,
-              Information = 64;
-}
-namespace MsgButton {
-constexpr int Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
-}
 
 // Everything the exchange shows to the user or asks of the user. The exchange stops its timers
 // and ignores received bytes while any of the modal calls below runs, so an implementation may

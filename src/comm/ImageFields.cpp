@@ -27,10 +27,6 @@ std::uint16_t GetWordLE(std::span<const std::uint8_t> img, int addr) {
     return static_cast<std::uint16_t>(GetImageByte(img, addr) | (GetImageByte(img, addr + 1) << 8));
 }
 
-std::uint16_t GetWordBE(std::span<const std::uint8_t> img, int addr) {
-    return static_cast<std::uint16_t>((GetImageByte(img, addr) << 8) | GetImageByte(img, addr + 1));
-}
-
 std::string GetHexDigits(std::span<const std::uint8_t> img, int addr, int bytes) {
     std::string s;
     s.reserve(static_cast<std::size_t>(bytes) * 2);
@@ -101,13 +97,6 @@ void ImageWriter::WordLE(int addr, long long v) {
     if (!Room(addr, 2)) return;
     img_[static_cast<std::size_t>(addr)] = static_cast<std::uint8_t>(v & 0xFF);
     img_[static_cast<std::size_t>(addr) + 1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
-}
-
-void ImageWriter::WordBE(int addr, long long v) {
-    if (v < 0 || v > 0xFFFF) ok_ = false;
-    if (!Room(addr, 2)) return;
-    img_[static_cast<std::size_t>(addr)] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
-    img_[static_cast<std::size_t>(addr) + 1] = static_cast<std::uint8_t>(v & 0xFF);
 }
 
 void ImageWriter::Fill(int addr, int length, std::uint8_t v) {

@@ -1,6 +1,6 @@
 #pragma once
 // The one layer that reads and writes fields of the radio memory image: bytes, bit ranges,
-// little- and big-endian words, BCD frequencies, nibble-packed digit strings, in-use bitmaps and
+// little-endian words, BCD frequencies, nibble-packed digit strings, in-use bitmaps and
 // padded texts. Every codec goes through it, so no codec shifts or masks by hand.
 //
 // Reading is total: an address outside the buffer reads as 0 and a bitmap entry outside it
@@ -24,7 +24,6 @@ std::uint8_t GetImageByte(std::span<const std::uint8_t> img, int addr);
 // Bits first .. first + width - 1 of the byte at addr.
 unsigned GetImageBits(std::span<const std::uint8_t> img, int addr, int first, int width);
 std::uint16_t GetWordLE(std::span<const std::uint8_t> img, int addr);
-std::uint16_t GetWordBE(std::span<const std::uint8_t> img, int addr);
 // The bytes as hexadecimal digits, two per byte, high nibble first, upper case ("0145FFFF").
 std::string GetHexDigits(std::span<const std::uint8_t> img, int addr, int bytes);
 // The first count nibbles from addr, high nibble first, as upper-case hexadecimal digits.
@@ -55,7 +54,6 @@ public:
     // v must fit width bits; the other bits of the byte keep their value.
     void Bits(int addr, int first, int width, long long v);
     void WordLE(int addr, long long v);  // 0..65535
-    void WordBE(int addr, long long v);  // 0..65535
     void Fill(int addr, int length, std::uint8_t v);
     // digits: exactly 2 * bytes hexadecimal digits (either case).
     void HexDigits(int addr, int bytes, std::string_view digits);

@@ -62,9 +62,9 @@ int ModComm::Message(const std::string& text, int style) {
 
 bool ModComm::StartComm() {
     switch (st_.CommMode) {
-    case 1: startAddress_ = kReadStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
-    case 2: startAddress_ = kWriteStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
-    case 3: startAddress_ = kReadStartAddress; st_.CommEndAddress = kInfoEndAddress; break;
+    case CommModes::Read: startAddress_ = kReadStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
+    case CommModes::Write: startAddress_ = kWriteStartAddress; st_.CommEndAddress = kLastBlockAddress; break;
+    case CommModes::InfoRead: startAddress_ = kReadStartAddress; st_.CommEndAddress = kInfoEndAddress; break;
     default: return false;
     }
     st_.ReadBlockSize = kReadBlockSize;
@@ -81,7 +81,7 @@ bool ModComm::StartComm() {
     PortOpenError why;
     if (!port_.Open(st_.ComPortName, why)) {
         Message(Text(PortOpenFailureText(why.Fault)), MsgStyle::OkOnly);
-        st_.CommMode = 0;
+        st_.CommMode = CommModes::Idle;
         return false;
     }
     return true;
@@ -90,7 +90,7 @@ bool ModComm::StartComm() {
 void ModComm::Abandon() {
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
-    st_.CommMode = 0;
+    st_.CommMode = CommModes::Idle;
     step_ = CommStep::Idle;
     expect_ = Expect::None;
 }
@@ -127,20 +127,20 @@ void ModComm::BeginInfoRead() {
 // opening of the port and the same Begin step, so whatever drives these drives the program's own
 // exchange.
 bool ModComm::ReadRadio() {
-    st_.CommMode = 1;
+    st_.CommMode = CommModes::Read;
     if (!StartComm()) return false;
     BeginRead();
     return true;
 }
 
 bool ModComm::WriteRadio() {
-    st_.CommMode = 2;
+    st_.CommMode = CommModes::Write;
     if (!StartComm()) return false;
     return BeginWrite();
 }
 
 bool ModComm::ReadRadioInfo() {
-    st_.CommMode = 3;
+    st_.CommMode = CommModes::InfoRead;
     if (!StartComm()) return false;
     BeginInfoRead();
     return true;
@@ -166,7 +166,7 @@ bool ModComm::SendFrame(const ByteBuffer& frame, std::size_t replyLength, Expect
 }
 
 void ModComm::SendProgramWord() {
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     timers_.Stop(CommTimerId::CommandTimer);
     timers_.Stop(CommTimerId::ReadyTimer);
     if (!port_.IsOpen()) {
@@ -214,7 +214,7 @@ void ModComm::ResendWriteBlock() { SendWriteBlockAt(blockAddress_); }
 
 void ModComm::SendNextReadRequest() {
     long address = blockAddress_ + kReadBlockSize;
-    if (st_.CommMode == 1 && address == 0x03A0) {
+    if (st_.CommMode == CommModes::Read && address == 0x03A0) {
         PrepareRead(st_, true);
         // The bar reaches its end where this radio's memory ends.
         st_.ProgressTotal = CountTransferBlocks(st_, 0x03A0, st_.CommEndAddress);
@@ -252,14 +252,14 @@ void ModComm::StartTransfer() {
     step_ = CommStep::Block;
     if (transferStarted_) {
         // After a restart the exchange goes on with the block that was missing.
-        if (st_.CommMode == 2) ResendWriteBlock();
+        if (st_.CommMode == CommModes::Write) ResendWriteBlock();
         else ResendReadRequest();
         return;
     }
     transferStarted_ = true;
     transferModel_ = NormalizeModelCode(TrimNull(st_.RadioModelCode));
     switch (st_.CommMode) {
-    case 1:
+    case CommModes::Read:
         if (st_.TestDataMode) {
             // The factory test block comes first; the next block after it is 0x0010.
             SendReadRequestAt(0x0000);
@@ -267,10 +267,10 @@ void ModComm::StartTransfer() {
             SendReadRequestAt(startAddress_);
         }
         break;
-    case 2:
+    case CommModes::Write:
         SendWriteBlockAt(static_cast<int>(GetNextTransferAddress(st_, startAddress_)));
         break;
-    case 3:
+    case CommModes::InfoRead:
         SendReadRequestAt(startAddress_);
         break;
     default: break;
@@ -279,10 +279,10 @@ void ModComm::StartTransfer() {
 
 void ModComm::NextCommStep(int step) {
     if (step > 0) step_ = step;
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     switch (step_) {
     case CommStep::EntryWord:
-        if (st_.CommMode == 1 || st_.CommMode == 2) user_.SetProgress(lastPercent_);
+        if (st_.CommMode == CommModes::Read || st_.CommMode == CommModes::Write) user_.SetProgress(lastPercent_);
         step_ = CommStep::Ident;
         SendIdentRequest();
         break;
@@ -294,7 +294,7 @@ void ModComm::NextCommStep(int step) {
         StartTransfer();
         break;
     case CommStep::Block:
-        if (st_.CommMode == 2) SendNextWriteBlock();
+        if (st_.CommMode == CommModes::Write) SendNextWriteBlock();
         else SendNextReadRequest();
         break;
     case CommStep::Restart:
@@ -322,7 +322,7 @@ bool ModComm::CheckRadioModel() {
     timers_.Stop(CommTimerId::WaitTimer);
     const std::string radio = NormalizeModelCode(TrimNull(st_.RadioModelCode));
     const std::string data = TrimNull(st_.CurModelCode);
-    const bool write = st_.CommMode == 2;
+    const bool write = st_.CommMode == CommModes::Write;
     bool ok = true;
     bool older = false;
     if (radio == data) {
@@ -344,7 +344,7 @@ bool ModComm::CheckRadioModel() {
             Message(Bilingual(st_.BandWrongText), MsgStyle::Exclamation);
             ok = false;
         }
-    } else if (ok && st_.CommMode == 1 && st_.RadioBandText.empty()) {
+    } else if (ok && st_.CommMode == CommModes::Read && st_.RadioBandText.empty()) {
         // A band byte outside 0..7 names no band variant: such a radio is refused rather than
         // read into data without a band. Showing its information needs no band.
         Message(Bilingual("The radio reports an unknown frequency band.", "对讲机报告的频段类型未知。"),
@@ -368,7 +368,7 @@ bool ModComm::CheckRadioModel() {
     if (transferStarted_ && radio != transferModel_) {
         // Blocks moved so far belong to the other radio: the transfer starts over.
         transferStarted_ = false;
-        if (st_.CommMode == 1) PrepareRead(st_, false);
+        if (st_.CommMode == CommModes::Read) PrepareRead(st_, false);
         else st_.ProgressCount = 0;
     }
     if (write) {
@@ -382,7 +382,7 @@ bool ModComm::CheckRadioModel() {
             convertedFor_ = layout;
         }
     }
-    if (st_.CommMode == 3) st_.CommEndAddress = kInfoEndAddress;
+    if (st_.CommMode == CommModes::InfoRead) st_.CommEndAddress = kInfoEndAddress;
     else st_.CommEndAddress = older ? kOldRadioEndAddress : kLastBlockAddress;
     // The bar reaches its end where this radio's memory ends.
     if (write) st_.ProgressTotal = CountTransferBlocks(st_, kWriteStartAddress, st_.CommEndAddress);
@@ -400,7 +400,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
     ++modal_;
     const bool ok = user_.AskPassword(typed);
     --modal_;
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     if (!ok) {
         FinishComm(false);
         return;
@@ -415,7 +415,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
 }
 
 void ModComm::OnReceive(const ByteBuffer& buffer) {
-    if (modal_ > 0 || st_.CommMode == 0 || st_.CommMode == 9) return;
+    if (modal_ > 0 || st_.CommMode == CommModes::Idle || st_.CommMode == CommModes::FactoryTest) return;
     // Only the reply the current step waits for is taken; anything else is left to the time-out.
     switch (expect_) {
     case Expect::ProgramAck:
@@ -509,7 +509,7 @@ void ModComm::RetryOrGiveUp() {
     case CommStep::Ident: SendIdentRequest(); break;
     case CommStep::PassWord: SendPassWordRead(); break;
     case CommStep::Block:
-        if (st_.CommMode == 2) ResendWriteBlock();
+        if (st_.CommMode == CommModes::Write) ResendWriteBlock();
         else ResendReadRequest();
         break;
     default: break;
@@ -517,14 +517,14 @@ void ModComm::RetryOrGiveUp() {
 }
 
 void ModComm::RetriesExhausted() {
-    if (st_.CommMode == 3) {
+    if (st_.CommMode == CommModes::InfoRead) {
         FinishComm(false);
         return;
     }
     StopAllTimers();
     port_.Close();
     const int button = Message(Text(2003), MsgStyle::RetryCancel);
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     if (button == MsgButton::Retry) {
         // The port was closed so the user may re-seat the cable: start from the entry word; a
         // transfer that had begun goes on at its current block.
@@ -536,7 +536,7 @@ void ModComm::RetriesExhausted() {
 }
 
 void ModComm::OnTimeout(CommTimerId id) {
-    if (modal_ > 0 || st_.CommMode == 0) return;
+    if (modal_ > 0 || st_.CommMode == CommModes::Idle) return;
     timers_.Stop(id);
     switch (id) {
     case CommTimerId::WaitTimer:
@@ -560,7 +560,7 @@ void ModComm::OnTimeout(CommTimerId id) {
 }
 
 void ModComm::OnLineError(const std::string&) {
-    if (st_.CommMode == 0) return;
+    if (st_.CommMode == CommModes::Idle) return;
     FinishComm(false);
 }
 
@@ -569,13 +569,13 @@ void ModComm::FinishComm(bool success) {
     user_.CloseProgress();
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
-    st_.CommMode = 0;
+    st_.CommMode = CommModes::Idle;
     step_ = CommStep::Idle;
     expect_ = Expect::None;
     encodedImage_.reset();
-    if (mode == 0) return;
+    if (mode == CommModes::Idle) return;
     if (!success) {
-        const int id = mode == 1 ? 2006 : mode == 2 ? 2007 : mode == 3 ? 2008 : 0;
+        const int id = mode == CommModes::Read ? 2006 : mode == CommModes::Write ? 2007 : mode == CommModes::InfoRead ? 2008 : 0;
         if (id != 0) Message(Text(id), MsgStyle::OkOnly);
         return;
     }

@@ -7,8 +7,8 @@
 // CommTimers::OnTimeout; the constructor connects both. A command of the main window starts an
 // exchange like this:
 //
-//   st.CommMode = 1;                        // 1 read, 2 write, 3 information read
-//   if (!comm.StartComm()) { st.CommMode = 0; return; }   // says why the port did not open
+//   st.CommMode = CommModes::Read;          // or Write, InfoRead
+//   if (!comm.StartComm()) { st.CommMode = CommModes::Idle; return; }   // says why the port did not open
 //   ...ask the user to confirm; on No: comm.Abandon()...
 //   comm.BeginRead();                       // or BeginWrite() / BeginInfoRead()
 //
@@ -57,7 +57,7 @@ public:
     // Sets the address window for CommMode and opens the port; says why (PortOpenFailureText)
     // and gives false when the port cannot be opened.
     bool StartComm();
-    // Closes the port opened by StartComm when the user declines to go on; CommMode := 0.
+    // Closes the port opened by StartComm when the user declines to go on; CommMode := CommModes::Idle.
     void Abandon();
 
     // The rest of a command after StartComm: pre-fill the image, count the blocks, show the

@@ -70,13 +70,6 @@ bool IsReadReply(const ByteBuffer& b, std::size_t echo, int address, int length)
     return IsCheckSumOK(b, echo + 1);
 }
 
-bool IsSameModel(std::string_view a, std::string_view b, int mode) {
-    const std::string na = NormalizeModelCode(a), nb = NormalizeModelCode(b);
-    if (na == nb) return true;
-    if (mode == 2) return false;
-    return nb == "6173USD";
-}
-
 bool IsOlderModelCode(std::string_view code) { return code == "ZV853C" || code == "ZV853D"; }
 
 std::optional<IdentReply> ParseIdentReply(const ByteBuffer& b, std::size_t echo) {

@@ -56,8 +56,6 @@ std::optional<IdentReply> ParseIdentReply(const ByteBuffer& buffer, std::size_t 
 ByteBuffer MakeIdentReply(std::string_view model, std::uint8_t band, std::string_view version,
                           std::uint8_t status);
 
-// True when the codes match; otherwise, unless mode is 2, when b is the current model's code.
-bool IsSameModel(std::string_view a, std::string_view b, int mode);
 // The two older models whose memory layout differs and ends at 0x3D00.
 bool IsOlderModelCode(std::string_view code);
 

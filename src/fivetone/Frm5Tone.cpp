@@ -499,7 +499,7 @@ void Frm5Tone::MSHFlexGrid1_DblClick() {
     FlexGrid* g = MSHFlexGrid1;
     const int r = g->Row();
     if (r < 1 || r > kFiveToneRows || g->TextMatrix(r, 1).isEmpty() || g->Col() != 2) return;
-    if (MsgBox(QStringLiteral("Reset Special Call of this channel,OK or Not?"), 1) != vbOK) return;
+    if (MsgBox(QStringLiteral("Reset Special Call of this channel,OK or Not?"), MsgStyle::OkCancel) != MsgButton::Ok) return;
     FiveToneCodeRec& rec = st_.EditSignalData.FiveTone.CodeRows[r - 1];
     rec.CodeLength = 0;
     rec.Code = "";
@@ -594,7 +594,7 @@ void Frm5Tone::SaveInfoCode(int id) {
 
 bool Frm5Tone::IsInfoKillStunWakenOK() {
     const auto keys = CheckInfoKillStunWaken(st_.EditSignalData.FiveTone);
-    for (const auto& k : keys) MsgBox(Q(GetOptionStr(st_, k)), 0);
+    for (const auto& k : keys) MsgBox(Q(GetOptionStr(st_, k)), MsgStyle::OkOnly);
     // The user is left at the code to change: the panel shows it and its box has the focus.
     if (const int n = InfoCodeSameAsOwnID(st_.EditSignalData.FiveTone); n > 0) {
         kit::SetComboIndex(Combo6, n - 1);
@@ -608,7 +608,7 @@ bool Frm5Tone::IsInfoKillStunWakenOK() {
 
 void Frm5Tone::Text2_LostFocus() {
     if (Text2->text().size() < 5) {
-        MsgBox(Q(GetMsgStr(st_, "900C")), 0);
+        MsgBox(Q(GetMsgStr(st_, "900C")), MsgStyle::OkOnly);
         Text2->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -653,7 +653,7 @@ void Frm5Tone::Command4_Click() {
 
 void Frm5Tone::CommandOK_Click() {
     if (Text2->text().size() != 5) {
-        MsgBox(Q(GetMsgStr(st_, "900C")), 0);
+        MsgBox(Q(GetMsgStr(st_, "900C")), MsgStyle::OkOnly);
         Text2->setFocus(Qt::OtherFocusReason);
         return;
     }

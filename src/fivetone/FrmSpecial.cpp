@@ -158,7 +158,7 @@ void FrmSpecial::Combo1_Click(int index) {
 }
 
 void FrmSpecial::Text1_LostFocus(int index) {
-    if (Text1[index]->text().size() < 5) MsgBox(Q(GetMsgStr(owner_.State(), "900C")), 0);
+    if (Text1[index]->text().size() < 5) MsgBox(Q(GetMsgStr(owner_.State(), "900C")), MsgStyle::OkOnly);
 }
 
 void FrmSpecial::CommandOK_Click() {
@@ -177,7 +177,7 @@ void FrmSpecial::CommandOK_Click() {
         return;
     }
     if (out.TooLong) {
-        MsgBox(Q(SpecialCodeTooLongText(st)), 0);
+        MsgBox(Q(SpecialCodeTooLongText(st)), MsgStyle::OkOnly);
         Text2->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -12,8 +12,6 @@ QString ProgramDir() { return QCoreApplication::applicationDirPath(); }
 
 QString LanguageDir(const QString& programDir) { return QDir(programDir).filePath("language"); }
 
-QString InitDir(const QString& programDir) { return QDir(programDir).filePath("Init"); }
-
 // The file in folder when it can be written there, else the user's own copy in configDir,
 // seeded from the one in folder.
 static QString WritableSettingsFile(const QString& folder, const QString& name, const QString& configDir) {

@@ -8,7 +8,6 @@ namespace rp {
 
 QString ProgramDir();                         // the folder of the executable
 QString LanguageDir(const QString& programDir);
-QString InitDir(const QString& programDir);
 
 // The settings file to use. When the program's language/ folder is not writable, the settings
 // live in configDir (the user's configuration folder when empty); a copy installed beside the

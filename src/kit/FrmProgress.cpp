@@ -27,8 +27,6 @@ FrmProgress::FrmProgress(const QString& caption, const QString& labelText, QWidg
 
 void FrmProgress::SetProgressValue(int percent) { ProgressBar1->setValue(std::clamp(percent, 0, 100)); }
 
-int FrmProgress::ProgressValue() const { return ProgressBar1->value(); }
-
 void FrmProgress::Finish() {
     finishing_ = true;
     done(QDialog::Accepted);

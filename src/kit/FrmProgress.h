@@ -15,7 +15,6 @@ public:
     FrmProgress(const QString& caption, const QString& labelText, QWidget* parent = nullptr);
 
     void SetProgressValue(int percent);
-    int ProgressValue() const;
     // Closes the window as the end of the exchange; OnUserClose is not called.
     void Finish();
 

@@ -296,24 +296,12 @@ void FlexGrid::SetCell(int r, int c) {
     setCurrentCell(r - 1, c - 1);
 }
 
-int FlexGrid::ColWidth(int c) const {
-    const auto toTwips = [this](int px) { return static_cast<int>(std::lround(px / PixelsPerTwip())); };
-    if (c == 0) return toTwips(verticalHeader()->width());
-    if (c < 1 || c > columnCount()) return 0;
-    // Pixels are coarser than twips: report the width as set while the column keeps it.
-    const int set = c < static_cast<int>(colTwips_.size()) ? colTwips_[c] : 0;
-    if (set > 0 && TwipsToPx(set) == columnWidth(c - 1)) return set;
-    return toTwips(columnWidth(c - 1));
-}
-
 void FlexGrid::SetColWidth(int c, int twips) {
     if (c == 0) {
         verticalHeader()->setFixedWidth(TwipsToPx(twips));
         return;
     }
     if (c < 1 || c > columnCount()) return;
-    if (static_cast<int>(colTwips_.size()) <= c) colTwips_.resize(c + 1, 0);
-    colTwips_[c] = twips;
     setColumnWidth(c - 1, TwipsToPx(twips));
 }
 

@@ -37,7 +37,6 @@ public:
     void SetCol(int c);
     void SetCell(int r, int c);
 
-    int ColWidth(int c) const;  // twips
     void SetColWidth(int c, int twips);
     void SetHeaderHeight(int twips);
     int Dpi() const;
@@ -94,7 +93,6 @@ private:
     bool quietEntry_ = false;  // the current cell moves without entering it
     bool shownNotEntered_ = false;  // the current cell was only shown: setting it enters it
     QString corner_;
-    std::vector<int> colTwips_;  // as set; 0 = never set
 };
 
 }  // namespace rp

@@ -135,23 +135,7 @@ void SetButtonText(QWidget* frm, const char* name, const QString& text) {
     if (!frm) return;
     if (auto* b = frm->findChild<QAbstractButton*>(name)) b->setText(text);
 }
-QString Table(const std::array<std::string, 3>& t, int languageIndex) {
-    return QString::fromStdString(t[languageIndex == 2 ? 2 : 1]);
-}
 }  // namespace
-
-void SetCloseCaption(QWidget* frm, const AppState& state) {
-    SetButtonText(frm, "CommandClose", Table(state.CloseCaptionText, state.LanguageIndex));
-}
-
-void SetHelpCaption(QWidget* frm, const AppState& state) {
-    SetButtonText(frm, "CommandHelp", Table(state.HelpCaptionText, state.LanguageIndex));
-}
-
-void SetCloseHelpCaption(QWidget* frm, const AppState& state) {
-    SetCloseCaption(frm, state);
-    SetHelpCaption(frm, state);
-}
 
 void SetOKCancelCaption(QWidget* frm, const AppState& state) {
     SetButtonText(frm, "CommandOK", LangStr(state, 101));

@@ -31,10 +31,7 @@ void SetFormLanguage(QWidget* frm, const AppState& state);
 // Stores the numbers on a widget or action while its window is built.
 void SetLangTag(QObject* obj, int captionNo, int toolTipNo = 0);
 
-// "CommandClose" / "CommandHelp" / "CommandOK" and "CommandCancel" of the window, found by name.
-void SetCloseCaption(QWidget* frm, const AppState& state);
-void SetHelpCaption(QWidget* frm, const AppState& state);
-void SetCloseHelpCaption(QWidget* frm, const AppState& state);
+// "CommandOK" and "CommandCancel" of the window, found by name.
 void SetOKCancelCaption(QWidget* frm, const AppState& state);
 
 }  // namespace rp

@@ -58,11 +58,11 @@ int ShowReal(const QString& text, int style, const QString& title) {
     QMessageBox box(VisibleOwner());
     box.setWindowTitle(title);
     box.setText(text);
-    switch (style & 0xF0) {
-        case 16: box.setIcon(QMessageBox::Critical); break;
-        case 32: box.setIcon(QMessageBox::Question); break;
-        case 48: box.setIcon(QMessageBox::Warning); break;
-        case 64: box.setIcon(QMessageBox::Information); break;
+    switch (style & MsgStyle::IconMask) {
+        case MsgStyle::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgStyle::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgStyle::Information: box.setIcon(QMessageBox::Information); break;
         default: box.setIcon(QMessageBox::NoIcon); break;
     }
     struct Button {
@@ -70,13 +70,23 @@ int ShowReal(const QString& text, int style, const QString& title) {
         int Answer;
     };
     std::vector<Button> buttons;
-    switch (style & 0x0F) {
-        case 1: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
-        case 2: buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}}; break;
-        case 3: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}}; break;
-        case 4: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
-        case 5: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
-        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+    switch (style & MsgStyle::ButtonsMask) {
+        case MsgStyle::OkCancel:
+            buttons = {{QMessageBox::Ok, MsgButton::Ok}, {QMessageBox::Cancel, MsgButton::Cancel}};
+            break;
+        case MsgStyle::AbortRetryIgnore:
+            buttons = {{QMessageBox::Abort, MsgButton::Abort}, {QMessageBox::Retry, MsgButton::Retry},
+                       {QMessageBox::Ignore, MsgButton::Ignore}};
+            break;
+        case MsgStyle::YesNoCancel:
+            buttons = {{QMessageBox::Yes, MsgButton::Yes}, {QMessageBox::No, MsgButton::No},
+                       {QMessageBox::Cancel, MsgButton::Cancel}};
+            break;
+        case MsgStyle::YesNo: buttons = {{QMessageBox::Yes, MsgButton::Yes}, {QMessageBox::No, MsgButton::No}}; break;
+        case MsgStyle::RetryCancel:
+            buttons = {{QMessageBox::Retry, MsgButton::Retry}, {QMessageBox::Cancel, MsgButton::Cancel}};
+            break;
+        default: buttons = {{QMessageBox::Ok, MsgButton::Ok}}; break;
     }
     QMessageBox::StandardButtons set;
     for (const Button& b : buttons) set |= b.Which;
@@ -94,7 +104,7 @@ int ShowReal(const QString& text, int style, const QString& title) {
     QAbstractButton* clicked = box.clickedButton();
     for (const Button& b : buttons)
         if (clicked == box.button(b.Which)) return b.Answer;
-    return hasCancel ? vbCancel : buttons.back().Answer;
+    return hasCancel ? MsgButton::Cancel : buttons.back().Answer;
 }
 
 }  // namespace
@@ -106,7 +116,6 @@ int MsgBox(const QString& text, int style, const QString& title) {
 }
 
 void SetMsgBoxTitle(const QString& title) { TheService().Title = title; }
-QString MsgBoxTitle() { return TheService().Title; }
 void SetMsgBoxButtonTexts(std::map<int, QString> texts) { TheService().ButtonTexts = std::move(texts); }
 
 MsgBoxAnswerer SetMsgBoxAnswerer(MsgBoxAnswerer answerer) {

@@ -36,10 +36,10 @@ bool ApplyQtLanguage(const AppState& state, const QString& dir) {
     }
     std::map<int, QString> buttons;
     if (!covered) {
-        buttons = {{vbOK, LangStr(state, 101)},    {vbCancel, LangStr(state, 102)},
-                   {vbYes, LangStr(state, 2013)},  {vbNo, LangStr(state, 2014)},
-                   {vbRetry, LangStr(state, 2015)}, {vbAbort, LangStr(state, 2016)},
-                   {vbIgnore, LangStr(state, 2017)}};
+        buttons = {{MsgButton::Ok, LangStr(state, 101)},    {MsgButton::Cancel, LangStr(state, 102)},
+                   {MsgButton::Yes, LangStr(state, 2013)},  {MsgButton::No, LangStr(state, 2014)},
+                   {MsgButton::Retry, LangStr(state, 2015)}, {MsgButton::Abort, LangStr(state, 2016)},
+                   {MsgButton::Ignore, LangStr(state, 2017)}};
     }
     SetMsgBoxButtonTexts(buttons);
     return covered;

@@ -260,7 +260,7 @@ void StoreFields(AppState& st, const ChannelEditLists& lists, const ChannelEditV
     rec.StepIndex = ClampInt16(v.Step);
 
     const FreqCheckResult rx = CheckRxFreqStr(st, v.RxText, rec.StepIndex);
-    if (rx.OutOfBand) Say(message, st.LangText(2001), 48);
+    if (rx.OutOfBand) Say(message, st.LangText(2001), MsgStyle::Exclamation);
     result.RxText = rx.Text;
     rec.RxFreq = GetFreDataStr(rx.Text);
 
@@ -272,7 +272,7 @@ void StoreFields(AppState& st, const ChannelEditLists& lists, const ChannelEditV
     FreqCheckResult tx{rx.Text, false, false};
     if (!TrimBlanks(v.TxText).empty()) {
         tx = CheckTxFreqStr(st, v.TxText, rec.StepIndex);
-        if (tx.OutOfBand) Say(message, st.LangText(2001), 48);
+        if (tx.OutOfBand) Say(message, st.LangText(2001), MsgStyle::Exclamation);
     }
     const std::int64_t rxUnits = FreqTextToUnits(rx.Text).value_or(0);
     const std::int64_t txUnits = FreqTextToUnits(tx.Text).value_or(rxUnits);
@@ -280,7 +280,7 @@ void StoreFields(AppState& st, const ChannelEditLists& lists, const ChannelEditV
     result.OffsetText = FreqUnitsToText(txUnits > rxUnits ? txUnits - rxUnits : rxUnits - txUnits, 1);
     rec.Shift = static_cast<std::int16_t>(result.Shift);
     const FreqCheckResult pair = CheckFreqPair(st, result.OffsetText, rx.Text, result.Shift, rec.StepIndex);
-    if (pair.OutOfBand) Say(message, st.LangText(2001), 48);
+    if (pair.OutOfBand) Say(message, st.LangText(2001), MsgStyle::Exclamation);
     rec.OffsetFreq = GetFreDataStr(pair.Text);
 
     rec.Bandwidth = ClampInt16(v.Bandwidth);
@@ -336,19 +336,19 @@ ChannelStoreResult StoreChannelEdit(AppState& st, const ChannelEditLists& lists,
     const std::string rxText = TrimBlanks(v.RxText);
     if (rxText.empty()) {
         if (number >= kVfo1Channel) {
-            Say(message, "VFO can't be null!", 0);
+            Say(message, "VFO can't be null!", MsgStyle::OkOnly);
             result.Outcome = ChannelStoreOutcome::Refused;
             return result;
         }
         if (IsChannelNoUsed(st, number) && number <= kMemoryChannels) {
             CopyEditToBank(st);
-            const bool deleted = DeleteChannel(st, number, [&](const std::string& t) { Say(message, t, 0); });
+            const bool deleted = DeleteChannel(st, number, [&](const std::string& t) { Say(message, t, MsgStyle::OkOnly); });
             result.Outcome = deleted ? ChannelStoreOutcome::Deleted : ChannelStoreOutcome::DeleteRefused;
         }
         return result;
     }
     if (!IsNumericText(rxText)) {
-        Say(message, st.LangText(kRxNotNumberText), 48);
+        Say(message, st.LangText(kRxNotNumberText), MsgStyle::Exclamation);
         result.Outcome = ChannelStoreOutcome::Refused;
         return result;
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/Banks.h"
+#include "model/MsgCodes.h"
 #include "model/Records.h"
 #include "model/ValueText.h"
 
@@ -22,7 +23,7 @@ struct AppState;
 
 // Numbered text of a language (GetLangStr's form); AppState::LangText is one.
 using LangFn = std::function<std::string(int)>;
-// A message for the user with its MsgBox style number (0 plain, 48 exclamation).
+// A message for the user with its MsgBox style (MsgStyle).
 using MessageBoxFn = std::function<void(const std::string& text, int style)>;
 
 // Channel numbers the dialog treats apart.

@@ -70,11 +70,6 @@ std::string Opt(const std::string& value) { return CutAtNull(value); }
 
 }  // namespace
 
-BytePair ToneTenthBytes(double hz) {
-    const double t = RoundHalfEven(hz * 10.0);
-    return Split(static_cast<long long>(std::clamp(t, 0.0, 65535.0)));
-}
-
 BytePair ToneDividerBytes(double hz, int factor) {
     if (!(hz > 0)) return {};
     const double d = std::trunc(kClock / (factor * hz));

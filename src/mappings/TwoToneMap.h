@@ -35,9 +35,8 @@ struct BytePair {
     bool operator==(const BytePair&) const = default;
 };
 
-// Tenth-hertz value of a tone (halves to even) and its divider Fix(9600000 / (factor x f)),
-// each split into high and low byte. f must be above 0.
-BytePair ToneTenthBytes(double hz);
+// The divider of a tone, Fix(9600000 / (factor x f)), split into high and low byte. f must be
+// above 0.
 BytePair ToneDividerBytes(double hz, int factor);
 // The tone in Hz a text stands for, halves to even at the tenth; the text must be a number.
 int ToneTenthsOfText(std::string_view text);

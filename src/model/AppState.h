@@ -30,6 +30,11 @@ inline double RadioBandLowForModel(std::string_view modelCode) {
     return modelCode == "6173USD" ? 64.0 : 76.0;
 }
 
+// The exchange that runs, as AppState::CommMode holds it.
+namespace CommModes {
+constexpr int Idle = 0, Read = 1, Write = 2, InfoRead = 3, FactoryTest = 9;
+}
+
 struct AppState {
     // Working data and the copies as last saved or opened.
     RadioData CurRadioData;
@@ -84,10 +89,9 @@ struct AppState {
     // Language (1 English, 2 Chinese).
     int LanguageIndex = 1;
 
-    // The radio memory image by radio address and the exchange that uses it
-    // (0 idle, 1 read, 2 write, 3 radio information read, 9 factory test).
+    // The radio memory image by radio address and the exchange that uses it (CommModes).
     std::array<std::uint8_t, 0x4000> CommImage{};
-    int CommMode = 0;
+    int CommMode = CommModes::Idle;
     bool WriteAllowed = true;
     int CommEndAddress = 0x4000;  // an older radio ends at 0x3D00
 

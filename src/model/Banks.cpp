@@ -97,6 +97,5 @@ void CopyEditToBank(AppState& st) { st.CurRadioData.BankTable = st.EditBankTable
 bool IsChInEditBank(const AppState& st, int ch, int bank) { return BankPosIn(st.EditBankTable, ch, bank) > 0; }
 bool CanAddToEditBank(const AppState& st, int ch, int bank) { return CanAddIn(st.EditBankTable, ch, bank); }
 void AddChToEditBank(AppState& st, int ch, int bank) { AddChToBankIn(st.EditBankTable, ch, bank); }
-void ShowEditBankList(const AppState& st, int ch, BankList& list) { ShowListIn(st.EditBankTable, ch, list); }
 
 }  // namespace rp

@@ -34,7 +34,6 @@ void CopyEditToBank(AppState& st);
 bool IsChInEditBank(const AppState& st, int ch, int bank);
 bool CanAddToEditBank(const AppState& st, int ch, int bank);
 void AddChToEditBank(AppState& st, int ch, int bank);
-void ShowEditBankList(const AppState& st, int ch, BankList& list);
 
 // Table-level forms of the same rules, for tables that are not the working ones (a default data
 // file's record while it is being loaded).

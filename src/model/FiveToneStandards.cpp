@@ -106,13 +106,6 @@ std::vector<std::string> ToneStandardLines(const AppState& st, std::string_view 
     return lines;
 }
 
-std::string ToneStandardText(const AppState& st, std::string_view name,
-                             const std::array<std::int16_t, 16>& userToneSet) {
-    std::string s;
-    for (const auto& l : ToneStandardLines(st, name, userToneSet)) s += l + "\r\n";
-    return s;
-}
-
 static constexpr double kUserToneLow = 288.5;
 static constexpr double kUserToneHigh = 3106.0;
 

@@ -39,9 +39,6 @@ int DefaultTonePeriod(std::string_view name);
 // user tone set (0.1 Hz units) with the period 70. Texts from section OPTION of the language.
 std::vector<std::string> ToneStandardLines(const AppState& st, std::string_view name,
                                            const std::array<std::int16_t, 16>& userToneSet);
-// The same lines, each ending in CR LF, as the view box holds them.
-std::string ToneStandardText(const AppState& st, std::string_view name,
-                             const std::array<std::int16_t, 16>& userToneSet);
 
 // Tenths as "#.0": one decimal, no digit before the point below 1 (2885 "288.5", 0 ".0").
 std::string FormatTenthsHash(int tenths);

@@ -200,11 +200,6 @@ bool IniFile::Save(const std::string& path) const {
     return true;
 }
 
-std::string GetProfileString(const std::string& path, std::string_view section, std::string_view key) {
-    auto f = IniFile::Load(path);
-    return f ? f->Get(section, key) : std::string();
-}
-
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
     std::optional<IniFile> loaded = IniFile::Load(path);

@@ -53,9 +53,8 @@ private:
     std::unordered_map<std::string, std::size_t> sections_;  // lower-case section -> header line
 };
 
-// One key at a time for callers that keep no IniFile: each call reads the file (or rewrites its
-// one line), so it always works on what is on disk now.
-std::string GetProfileString(const std::string& path, std::string_view section, std::string_view key);
+// One key at a time for callers that keep no IniFile: each call rewrites its one line of the
+// file, so it always works on what is on disk now.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

@@ -15,14 +15,6 @@ const std::array<std::string_view, kCTCSSToneCount>& CTCSSToneTexts() {
     return kTones;
 }
 
-int CTCSSToneTenths(int index) {
-    if (index < 0 || index >= kCTCSSToneCount) return 0;
-    int v = 0;
-    for (char c : CTCSSToneTexts()[index])
-        if (c != '.') v = v * 10 + (c - '0');
-    return v;
-}
-
 std::string DCSCodeText(int code, bool inverted) {
     return "D" + GetOctStr(code, 3) + (inverted ? "I" : "N");
 }

@@ -12,8 +12,6 @@ constexpr int kDCSCodeCount = 512;
 
 // "62.5" .. "254.1", index 0..50.
 const std::array<std::string_view, kCTCSSToneCount>& CTCSSToneTexts();
-// The tone of a CTCSS index in 0.1 Hz; 0 for an index outside 0..50.
-int CTCSSToneTenths(int index);
 // "D023N" / "D023I" for a code 0..511 (the code's three octal digits).
 std::string DCSCodeText(int code, bool inverted);
 // The 1 024 items of a DCS list: the 512 normal codes, then the same codes inverted, so the

@@ -161,12 +161,6 @@ int TextRule(const std::vector<std::string>& items, std::string_view text) {
     return 0;
 }
 
-void AddComboTextIfMissing(std::vector<std::string>& items, std::string_view text) {
-    for (const auto& it : items)
-        if (it == text) return;
-    items.emplace_back(text);
-}
-
 static bool IsHighHexDigit(char c) {
     return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }

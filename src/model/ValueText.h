@@ -55,7 +55,6 @@ std::string GetComboListText(const std::vector<std::string>& items, int index);
 std::string GetComboItemText(const std::vector<std::string>& items, int index, int fallbackIndex);
 std::string GetComboMatchText(const std::vector<std::string>& items, std::string_view text);
 int GetComboIndexOfText(const std::vector<std::string>& items, std::string_view text, int defaultIndex);
-void AddComboTextIfMissing(std::vector<std::string>& items, std::string_view text);
 // The item a stored index selects: the index itself inside the list, else 0; -1 for an empty list.
 int IndexRule(const std::vector<std::string>& items, int index);
 // The item a text selects (SetComboText): the first equal item, else 0; -1 for an empty list.

@@ -117,7 +117,6 @@ static std::optional<T> Narrow(double v) {
 }
 
 std::optional<std::int16_t> ToInt16(double v) { return Narrow<std::int16_t>(v); }
-std::optional<std::uint8_t> ToByte(double v) { return Narrow<std::uint8_t>(v); }
 
 std::int16_t ClampInt16(long long v) {
     if (v < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();

@@ -32,7 +32,6 @@ std::optional<std::int64_t> ParseScaled(std::string_view s, int decimals, RoundM
 double RoundHalfEven(double v);
 // Range-checked narrowing; empty when the rounded value does not fit.
 std::optional<std::int16_t> ToInt16(double v);
-std::optional<std::uint8_t> ToByte(double v);
 // Narrowing of an integer that has no fallback: clamps instead of wrapping.
 std::int16_t ClampInt16(long long v);
 std::uint8_t ClampByte(long long v);

@@ -137,7 +137,7 @@ void FrmPrintList::CommandSet_Click() {
 void FrmPrintList::Command1_Click() {
     const auto flags = GetPrintItems();
     if (!print::AnyPrintItem(flags)) {
-        MsgBox(Q(PrtText(st_, st_.PrtTextSelectItems)), 48);
+        MsgBox(Q(PrtText(st_, st_.PrtTextSelectItems)), MsgStyle::Exclamation);
         return;
     }
     st_.PrintItemFlags = flags;
@@ -172,14 +172,14 @@ void FrmPrintList::PrintAllItems() {
         if (LastPrinted.empty() && !LastPages.empty()) {
             // A range past the end of the printout: nothing is sent, the dialog stays open.
             st_.PrintJobOK = false;
-            MsgBox(LangQ(st_, 8961) + " " + QString::number(LastPages.size()), 48);
+            MsgBox(LangQ(st_, 8961) + " " + QString::number(LastPages.size()), MsgStyle::Exclamation);
             return;
         }
         ok = print::ReplayOnPrinter(LastPages, LastPrinted, printer_, family);
     }
     if (!ok) {
         st_.PrintJobOK = false;
-        MsgBox(LangQ(st_, 8960), 16);
+        MsgBox(LangQ(st_, 8960), MsgStyle::Critical);
     }
 }
 

@@ -474,7 +474,7 @@ void frmMain::ListBank_ItemCheck(QListWidgetItem* item) {
 
 void frmMain::SaveOldData() {
     const int no = st_.CurChannelNo;
-    const auto message = [this](const std::string& s) { ShowMessage(s, 0); };
+    const auto message = [this](const std::string& s) { ShowMessage(s, MsgStyle::OkOnly); };
     if (!TextFreRx->isHidden()) {
         HideEditor(TextFreRx);
         if (ChEditCol != 1) return;
@@ -484,13 +484,13 @@ void frmMain::SaveOldData() {
             if (IsChannelNoUsed(st_, no) && no <= kMemoryChannels) DeleteChannel(st_, no, message);
         } else if (!IsNumericText(text)) {
             // Refused: nothing was set, so the message must not claim a nearest value.
-            ShowMessage(st_.LangText(2010), 48);
+            ShowMessage(st_.LangText(2010), MsgStyle::Exclamation);
         } else if (IsChannelNoUsed(st_, no)) {
-            if (SetChannelDataByGrid(st_, no, text, 1, 0).OutOfBand) ShowMessage(st_.LangText(2001), 48);
+            if (SetChannelDataByGrid(st_, no, text, 1, 0).OutOfBand) ShowMessage(st_.LangText(2001), MsgStyle::Exclamation);
         } else {
             const SetFreqResult r = SetChannelFreq(st_, no, text);
-            if (!r.Added) ShowMessage(st_.LangText(2009), 48);
-            else if (r.Check.OutOfBand) ShowMessage(st_.LangText(2001), 48);
+            if (!r.Added) ShowMessage(st_.LangText(2009), MsgStyle::Exclamation);
+            else if (r.Check.OutOfBand) ShowMessage(st_.LangText(2001), MsgStyle::Exclamation);
         }
         ReShowGrid(0, no, 0);
         CheckChannelRefs(st_);
@@ -500,7 +500,7 @@ void frmMain::SaveOldData() {
         HideEditor(TextFreTx);
         if (ChEditCol != 2) return;
         if (SetChannelDataByGrid(st_, no, TextFreTx->text().trimmed().toStdString(), 2, 0).OutOfBand)
-            ShowMessage(st_.LangText(2001), 48);
+            ShowMessage(st_.LangText(2001), MsgStyle::Exclamation);
         ReShowGrid(0, no, 0);
         return;
     }
@@ -552,14 +552,14 @@ void frmMain::SaveOldGridData(int index) {
         std::string value;
         if (!text.empty()) {
             const ListFreqResult r = CheckRadioFreqStr(st_, text);
-            if (r.OutOfBand) ShowMessage(st_.LangText(2001), 48);
+            if (r.OutOfBand) ShowMessage(st_.LangText(2001), MsgStyle::Exclamation);
             value = TrimNull(RadioFreqDataText(r.Units));
         }
         if (value.empty()) {
             int valid = 0;
             for (const auto& x : data.FMRadioList) valid += x.Valid == 1 ? 1 : 0;
             if (i == last || valid <= 1) {
-                if (i == last) ShowMessage("VFO can't be null!", 0);
+                if (i == last) ShowMessage("VFO can't be null!", MsgStyle::OkOnly);
                 // Refused: the cell shows the entry as it still is.
                 ReShowGrid(2, RadioEditRow, 1);
                 return;
@@ -593,7 +593,7 @@ void frmMain::SaveOldGridData(int index) {
         std::string value;
         if (!text.empty()) {
             const ListFreqResult r = CheckAMFreqStr(st_, text);
-            if (r.OutOfBand) ShowMessage(st_.LangText(2001), 48);
+            if (r.OutOfBand) ShowMessage(st_.LangText(2001), MsgStyle::Exclamation);
             value = TrimNull(AMFreqDataText(r.Units));
         }
         data.AMList[i] = value;
@@ -630,7 +630,7 @@ bool frmMain::MSFlexGrid1_KeyDown(int index, int keyCode, Qt::KeyboardModifiers 
     auto* g = MSFlexGrid1[0];
     const int row = g->Row();
     if ((shift & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
-    const auto message = [this](const std::string& s) { ShowMessage(s, 0); };
+    const auto message = [this](const std::string& s) { ShowMessage(s, MsgStyle::OkOnly); };
     const bool further = row > kMemoryChannels;  // PL1 .. VFO2 are never deleted from here
     bool handled = true;
     if (row >= 1) {
@@ -650,7 +650,7 @@ bool frmMain::MSFlexGrid1_KeyDown(int index, int keyCode, Qt::KeyboardModifiers 
                 if (st_.ChannelClipboard.Used != 1 && further) break;
                 if (st_.ChannelClipboard.Used == 1 && !IsChannelNoUsed(st_, row) &&
                     st_.CurRadioData.ChannelCount >= kMaxChannels) {
-                    ShowMessage(st_.LangText(2009), 48);
+                    ShowMessage(st_.LangText(2009), MsgStyle::Exclamation);
                     break;
                 }
                 PasteChannel(st_, index, row, message);

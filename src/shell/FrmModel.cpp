@@ -64,11 +64,12 @@ void FrmModel::CommandOK_Click() {
     const int band = ComboBand->currentIndex();
     if (band < 0) return;
     if (band != startBand_) {
-        const int answer = Message ? Message(QString::fromStdString(Bilingual(s_, s_.ClearFreqText)), Style::OkCancelExclamation,
+        const int answer = Message ? Message(QString::fromStdString(Bilingual(s_, s_.ClearFreqText)),
+                                             MsgStyle::ExclamationOkCancel,
                                              QString::fromStdString(Bilingual(s_, s_.WarningText)))
-                                   : Answer::OK;
+                                   : MsgButton::Ok;
         // Back in the dialog: the user may keep the band or cancel.
-        if (answer != Answer::OK) return;
+        if (answer != MsgButton::Ok) return;
     }
     model_ = ComboModel->currentText();
     band_ = band;

@@ -40,7 +40,7 @@ MainCommandHost& MainCommandHost::Of(frmMain& w) {
 }
 
 void MainCommandHost::UpdateCommActions() {
-    const bool idle = s_.CommMode == 0;
+    const bool idle = s_.CommMode == CommModes::Idle;
     for (const char* name : {"mnuProRead", "MnuProWrite", "MnuEMg", "MnuSetCom"})
         if (auto* a = w_.MenuAction(name)) a->setEnabled(idle);
     for (const char* key : {"TCommRead", "TCommPort", "TCommWrite"})
@@ -86,7 +86,7 @@ bool MainCommandHost::IsDataChanged() { return rp::IsDataChanged(s_); }
 bool MainCommandHost::SaveDataFile() {
     const FileResult r = rp::SaveDataFile(s_);
     if (!r.Ok()) {
-        MsgBox(QString::fromStdString(r.Message), 0);
+        MsgBox(QString::fromStdString(r.Message), MsgStyle::OkOnly);
         return false;
     }
     // The title and status bar name the file; after Save As that is a new one.
@@ -97,14 +97,14 @@ bool MainCommandHost::SaveDataFile() {
 bool MainCommandHost::OpenDataFile() {
     const FileResult r = rp::OpenDataFile(s_);
     if (!r.Ok()) {
-        MsgBox(QString::fromStdString(r.Message), 0);
+        MsgBox(QString::fromStdString(r.Message), MsgStyle::OkOnly);
         return false;
     }
     w_.LoadShowByModel();
     w_.ReShowListByData();
     w_.ReShowRadioListByData();
     w_.ReShowAMListByData();
-    for (const auto& warning : r.Warnings) MsgBox(QString::fromStdString(warning), 48);
+    for (const auto& warning : r.Warnings) MsgBox(QString::fromStdString(warning), MsgStyle::Exclamation);
     return true;
 }
 
@@ -148,11 +148,11 @@ bool MainCommandHost::AskPassword(std::string& typed) { return AskPassWord(s_, t
 
 void MainCommandHost::ShowProgress() {
     CloseProgress();
-    const int mode = s_.CommMode == 2 ? 2 : 1;
+    const int mode = s_.CommMode == CommModes::Write ? CommModes::Write : CommModes::Read;
     progress_ = new FrmProgress(QString::fromStdString(s_.CommTitleText[mode][s_.LanguageIndex == 2 ? 2 : 1]),
                                 QString::fromStdString(Bilingual(s_, s_.ProgressLabelText)), &w_);
     progress_->OnUserClose = [this] {
-        if (s_.CommMode != 0) link_->Comm().FinishComm(false);
+        if (s_.CommMode != CommModes::Idle) link_->Comm().FinishComm(false);
     };
     progress_->show();
 }

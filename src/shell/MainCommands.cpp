@@ -65,9 +65,9 @@ bool ApplyModelAndBand(AppState& s, const std::string& modelCode, const std::str
 
 bool MainCommands::OfferSave(const std::string& text) {
     if (!host_.IsDataChanged()) return true;
-    switch (host_.Message(text, Style::YesNoCancelExclamation)) {
-    case Answer::Yes: return FileSave();
-    case Answer::No: return true;
+    switch (host_.Message(text, MsgStyle::ExclamationYesNoCancel)) {
+    case MsgButton::Yes: return FileSave();
+    case MsgButton::No: return true;
     default: return false;
     }
 }
@@ -80,12 +80,12 @@ std::string MainCommands::SaveFirstQuestion() {
 
 void MainCommands::EndExchange() {
     host_.Abandon();
-    s_.CommMode = 0;
+    s_.CommMode = CommModes::Idle;
 }
 
 bool MainCommands::FileNew() {
     if (!OfferSave(SaveFirstQuestion())) return false;
-    if (!s_.ForceFactoryFres && host_.Message(Bilingual(s_, s_.ClearAllText), Style::OkCancelExclamation) != Answer::OK)
+    if (!s_.ForceFactoryFres && host_.Message(Bilingual(s_, s_.ClearAllText), MsgStyle::ExclamationOkCancel) != MsgButton::Ok)
         return false;
     host_.NewDataFile();
     return true;
@@ -113,7 +113,7 @@ bool MainCommands::FileOpen() {
 bool MainCommands::FileSave() {
     if (s_.IsNewData != 0) return FileSaveAs();
     const std::string question = "\"" + GetFileNameOfPath(s_.DataFileName) + "\"" + Bilingual(s_, s_.OverwriteText);
-    if (host_.Message(question, Style::OkCancelQuestion) != Answer::OK) return false;
+    if (host_.Message(question, MsgStyle::QuestionOkCancel) != MsgButton::Ok) return false;
     return host_.SaveDataFile();
 }
 
@@ -122,7 +122,7 @@ bool MainCommands::FileSaveAs() {
     if (!chosen) return false;
     const auto name = NormaliseDataFileName(*chosen);
     if (!name) {
-        host_.Message(BadFileNameText(s_), Style::Exclamation);
+        host_.Message(BadFileNameText(s_), MsgStyle::Exclamation);
         return false;
     }
     const std::string previous = s_.DataFileName;
@@ -135,12 +135,12 @@ bool MainCommands::FileSaveAs() {
 bool MainCommands::ProRead() {
     if (ExchangeRunning()) return false;
     if (!OfferSave(SaveFirstQuestion())) return false;
-    s_.CommMode = 1;
+    s_.CommMode = CommModes::Read;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
-    if (host_.Message(Bilingual(s_, s_.ReadPromptText), Style::OkCancelQuestion) != Answer::OK) {
+    if (host_.Message(Bilingual(s_, s_.ReadPromptText), MsgStyle::QuestionOkCancel) != MsgButton::Ok) {
         EndExchange();
         return false;
     }
@@ -150,12 +150,12 @@ bool MainCommands::ProRead() {
 
 bool MainCommands::ProWrite() {
     if (ExchangeRunning()) return false;
-    s_.CommMode = 2;
+    s_.CommMode = CommModes::Write;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
-    if (host_.Message(Bilingual(s_, s_.WritePromptText), Style::OkCancelQuestion) != Answer::OK) {
+    if (host_.Message(Bilingual(s_, s_.WritePromptText), MsgStyle::QuestionOkCancel) != MsgButton::Ok) {
         EndExchange();
         return false;
     }
@@ -169,9 +169,9 @@ bool MainCommands::ProWrite() {
 
 bool MainCommands::ReadRadioInfo() {
     if (ExchangeRunning()) return false;
-    s_.CommMode = 3;
+    s_.CommMode = CommModes::InfoRead;
     if (!host_.StartComm()) {
-        s_.CommMode = 0;
+        s_.CommMode = CommModes::Idle;
         return false;
     }
     host_.BeginInfoRead();
@@ -180,9 +180,9 @@ bool MainCommands::ReadRadioInfo() {
 
 bool MainCommands::CanExit() {
     if (!host_.IsDataChanged()) return true;
-    switch (host_.Message(Bilingual(s_, s_.SaveChangesText), Style::YesNoCancelExclamation)) {
-    case Answer::Yes: return FileSave();
-    case Answer::No: return true;
+    switch (host_.Message(Bilingual(s_, s_.SaveChangesText), MsgStyle::ExclamationYesNoCancel)) {
+    case MsgButton::Yes: return FileSave();
+    case MsgButton::No: return true;
     default: return false;
     }
 }

@@ -7,24 +7,15 @@
 #include <string>
 
 #include "model/AppState.h"
+#include "model/MsgCodes.h"
 
 namespace rp {
-
-// Message box answers and styles as the rest of the program numbers them.
-namespace Answer {
-constexpr int OK = 1, Cancel = 2, Retry = 4, Yes = 6, No = 7;
-}
-namespace Style {
-constexpr int OkOnly = 0, OkCancel = 1, RetryCancel = 5, Stop = 16, OkCancelQuestion = 33,
-              Exclamation = 48, OkCancelExclamation = 49, YesNoCancelExclamation = 51,
-              Information = 64;
-}
 
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
 
-    // A message box with the program's title; returns one of Answer.
+    // A message box with the program's title; returns the button pressed (MsgButton).
     virtual int Message(const std::string& text, int style) = 0;
     // Key "9001" of section "MSG" of the current language file: save before going on.
     virtual std::string SaveFirstText() = 0;
@@ -83,7 +74,7 @@ public:
     bool CanExit();
 
     // Read, Write, the information read and the port choice wait while an exchange runs.
-    bool ExchangeRunning() const { return s_.CommMode != 0; }
+    bool ExchangeRunning() const { return s_.CommMode != CommModes::Idle; }
 
 private:
     // The save question of New and Read: false when the user stops the command there.

@@ -120,14 +120,14 @@ void frmMain::MnuCHBatch_Click() {
 
 void frmMain::MnuSetCom_Click() {
     AppState& s = State();
-    if (s.CommMode != 0) return;
+    if (s.CommMode != CommModes::Idle) return;
     QStringList ports;
     for (const auto& p : ListSerialPorts()) ports << QString::fromStdString(p);
     FrmComPort dlg(s, ports, QString::fromStdString(s.ComPortName), this);
     if (dlg.exec() != QDialog::Accepted) return;
     s.ComPortName = dlg.ChosenPort().toStdString();
     if (!s.SetupIniPath.empty() && !WriteProfileString(s.SetupIniPath, "language", "comPort", s.ComPortName))
-        MsgBox(QString::fromStdString(Bilingual(s, s.FileErrorText)), 48);
+        MsgBox(QString::fromStdString(Bilingual(s, s.FileErrorText)), MsgStyle::Exclamation);
 }
 
 void frmMain::MnuSetLanguage_Click() {

@@ -196,7 +196,7 @@ void FrmCommuBook::SaveEditCell(int row, int col) {
 
 bool FrmCommuBook::FreLoadBookFile() {
     if (!ReadCommBookFile(s_.CommBookFileName, s_.CommBookBuffer)) {
-        MsgBox(QString::fromStdString(FileErrorText(s_.LanguageIndex)), 0);
+        MsgBox(QString::fromStdString(FileErrorText(s_.LanguageIndex)), MsgStyle::OkOnly);
         return false;
     }
     ShowBookData();
@@ -206,7 +206,7 @@ bool FrmCommuBook::FreLoadBookFile() {
 bool FrmCommuBook::FreSaveBookFile() {
     SaveEditCell(CurBookEditRow, CurBookEditCol);
     if (!WriteCommBookFile(s_.CommBookFileName, s_.CommBookBuffer)) {
-        MsgBox(QString::fromStdString(FileErrorText(s_.LanguageIndex)), 0);
+        MsgBox(QString::fromStdString(FileErrorText(s_.LanguageIndex)), MsgStyle::OkOnly);
         return false;
     }
     return true;

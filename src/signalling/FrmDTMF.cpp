@@ -231,7 +231,7 @@ void FrmDTMF::CommandOK_Click() {
     Text3_LostFocus();
     if (KillStunCodesClash(Text2[kDTMFKillBox]->text().toStdString(), Text2[kDTMFStunBox]->text().toStdString())) {
         Text2[kDTMFKillBox]->setFocus(Qt::OtherFocusReason);
-        MsgBox(LangQ(s_, 3001), 0);
+        MsgBox(LangQ(s_, 3001), MsgStyle::OkOnly);
         return;
     }
     StoreDTMFData(s_.CurRadioData.Signal.DTMF, ControlValues());

@@ -74,7 +74,7 @@ struct Exchange {
     // Runs until the exchange has ended; false when it is still running after a simulated
     // ten minutes (a hang).
     bool Run() {
-        return clock.RunUntil([this] { return st.CommMode == 0; }, clock.Now() + 600'000'000);
+        return clock.RunUntil([this] { return st.CommMode == CommModes::Idle; }, clock.Now() + 600'000'000);
     }
 };
 

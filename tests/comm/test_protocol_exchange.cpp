@@ -370,7 +370,7 @@ TEST(ProtocolExchange, EncoderFailureSendsNothing) {
     EXPECT_EQ(x.port.BytesSent, 0u);
     EXPECT_EQ(x.port.WriteCount, 0);
     EXPECT_FALSE(x.port.IsOpen());
-    EXPECT_EQ(x.st.CommMode, 0);
+    EXPECT_EQ(x.st.CommMode, CommModes::Idle);
     EXPECT_EQ(x.user.ProgressShown, 0);
 
     // The refusal is not kept: with the channel mended, the next write goes through.
@@ -391,7 +391,7 @@ TEST(ProtocolExchange, PortThatCannotOpenIsReported) {
         x.port.OpenFault = fault;
         EXPECT_FALSE(x.comm.ReadRadio());
         EXPECT_EQ(x.user.Texts(), std::vector<std::string>{text});
-        EXPECT_EQ(x.st.CommMode, 0);
+        EXPECT_EQ(x.st.CommMode, CommModes::Idle);
     }
 }
 

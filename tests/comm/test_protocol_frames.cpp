@@ -120,10 +120,6 @@ TEST(ProtocolFrames, IdentReplyFields) {
 TEST(ProtocolFrames, ModelCodeRules) {
     EXPECT_EQ(NormalizeModelCode("6173US"), "6173USA");
     EXPECT_EQ(NormalizeModelCode("6173USC"), "6173USC");
-    EXPECT_TRUE(IsSameModel("6173US", "6173USA", 2));
-    EXPECT_TRUE(IsSameModel("6173USC", "6173USD", 1));
-    EXPECT_FALSE(IsSameModel("6173USC", "6173USD", 2));
-    EXPECT_FALSE(IsSameModel("6173USD", "6173USC", 1));
     EXPECT_TRUE(IsOlderModelCode("ZV853C"));
     EXPECT_FALSE(IsOlderModelCode("ZV853"));
 }

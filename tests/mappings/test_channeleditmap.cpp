@@ -293,7 +293,7 @@ TEST_F(ChannelEditMapTest, OutOfBandTxIsClampedWithTheMessage) {
     v.TxText = "x";
     Store(1, v);
     ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0], (std::pair<std::string, int>{"T2001", 48}));
+    EXPECT_EQ(said[0], (std::pair<std::string, int>{"T2001", MsgStyle::Exclamation}));
     EXPECT_EQ(Find(1)->Shift, 2);  // TX 400 above RX 145
     EXPECT_EQ(Find(1)->OffsetFreq.Str(), "025500000");
 }

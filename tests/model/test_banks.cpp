@@ -97,9 +97,6 @@ TEST(Banks, EditCopyIsSeparateUntilCopiedBack) {
     AddChToEditBank(st, 50, 0);
     EXPECT_TRUE(IsChInEditBank(st, 50, 3));
     EXPECT_EQ(GetChBankPos(st, 50, 3), 0);
-    BankList shown{};
-    ShowEditBankList(st, 50, shown);
-    EXPECT_TRUE(shown[2]);
     CopyEditToBank(st);
     EXPECT_EQ(GetChBankStr(st, 50), "3");
     EXPECT_EQ(GetChBankStr(st, 3), "1");

@@ -67,7 +67,7 @@ inline bool EditChannelInDialog(frmMain& w, int row, const std::function<void(Fr
 
 // Save with every message answered OK and the name dialog given `path`.
 inline void SaveAs(frmMain& w, const QString& path) {
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     ScopedFileDialogScript names({path});
     w.mnuFileSave_Click();
 }
@@ -75,7 +75,7 @@ inline void SaveAs(frmMain& w, const QString& path) {
 // The write command run to its end; the last message says the data were written.
 // Call it inside ASSERT_NO_FATAL_FAILURE.
 inline void WriteToRadio(AppState& st, frmMain& w, int timeoutMs = 60000) {
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w.MnuProWrite_Click();
     ASSERT_TRUE(sim::RunExchange(st, timeoutMs));
     ASSERT_FALSE(answers.Messages().empty());
@@ -85,7 +85,9 @@ inline void WriteToRadio(AppState& st, frmMain& w, int timeoutMs = 60000) {
 // The read command run to its end, No to saving the data first; the last message says the data
 // were read. Call it inside ASSERT_NO_FATAL_FAILURE.
 inline void ReadFromRadio(AppState& st, frmMain& w, int timeoutMs = 60000) {
-    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) {
+        return m.Style == MsgStyle::ExclamationYesNoCancel ? MsgButton::No : MsgButton::Ok;
+    });
     w.mnuProRead_Click();
     ASSERT_TRUE(sim::RunExchange(st, timeoutMs));
     ASSERT_FALSE(answers.Messages().empty());
@@ -112,7 +114,7 @@ inline void DecodeRadioMemory(const std::vector<std::uint8_t>& memory, AppState&
 
 // The window closed with No to saving the data first.
 inline void CloseWithoutSaving(frmMain& w) {
-    ScopedMsgBoxScript answers(vbNo);
+    ScopedMsgBoxScript answers(MsgButton::No);
     w.close();
 }
 

@@ -16,7 +16,7 @@ TEST(ChannelDialogToneWord, AWordFromTheRadioIsShownAsItsTone) {
     for (const Case c : {Case{0xFFFF, "6553.5"}, Case{0x8000, "3276.8"}, Case{0x9C40, "4000.0"}}) {
         AppState st;
         test::UseLanguage(st, 1);
-        ScopedMsgBoxScript msgs(vbOK);
+        ScopedMsgBoxScript msgs(MsgButton::Ok);
         ChannelData ch = test::MakeChannel(1, "145.0");
         ch.CustomCTCSS = static_cast<std::int16_t>(c.word);
         st.ChannelTable[0] = ch;

@@ -84,7 +84,7 @@ protected:
 
     // File > Exit, leaving the new data unsaved.
     static void Exit(frmMain& w) {
-        ScopedMsgBoxScript dropUnsaved(vbNo);
+        ScopedMsgBoxScript dropUnsaved(MsgButton::No);
         w.MenuAction("mnuFileExit")->trigger();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 2000)) << "the window did not close";
     }
@@ -212,7 +212,9 @@ TEST_F(DesktopWindowPlace, ADeepFileNameNeverWidensTheWindow) {
     ASSERT_NO_FATAL_FAILURE(ShowActive(*w));
     const int width = w->width();
     {
-        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+        ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) {
+            return m.Style == MsgStyle::ExclamationYesNoCancel ? MsgButton::No : MsgButton::Ok;
+        });
         ScopedFileDialogScript files({path});
         w->MenuAction("mnuFileOpen")->trigger();
     }
@@ -232,7 +234,7 @@ TEST_F(DesktopWindowPlace, ADeepFileNameNeverWidensTheWindow) {
     EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->contentsRect().width());
     const QRect bar(name->mapTo(w.get(), QPoint(0, 0)), name->size());
     EXPECT_TRUE(w->rect().contains(bar)) << Text(bar);
-    ScopedMsgBoxScript dropUnsaved(vbNo);
+    ScopedMsgBoxScript dropUnsaved(MsgButton::No);
     w->close();
 }
 

@@ -47,7 +47,9 @@ TEST(EndToEnd, ChannelsEditedInTheDialogSurviveSaveAndOpen) {
     NewData(st);
 
     // Every question is answered as a user who keeps going would: OK, and no to saving first.
-    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) {
+        return m.Style == MsgStyle::ExclamationYesNoCancel ? MsgButton::No : MsgButton::Ok;
+    });
     test::TempSettings settings;
     frmMain w(st, settings.Make());
     w.show();
@@ -98,7 +100,7 @@ TEST(EndToEnd, ChannelsEditedInTheDialogSurviveSaveAndOpen) {
     EXPECT_EQ(g.TextMatrix(1, 2), "145.50000");
     EXPECT_EQ(g.TextMatrix(2, 1), "");
     EXPECT_FALSE(IsChannelNoUsed(st, 2));
-    for (const auto& m : answers.Messages()) EXPECT_NE(m.Style, 48) << m.Text.toStdString();
+    for (const auto& m : answers.Messages()) EXPECT_NE(m.Style, MsgStyle::Exclamation) << m.Text.toStdString();
 }
 
 }  // namespace

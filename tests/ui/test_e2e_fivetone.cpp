@@ -224,7 +224,9 @@ TEST(EndToEnd, FiveToneUserTonesSpecialAndInformationCodesSurviveSaveAndOpen) {
     userRow.TonePeriod = 60;
     userRow.Name = "MINE";
     test::TempSettings settings;
-    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 51 ? vbNo : vbOK; });
+    ScopedMsgBoxScript answers([](const ScopedMsgBoxScript::Shown& m) {
+        return m.Style == MsgStyle::ExclamationYesNoCancel ? MsgButton::No : MsgButton::Ok;
+    });
     frmMain w(st, settings.Make());
     w.show();
 

@@ -82,7 +82,7 @@ TEST(EndToEnd, PrintEveryItemOfAReadRadioToAPdfFile) {
                                                      return true;
                                                  };
                                                  d.CommandSelAll->click();
-                                                 ScopedMsgBoxScript none(vbOK);
+                                                 ScopedMsgBoxScript none(MsgButton::Ok);
                                                  d.Command1->click();
                                                  EXPECT_TRUE(none.Messages().empty());
                                                  pages = d.LastPages.size();

@@ -71,11 +71,11 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
 
     // Read: unchanged data ask nothing but the read prompt; the end says the data were read.
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         w.mnuProRead_Click();
         ASSERT_TRUE(sim::RunExchange(st, 30000));
         ASSERT_GE(answers.Messages().size(), 2u);
-        EXPECT_EQ(answers.Messages().front().Style, 33);
+        EXPECT_EQ(answers.Messages().front().Style, MsgStyle::QuestionOkCancel);
         EXPECT_EQ(answers.Messages().back().Text.toStdString(), GetLangStr(st, 2004));
     }
     const int slot = SlotOf(st, 5);
@@ -94,7 +94,7 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
     // Save: data from the radio were never saved, so Save asks for a name; ".dat" is added.
     const QString saveName = dir.filePath("fromradio");
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ScopedFileDialogScript names({saveName});
         w.mnuFileSave_Click();
         EXPECT_EQ(names.Pending(), 0u);
@@ -118,10 +118,10 @@ TEST(EndToEnd, ReadSaveEditWriteAgainstTheSimulatedRadio) {
 
     // Leaving with nothing unsaved but the edit asks the save question; No ends the program.
     {
-        ScopedMsgBoxScript answers(vbNo);
+        ScopedMsgBoxScript answers(MsgButton::No);
         EXPECT_TRUE(w.close());
         ASSERT_EQ(answers.Messages().size(), 1u);
-        EXPECT_EQ(answers.Messages()[0].Style, 51);
+        EXPECT_EQ(answers.Messages()[0].Style, MsgStyle::ExclamationYesNoCancel);
     }
 }
 
@@ -175,7 +175,7 @@ TEST(EndToEnd, ChannelAddedAfterAReadIsInTheRadioWhenReadBack) {
 
     // Channel 150 typed into its empty row.
     {
-        ScopedMsgBoxScript none(vbOK);
+        ScopedMsgBoxScript none(MsgButton::Ok);
         auto& grid = *w.MSFlexGrid1[0];
         grid.SetCell(150, 1);
         w.MSFlexGrid1_DblClick(0);
@@ -188,9 +188,9 @@ TEST(EndToEnd, ChannelAddedAfterAReadIsInTheRadioWhenReadBack) {
     const AppState written = st;
 
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         w.MnuProWrite_Click();
-        EXPECT_EQ(st.CommMode, 2);
+        EXPECT_EQ(st.CommMode, CommModes::Write);
         EXPECT_NE(MainCommandHost::Of(w).Progress(), nullptr);
         EXPECT_FALSE(w.MenuAction("mnuProRead")->isEnabled());
         ASSERT_TRUE(sim::RunExchange(st, 30000));
@@ -225,12 +225,12 @@ struct WindowOnRadio : ::testing::Test, test::SimRadioRound {};
 TEST_F(WindowOnRadio, CancelledPromptsCloseThePortAgain) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbCancel);
+    ScopedMsgBoxScript answers(MsgButton::Cancel);
     w.mnuProRead_Click();
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     w.MnuProWrite_Click();
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[1].Text.toStdString(), st.WritePromptText[1]);
@@ -240,12 +240,12 @@ TEST_F(WindowOnRadio, WriteRefusedByAnEncoderClosesThePortAndSaysWhy) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     st.ChannelTable[0].Shift = 3;  // no such offset direction: the channel encoder refuses it
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w.ToolButton("TCommWrite")->trigger();
     ASSERT_EQ(answers.Messages().size(), 2u);
     EXPECT_EQ(answers.Messages()[0].Text.toStdString(), st.WritePromptText[1]);
     EXPECT_EQ(answers.Messages()[1].Text, "SetCommDataByFrequencyError");
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(st.WriteAllowed);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
@@ -259,12 +259,12 @@ TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData
     st.FileChannelTable[0].Name = "MINE";
     const AppState before = st;
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w.mnuProRead_Click();
-    ASSERT_EQ(st.CommMode, 1);
+    ASSERT_EQ(st.CommMode, CommModes::Read);
     ASSERT_NE(MainCommandHost::Of(w).Progress(), nullptr);
     MainCommandHost::Of(w).Progress()->close();  // the user's close box
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
     ASSERT_FALSE(answers.Messages().empty());
@@ -278,7 +278,7 @@ TEST_F(WindowOnRadio, ClosingTheProgressWindowEndsTheReadAsFailedAndKeepsTheData
 TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     ASSERT_TRUE(radio.Ok()) << radio.Error();
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     int viewerShown = 0;
     QString viewerName, serialShown;
     // The viewer is modal: close it as soon as it shows.
@@ -294,12 +294,12 @@ TEST_F(WindowOnRadio, RadioCommandsAreOffWhileTheInformationIsRead) {
     });
     closer.start(20);
     w.MnuEMg_Click();
-    EXPECT_EQ(st.CommMode, 3);
+    EXPECT_EQ(st.CommMode, CommModes::InfoRead);
     EXPECT_FALSE(w.MenuAction("mnuProRead")->isEnabled());
     EXPECT_FALSE(w.ToolButton("TCommWrite")->isEnabled());
     EXPECT_FALSE(w.MenuAction("MnuSetCom")->isEnabled());
     w.mnuProRead_Click();  // ignored while the exchange runs
-    EXPECT_EQ(st.CommMode, 3);
+    EXPECT_EQ(st.CommMode, CommModes::InfoRead);
     ASSERT_TRUE(sim::RunExchange(st, 20000));
     QElapsedTimer t;
     t.start();

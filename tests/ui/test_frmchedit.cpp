@@ -26,7 +26,7 @@ namespace {
 
 struct ChEditTest : ::testing::Test {
     AppState st;
-    ScopedMsgBoxScript msgs{vbOK};
+    ScopedMsgBoxScript msgs{MsgButton::Ok};
 
     void SetUp() override {
         UseLanguage(st, 1);

@@ -186,7 +186,7 @@ TEST_F(DTMFDialogTest, OkRefusesEqualKillAndStunCodesAndStoresNothing) {
     dlg.CommandOK->click();
     ASSERT_EQ(script.Messages().size(), 1u);
     EXPECT_EQ(script.Messages()[0].Text.toStdString(), st.LangText(3001));
-    EXPECT_EQ(script.Messages()[0].Style, 0);
+    EXPECT_EQ(script.Messages()[0].Style, MsgStyle::OkOnly);
     EXPECT_EQ(QApplication::focusWidget(), dlg.Text2[kDTMFKillBox]);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(Rec(), before);

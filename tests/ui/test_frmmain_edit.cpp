@@ -40,7 +40,7 @@ struct EditTest : ::testing::Test {
     AppState st;
     TempSettings settings;
     std::unique_ptr<frmMain> w;
-    std::unique_ptr<ScopedMsgBoxScript> msgs = std::make_unique<ScopedMsgBoxScript>(vbOK);
+    std::unique_ptr<ScopedMsgBoxScript> msgs = std::make_unique<ScopedMsgBoxScript>(MsgButton::Ok);
 
     void SetUp() override {
         UseLanguage(st, 1);
@@ -509,7 +509,7 @@ TEST_F(EditTest, CopyCutPaste) {
         tc.setup(st);
         Open();
         msgs.reset();  // the old script must give its place back before the new one takes it
-        msgs = std::make_unique<ScopedMsgBoxScript>(vbOK);
+        msgs = std::make_unique<ScopedMsgBoxScript>(MsgButton::Ok);
         for (const auto& k : tc.keys) {
             Grid(k.grid).SetCell(k.row, 1);
             Key(&Grid(k.grid), k.key, Qt::ControlModifier);

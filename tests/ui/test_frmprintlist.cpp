@@ -81,11 +81,11 @@ TEST_F(PrintListTest, NothingTickedAsksForItemsAndKeepsTheFlags) {
         for (bool onlyHiddenItems : {false, true}) {
             dlg.Check1[1]->setChecked(onlyHiddenItems);
             dlg.Check1[2]->setChecked(onlyHiddenItems);
-            ScopedMsgBoxScript script(vbOK);
+            ScopedMsgBoxScript script(MsgButton::Ok);
             dlg.Command1->click();
             ASSERT_EQ(script.Messages().size(), 1u);
             EXPECT_EQ(script.Messages()[0].Text, lang == 1 ? "Please select printing items." : "请选择打印项目。");
-            EXPECT_EQ(script.Messages()[0].Style, 48);
+            EXPECT_EQ(script.Messages()[0].Style, MsgStyle::Exclamation);
         }
         EXPECT_EQ(printDialogs, 0);
         EXPECT_EQ(st.PrintItemFlags[0], 1);
@@ -101,7 +101,7 @@ TEST_F(PrintListTest, CancelInThePrinterDialogPrintsNothingAndKeepsTheDialog) {
     dlg.Check1[0]->setChecked(true);
     dlg.Check1[7]->setChecked(true);
     {
-        ScopedMsgBoxScript script(vbOK);
+        ScopedMsgBoxScript script(MsgButton::Ok);
         dlg.Command1->click();
         EXPECT_TRUE(script.Messages().empty());
     }
@@ -125,7 +125,7 @@ TEST_F(PrintListTest, AFailedJobSaysSoAndPrintsNothing) {
     dlg.Sources.Alert = [](print::PrintJob&) { throw std::runtime_error("out of paper"); };
     dlg.Check1[7]->setChecked(true);
     dlg.Check1[9]->setChecked(true);
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     dlg.Command1->click();
     ASSERT_EQ(script.Messages().size(), 1u);
     EXPECT_EQ(script.Messages()[0].Text, "Printing failed.");
@@ -169,7 +169,7 @@ TEST_P(PrintPdf, PagesAndTextMatchTheRecording) {
     FrmPrintList dlg(st, printer);
     dlg.ExecPrintDialog = PrintTo(Pdf());
     dlg.CommandSelAll->click();
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     dlg.Command1->click();
     EXPECT_TRUE(script.Messages().empty());
     ASSERT_TRUE(st.PrintJobOK);
@@ -240,7 +240,7 @@ TEST_P(PrintRange, OnlyTheChosenPagesInTheChosenOrderKeepingTheirNumbers) {
         return true;
     };
     dlg.CommandSelAll->click();
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     dlg.Command1->click();
     EXPECT_TRUE(script.Messages().empty());
     ASSERT_TRUE(st.PrintJobOK);
@@ -279,7 +279,7 @@ TEST_F(PrintListTest, ARangePastTheEndSaysSoAndPrintsNothing) {
         return true;
     };
     dlg.Check1[7]->setChecked(true);
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     dlg.Command1->click();
     ASSERT_EQ(script.Messages().size(), 1u);
     EXPECT_EQ(script.Messages()[0].Text, "The chosen pages are not in the printout. Pages in the printout: 1");

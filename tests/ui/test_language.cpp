@@ -126,28 +126,17 @@ TEST_F(FormLanguage, DialogOwnedByTheFormIsLeftToItself) {
     EXPECT_EQ(b->text(), "child");
 }
 
-TEST_F(FormLanguage, CloseHelpAndOkCancelCaptions) {
+TEST_F(FormLanguage, OkCancelCaptions) {
     QDialog d;
-    auto* close = new QPushButton(&d);
-    close->setObjectName("CommandClose");
-    auto* help = new QPushButton(&d);
-    help->setObjectName("CommandHelp");
     auto* ok = new QPushButton(&d);
     ok->setObjectName("CommandOK");
     auto* cancel = new QPushButton(&d);
     cancel->setObjectName("CommandCancel");
-    SetCloseHelpCaption(&d, state_);
     SetOKCancelCaption(&d, state_);
-    EXPECT_EQ(close->text(), "&Close");
-    EXPECT_EQ(help->text(), "&Help");
     EXPECT_EQ(ok->text(), "OK");
     EXPECT_EQ(cancel->text(), "Cancel");
     SetLanguage(state_, kLanguageChinese);
-    SetCloseCaption(&d, state_);
-    SetHelpCaption(&d, state_);
     SetOKCancelCaption(&d, state_);
-    EXPECT_EQ(close->text(), "关闭(&C)");
-    EXPECT_EQ(help->text(), "帮助(&H)");
     EXPECT_EQ(ok->text(), "确定");
     EXPECT_EQ(cancel->text(), "取消");
 }
@@ -155,17 +144,19 @@ TEST_F(FormLanguage, CloseHelpAndOkCancelCaptions) {
 TEST(MsgBoxService, ScriptAnswersAndRecords) {
     SetMsgBoxTitle("Programmer");
     {
-        ScopedMsgBoxScript script([](const ScopedMsgBoxScript::Shown& m) { return m.Style == 5 ? vbRetry : vbOK; });
-        EXPECT_EQ(MsgBox("Try again?", 5), vbRetry);
-        EXPECT_EQ(MsgBox("Careful", 0, "Warning"), vbOK);
+        ScopedMsgBoxScript script([](const ScopedMsgBoxScript::Shown& m) {
+            return m.Style == MsgStyle::RetryCancel ? MsgButton::Retry : MsgButton::Ok;
+        });
+        EXPECT_EQ(MsgBox("Try again?", MsgStyle::RetryCancel), MsgButton::Retry);
+        EXPECT_EQ(MsgBox("Careful", MsgStyle::OkOnly, "Warning"), MsgButton::Ok);
         ASSERT_EQ(script.Messages().size(), 2u);
         EXPECT_EQ(script.Messages()[0].Title, "Programmer");
         EXPECT_EQ(script.Messages()[1].Title, "Warning");
         {
-            ScopedMsgBoxScript inner(vbNo);
-            EXPECT_EQ(MsgBox("Save?", 51), vbNo);
+            ScopedMsgBoxScript inner(MsgButton::No);
+            EXPECT_EQ(MsgBox("Save?", MsgStyle::ExclamationYesNoCancel), MsgButton::No);
         }
-        EXPECT_EQ(MsgBox("again", 1), vbOK);  // the outer script is back
+        EXPECT_EQ(MsgBox("again", MsgStyle::OkCancel), MsgButton::Ok);  // the outer script is back
         EXPECT_EQ(script.Messages().size(), 3u);
     }
 }
@@ -179,7 +170,6 @@ TEST(AppPathsTest, BatchSwitchesBesideTheProgramOrInTheUserFolder) {
 
 TEST(AppPathsTest, SettingsBesideTheProgramOrInTheUserFolder) {
     QTemporaryDir prog, config;
-    EXPECT_EQ(InitDir(prog.path()), QDir(prog.path()).filePath("Init"));
     // No language/ folder to write into: the user's folder takes the settings.
     EXPECT_EQ(SetupIniPath(prog.path(), config.path()), QDir(config.path()).filePath("mysetup.ini"));
     QFile::remove(QDir(config.path()).filePath("mysetup.ini"));
@@ -202,7 +192,9 @@ TEST(AppPathsTest, SettingsInTheUserFolderWhereTheProgramFolderCannotTakeThem) {
     EXPECT_EQ(path, own.toStdString());
     ASSERT_TRUE(WriteProfileString(path, "language", "comPort", "ttyS3"));
     EXPECT_EQ(SetupIniPath(prog.path(), config.path()).toStdString(), own.toStdString());
-    EXPECT_EQ(GetProfileString(own.toStdString(), "language", "comPort"), "ttyS3");
+    const std::optional<IniFile> written = IniFile::Load(own.toStdString());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->Get("language", "comPort"), "ttyS3");
     ASSERT_TRUE(notAFolder.open(QIODevice::ReadOnly));
     EXPECT_EQ(notAFolder.readAll(), "installed\n");
     // The batch editor's switches, when the program's folder itself is a file.

@@ -321,7 +321,7 @@ TEST_F(LaptopScreen, TabAndShiftTabReachTheEdgesOfAScrolledBodyFromAnyScroll) {
 // A refused own ID takes the focus back while the body is scrolled away from it: the view goes
 // back to the box, and what the user types next is typed where it is seen.
 TEST_F(LaptopScreen, ARefusedFieldComesBackIntoView) {
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     Frm5Tone d(st);
     d.setModal(true);
     ASSERT_NO_FATAL_FAILURE(ShowActive(d));

@@ -37,7 +37,7 @@ void Enter(QWidget* w) {
 struct ListWalk : ::testing::Test {
     AppState st;
     TempSettings settings;
-    ScopedMsgBoxScript msgs{vbOK};
+    ScopedMsgBoxScript msgs{MsgButton::Ok};
     std::unique_ptr<frmMain> w;
 
     void SetUp() override {

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     // A message box nobody scripted would wait for a click that never comes: fail instead.
     rp::SetMsgBoxAnswerer([](const QString& text, int style, const QString&) {
         ADD_FAILURE() << "unscripted message box (style " << style << "): " << text.toStdString();
-        return static_cast<int>(rp::vbCancel);
+        return rp::MsgButton::Cancel;
     });
     return RUN_ALL_TESTS();
 }

@@ -32,7 +32,7 @@ public:
         messages.push_back(text);
         log.push_back("msg" + std::to_string(style));
         if (answers.empty()) ADD_FAILURE() << "unexpected message: " << text;
-        int a = answers.empty() ? Answer::Cancel : answers.front();
+        int a = answers.empty() ? MsgButton::Cancel : answers.front();
         if (!answers.empty()) answers.pop_front();
         return a;
     }
@@ -123,16 +123,16 @@ INSTANTIATE_TEST_SUITE_P(
     Matrix, NewSaveQuestion,
     ::testing::Values(
         // Yes, overwrite OK, clear OK.
-        SaveQuestionCase{"YesSaves", {Answer::Yes, Answer::OK, Answer::OK}, true, {}, true},
-        SaveQuestionCase{"YesButOverwriteCancelled", {Answer::Yes, Answer::Cancel}, true, {}, false},
-        SaveQuestionCase{"YesButSaveFails", {Answer::Yes, Answer::OK}, false, {}, false},
-        SaveQuestionCase{"NoGoesOn", {Answer::No, Answer::OK}, true, {}, true},
-        SaveQuestionCase{"NoThenClearCancelled", {Answer::No, Answer::Cancel}, true, {}, false},
-        SaveQuestionCase{"CancelStops", {Answer::Cancel}, true, {}, false}),
+        SaveQuestionCase{"YesSaves", {MsgButton::Yes, MsgButton::Ok, MsgButton::Ok}, true, {}, true},
+        SaveQuestionCase{"YesButOverwriteCancelled", {MsgButton::Yes, MsgButton::Cancel}, true, {}, false},
+        SaveQuestionCase{"YesButSaveFails", {MsgButton::Yes, MsgButton::Ok}, false, {}, false},
+        SaveQuestionCase{"NoGoesOn", {MsgButton::No, MsgButton::Ok}, true, {}, true},
+        SaveQuestionCase{"NoThenClearCancelled", {MsgButton::No, MsgButton::Cancel}, true, {}, false},
+        SaveQuestionCase{"CancelStops", {MsgButton::Cancel}, true, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Fixture, NewOnUnchangedDataAsksOnlyTheClearQuestion) {
-    host.answers = {Answer::OK};
+    host.answers = {MsgButton::Ok};
     EXPECT_TRUE(cmd.FileNew());
     EXPECT_EQ(host.log, (Log{"msg49", "new"}));
     EXPECT_EQ(host.messages[0], "All data will be cleared.");
@@ -146,7 +146,7 @@ TEST_F(Fixture, InitialiseKeepsFactoryChannelsAndAsksNoClearQuestion) {
 
 TEST_F(Fixture, InitialiseStopsOnCancelledSaveQuestion) {
     host.changed = true;
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     EXPECT_FALSE(cmd.SetInit());
     EXPECT_EQ(host.log, (Log{"msg51"}));
     EXPECT_EQ(s.ForceFactoryFres, 0);
@@ -165,12 +165,12 @@ TEST_F(Fixture, SaveOfNeverSavedDataOpensSaveAs) {
 TEST_F(Fixture, SaveOfOpenedDataAsksToOverwriteByFileName) {
     s.IsNewData = 0;
     s.DataFileName = "/d/sub/a.dat";
-    host.answers = {Answer::OK};
+    host.answers = {MsgButton::Ok};
     EXPECT_TRUE(cmd.FileSave());
     EXPECT_EQ(host.messages[0], "\"a.dat\"file will be Overwrite,Continue?");
     EXPECT_EQ(host.log, (Log{"msg33", "save:/d/sub/a.dat"}));
 
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     EXPECT_FALSE(cmd.FileSave());
     EXPECT_EQ(host.log.back(), "msg33");
 }
@@ -189,7 +189,7 @@ TEST_F(Fixture, SaveAsCancelledOrFailedKeepsTheName) {
 TEST_F(Fixture, SaveAsRefusesAChannelFileName) {
     s.DataFileName = "/d/a.dat";
     host.fileNames = {std::string("/d/a.fre")};
-    host.answers = {Answer::OK};
+    host.answers = {MsgButton::Ok};
     EXPECT_FALSE(cmd.FileSaveAs());
     EXPECT_EQ(host.log, (Log{"saveas", "msg48"}));
     EXPECT_EQ(s.DataFileName, "/d/a.dat");
@@ -246,12 +246,12 @@ TEST_P(OpenSaveQuestion, FollowsTheAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     Matrix, OpenSaveQuestion,
     ::testing::Values(OpenCase{"Unchanged", false, {}, {"open", "open:/d/b.dat"}},
-                      OpenCase{"Yes", true, {Answer::Yes, Answer::OK},
+                      OpenCase{"Yes", true, {MsgButton::Yes, MsgButton::Ok},
                                {"msg51", "msg33", "save:/d/a.dat", "open", "open:/d/b.dat"}},
-                      OpenCase{"YesOverwriteCancelled", true, {Answer::Yes, Answer::Cancel},
+                      OpenCase{"YesOverwriteCancelled", true, {MsgButton::Yes, MsgButton::Cancel},
                                {"msg51", "msg33"}},
-                      OpenCase{"No", true, {Answer::No}, {"msg51", "open", "open:/d/b.dat"}},
-                      OpenCase{"Cancel", true, {Answer::Cancel}, {"msg51"}}),
+                      OpenCase{"No", true, {MsgButton::No}, {"msg51", "open", "open:/d/b.dat"}},
+                      OpenCase{"Cancel", true, {MsgButton::Cancel}, {"msg51"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Fixture, OpenCancelledOrRefusedKeepsTheDataFileName) {
@@ -289,72 +289,72 @@ TEST_P(ReadCommand, RunsInOrder) {
     EXPECT_EQ(host.log, c.log);
     EXPECT_EQ(started, host.log.back() == "read");
     // Only a running exchange keeps its operation word.
-    EXPECT_EQ(s.CommMode, started ? 1 : 0);
+    EXPECT_EQ(s.CommMode, started ? CommModes::Read : CommModes::Idle);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Matrix, ReadCommand,
     ::testing::Values(
-        ReadCase{"Unchanged", false, true, {Answer::OK}, {"start1", "msg33", "read"}},
-        ReadCase{"PromptCancelledClosesPort", false, true, {Answer::Cancel}, {"start1", "msg33", "close"}},
+        ReadCase{"Unchanged", false, true, {MsgButton::Ok}, {"start1", "msg33", "read"}},
+        ReadCase{"PromptCancelledClosesPort", false, true, {MsgButton::Cancel}, {"start1", "msg33", "close"}},
         ReadCase{"PortFails", false, false, {}, {"start1"}},
-        ReadCase{"SaveYes", true, true, {Answer::Yes, Answer::OK, Answer::OK},
+        ReadCase{"SaveYes", true, true, {MsgButton::Yes, MsgButton::Ok, MsgButton::Ok},
                  {"msg51", "msg33", "save:/d/a.dat", "start1", "msg33", "read"}},
-        ReadCase{"SaveYesOverwriteCancelled", true, true, {Answer::Yes, Answer::Cancel}, {"msg51", "msg33"}},
-        ReadCase{"SaveNo", true, true, {Answer::No, Answer::OK},
+        ReadCase{"SaveYesOverwriteCancelled", true, true, {MsgButton::Yes, MsgButton::Cancel}, {"msg51", "msg33"}},
+        ReadCase{"SaveNo", true, true, {MsgButton::No, MsgButton::Ok},
                  {"msg51", "start1", "msg33", "read"}},
-        ReadCase{"SaveCancelStops", true, true, {Answer::Cancel}, {"msg51"}}),
+        ReadCase{"SaveCancelStops", true, true, {MsgButton::Cancel}, {"msg51"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Fixture, WriteAsksNoSaveQuestionAndEncodesBeforeProgress) {
     host.changed = true;
-    host.answers = {Answer::OK};
+    host.answers = {MsgButton::Ok};
     EXPECT_TRUE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "write"}));
     EXPECT_EQ(host.messages[0], "Write data to radio.\r\nDo you wish continue?");
-    EXPECT_EQ(s.CommMode, 2);
+    EXPECT_EQ(s.CommMode, CommModes::Write);
 }
 
 TEST_F(Fixture, WriteCancelledOrPortFailedEndsIdle) {
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "close"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 
     host.log.clear();
     host.portOpens = false;
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, WriteRefusedByAnEncoderClosesThePort) {
     host.encoderRefuses = true;
-    host.answers = {Answer::OK};
+    host.answers = {MsgButton::Ok};
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_EQ(host.log, (Log{"start2", "msg33", "write", "close", "close"}));
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, InformationReadStartsWithoutQuestion) {
     EXPECT_TRUE(cmd.ReadRadioInfo());
     EXPECT_EQ(host.log, (Log{"start3", "info"}));
-    EXPECT_EQ(s.CommMode, 3);
+    EXPECT_EQ(s.CommMode, CommModes::InfoRead);
 
     host.log.clear();
-    s.CommMode = 0;
+    s.CommMode = CommModes::Idle;
     host.portOpens = false;
     EXPECT_FALSE(cmd.ReadRadioInfo());
-    EXPECT_EQ(s.CommMode, 0);
+    EXPECT_EQ(s.CommMode, CommModes::Idle);
 }
 
 TEST_F(Fixture, RadioCommandsWaitWhileAnExchangeRuns) {
-    s.CommMode = 3;
+    s.CommMode = CommModes::InfoRead;
     EXPECT_FALSE(cmd.ProRead());
     EXPECT_FALSE(cmd.ProWrite());
     EXPECT_FALSE(cmd.ReadRadioInfo());
     EXPECT_TRUE(host.log.empty());
-    EXPECT_EQ(s.CommMode, 3);
+    EXPECT_EQ(s.CommMode, CommModes::InfoRead);
 }
 
 TEST_F(Fixture, ExitWithUnsavedChanges) {
@@ -362,13 +362,13 @@ TEST_F(Fixture, ExitWithUnsavedChanges) {
 
     host.changed = true;
     s.IsNewData = 0;
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     EXPECT_FALSE(cmd.CanExit());
-    host.answers = {Answer::No};
+    host.answers = {MsgButton::No};
     EXPECT_TRUE(cmd.CanExit());
-    host.answers = {Answer::Yes, Answer::Cancel};  // overwrite refused: stay
+    host.answers = {MsgButton::Yes, MsgButton::Cancel};  // overwrite refused: stay
     EXPECT_FALSE(cmd.CanExit());
-    host.answers = {Answer::Yes, Answer::OK};
+    host.answers = {MsgButton::Yes, MsgButton::Ok};
     EXPECT_TRUE(cmd.CanExit());
     EXPECT_EQ(host.log.back(), "save:new.dat");
 }
@@ -378,22 +378,22 @@ TEST_F(Fixture, SaveQuestionOfNewAndReadIsNeverBlank) {
     for (const char* missing : {"", "  "}) {
         host.saveFirst = missing;
         host.messages.clear();
-        host.answers = {Answer::Cancel};
+        host.answers = {MsgButton::Cancel};
         cmd.FileNew();
-        host.answers = {Answer::Cancel};
+        host.answers = {MsgButton::Cancel};
         cmd.ProRead();
         EXPECT_EQ(host.messages, (std::vector<std::string>(2, "File has been modify,save it now?")));
     }
     host.saveFirst = "save first?";
     host.messages.clear();
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     cmd.FileNew();
     EXPECT_EQ(host.messages, std::vector<std::string>{"save first?"});
 }
 
 TEST_F(Fixture, QuestionsFollowTheLanguage) {
     s.LanguageIndex = 2;
-    host.answers = {Answer::Cancel};
+    host.answers = {MsgButton::Cancel};
     cmd.FileNew();
     EXPECT_EQ(host.messages[0], "所有数据将被清空。");
 }

@@ -37,7 +37,7 @@ TEST(MessageOwner, AHiddenActiveWindowDoesNotOwnTheMessage) {
         owner = box->parentWidget();
         box->accept();
     });
-    MsgBox("done", 0);
+    MsgBox("done", MsgStyle::OkOnly);
     SetMsgBoxAnswerer(scripted);
     EXPECT_TRUE(shown);
     ASSERT_NE(owner, nullptr);
@@ -87,10 +87,10 @@ TEST_P(MessageTitle, TheBoxLeavesRoomForItsWholeTitleInTheFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, MessageTitle,
-                         ::testing::Values(TitleCase{"OK", "Done", 0, "Radio Programming Software"},
-                                           TitleCase{"OKCancel", "Go on?", 1, "Radio Programming Software"},
-                                           TitleCase{"Information", "Saved.", 64, "Radio Programming Software"},
-                                           TitleCase{"Chinese", "完成", 0, "无线电编程软件"}),
+                         ::testing::Values(TitleCase{"OK", "Done", MsgStyle::OkOnly, "Radio Programming Software"},
+                                           TitleCase{"OKCancel", "Go on?", MsgStyle::OkCancel, "Radio Programming Software"},
+                                           TitleCase{"Information", "Saved.", MsgStyle::Information, "Radio Programming Software"},
+                                           TitleCase{"Chinese", "完成", MsgStyle::OkOnly, "无线电编程软件"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

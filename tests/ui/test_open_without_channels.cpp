@@ -47,7 +47,7 @@ TEST(OpenWithoutChannels, IsRefusedNamingTheChannelFileAndKeepsTheWindowAsItWas)
     const std::string model = st.CurModelCode;
     const int band = st.CurBandIndex;
 
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     {
         ScopedFileDialogScript names({QString::fromStdString(lone)});
         w->MenuAction("mnuFileOpen")->trigger();

@@ -242,7 +242,7 @@ TEST(PortOpenFaults, PortTheUserMayNotOpenSaysPermissionIsMissing) {
     ASSERT_EQ(user.Messages.size(), 1u);
     EXPECT_EQ(user.Messages[0].first, "T2018");
     EXPECT_FALSE(link.Port().IsOpen());
-    EXPECT_EQ(st.CommMode, 0);
+    EXPECT_EQ(st.CommMode, CommModes::Idle);
 }
 
 // A password named on the simulated radio's command line is the one it serves, also when its
@@ -330,7 +330,7 @@ TEST(PtyExchangeFaults, MessagesGoThroughTheMessageService) {
     st.ComPortName = radio.Device();
     test::TempSettings settings;
     frmMain w(st, settings.Make());
-    ScopedMsgBoxScript script(vbOK);
+    ScopedMsgBoxScript script(MsgButton::Ok);
     // The dialog is modal: cancel it from the event loop it runs.
     int asked = 0;
     QTimer canceller;
@@ -374,7 +374,7 @@ TEST(PtyExchangeFaults, PortThatCannotBeOpenedSaysOnlyThat) {
             QCoreApplication::processEvents();
             ASSERT_EQ(user.Messages.size(), 1u);
             EXPECT_EQ(user.Messages[0].first, "T2002");
-            EXPECT_EQ(st.CommMode, 0);
+            EXPECT_EQ(st.CommMode, CommModes::Idle);
             EXPECT_FALSE(link.Port().IsOpen());
             EXPECT_EQ(user.ProgressShown, 0);
         }

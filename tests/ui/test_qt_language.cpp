@@ -57,16 +57,16 @@ struct QtLanguage : ::testing::Test {
 TEST_F(QtLanguage, MessageBoxButtonsFollowTheLanguageBothWays) {
     if (!QtHasChinese()) GTEST_SKIP() << "Qt's Chinese translation is not installed";
     ApplyLanguage(st, 2);
-    const QStringList chinese = ButtonsOfRealMessageBox(51);  // Yes / No / Cancel
+    const QStringList chinese = ButtonsOfRealMessageBox(MsgStyle::ExclamationYesNoCancel);  // Yes / No / Cancel
     ASSERT_EQ(chinese.size(), 3);
     for (const QString& t : chinese) EXPECT_TRUE(HasChinese(t)) << t.toStdString();
-    const QStringList retry = ButtonsOfRealMessageBox(5);  // Retry / Cancel
+    const QStringList retry = ButtonsOfRealMessageBox(MsgStyle::RetryCancel);  // Retry / Cancel
     ASSERT_EQ(retry.size(), 2);
     for (const QString& t : retry) EXPECT_TRUE(HasChinese(t)) << t.toStdString();
 
     ApplyLanguage(st, 1);
     QStringList english;
-    for (const QString& t : ButtonsOfRealMessageBox(51)) english << Plain(t);
+    for (const QString& t : ButtonsOfRealMessageBox(MsgStyle::ExclamationYesNoCancel)) english << Plain(t);
     english.sort();
     EXPECT_EQ(english, (QStringList{"Cancel", "No", "Yes"}));
 }
@@ -74,15 +74,15 @@ TEST_F(QtLanguage, MessageBoxButtonsFollowTheLanguageBothWays) {
 TEST_F(QtLanguage, LanguageFilesGiveTheButtonsWhereQtHasNoTranslation) {
     ApplyLanguage(st, 2);
     EXPECT_FALSE(ApplyQtLanguage(st, QStringLiteral("/nonexistent")));
-    QStringList shown = ButtonsOfRealMessageBox(51);
+    QStringList shown = ButtonsOfRealMessageBox(MsgStyle::ExclamationYesNoCancel);
     shown.sort();
     QStringList expected{LangQ(st, 2013), LangQ(st, 2014), LangQ(st, 102)};
     expected.sort();
     EXPECT_EQ(shown, expected);
     EXPECT_TRUE(HasChinese(shown.join("")));
-    const QStringList ok = ButtonsOfRealMessageBox(48);
+    const QStringList ok = ButtonsOfRealMessageBox(MsgStyle::Exclamation);
     EXPECT_EQ(ok, QStringList{LangQ(st, 101)});
-    const QStringList retry = ButtonsOfRealMessageBox(5);
+    const QStringList retry = ButtonsOfRealMessageBox(MsgStyle::RetryCancel);
     EXPECT_TRUE(retry.contains(LangQ(st, 2015)));
 }
 

@@ -280,7 +280,7 @@ TEST_P(RecordBytes, OkWithoutChangesKeepsEveryByte) {
     const std::vector<std::uint8_t> before = SavedBytes(st);
     const std::string textsBefore = RecordTexts(st);
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ASSERT_TRUE(editor.Run(w));
     }
     EXPECT_EQ(RecordTexts(st), textsBefore);

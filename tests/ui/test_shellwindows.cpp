@@ -39,7 +39,7 @@ TEST(FrmProgressWindow, SendsOnLoadOnceFromTheEventLoopAndReportsAUserClose) {
     w.SetProgressValue(42);
     EXPECT_EQ(w.findChild<QProgressBar*>("ProgressBar1")->value(), 42);
     w.SetProgressValue(140);
-    EXPECT_EQ(w.ProgressValue(), 100);
+    EXPECT_EQ(w.findChild<QProgressBar*>("ProgressBar1")->value(), 100);
 
     w.close();  // the user's close box
     EXPECT_EQ(userCloses, 1);
@@ -103,7 +103,7 @@ TEST(ModelDialog, BandChangeWarnsAndCancelKeepsTheDialogOpen) {
     const QStringList bands{"b0", "b1", "b2"};
     FrmModel dlg(s, {"6173USD", "6173USA"}, "6173USD", bands, 0);
     std::vector<QString> shown;
-    int answer = Answer::Cancel;
+    int answer = MsgButton::Cancel;
     dlg.Message = [&](const QString& text, int style, const QString& title) {
         shown.push_back(title + "|" + text + "|" + QString::number(style));
         return answer;
@@ -114,7 +114,7 @@ TEST(ModelDialog, BandChangeWarnsAndCancelKeepsTheDialogOpen) {
     EXPECT_EQ(shown[0], "Warning|Frequency data will be cleared.|49");
     EXPECT_NE(dlg.result(), QDialog::Accepted);
 
-    answer = Answer::OK;
+    answer = MsgButton::Ok;
     dlg.findChild<QComboBox*>("ComboModel")->setCurrentText("6173USA");
     dlg.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
@@ -127,7 +127,7 @@ TEST(ModelDialog, SameBandAsksNothing) {
     AppState s;
     FrmModel dlg(s, {"6173USD"}, "6173USD", {"b0", "b1"}, 1);
     int asked = 0;
-    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, Answer::OK; };
+    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, MsgButton::Ok; };
     EXPECT_EQ(dlg.findChild<QComboBox*>("ComboBand")->currentIndex(), 1);
     dlg.findChild<QPushButton*>("CommandOK")->click();
     EXPECT_EQ(asked, 0);

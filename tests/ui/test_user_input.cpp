@@ -106,7 +106,7 @@ const UserCase kCases[] = {
      [] {
          AppState st;
          PrepareFiveTone(st);
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          Frm5Tone dlg(st);
          ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
          Click(dlg.Text2);
@@ -127,7 +127,7 @@ const UserCase kCases[] = {
          UseLanguage(st, kLanguageEnglish);
          st.ChannelTable[st.CurRadioData.ChannelCount++] = MakeChannel(1, "145.0");
          st.CurChannelNo = 1;
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          FrmCHEdit dlg(st);
          ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
          ASSERT_TRUE(dlg.Text1[0]->hasFocus());

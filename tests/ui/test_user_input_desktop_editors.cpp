@@ -156,7 +156,7 @@ TEST_P(UserInputDesktopEditorsClick, AClickBesideTheCellsLeavesTheKeysWithTheEdi
     SKIP_WITHOUT_REAL_WINDOWS();
     const PartClickCase& c = GetParam();
     Desktop m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(c.Grid);
@@ -264,7 +264,7 @@ TEST_P(UserInputDesktopEditorsComeBack, TheTextAndCaretStayAsTheUserLeftThem) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const ComeBackCase& c = GetParam();
     Desktop m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     ASSERT_NO_FATAL_FAILURE(m.OpenCell(c.Grid, c.Row, c.Col));
@@ -311,7 +311,7 @@ QByteArray Saved(AppState& st, const QString& path) {
 // The same keys into the channel grid, with another program used at each marked step or not.
 QByteArray TypeTheSameKeys(bool away, const QString& path) {
     Desktop m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.Show();
     const auto maybeAway = [&] {
         if (away) {
@@ -408,7 +408,7 @@ TEST_P(UserInputDesktopEditorsInactive, EnterAndF2OpenTheEditorAsTheArrowsMove) 
     SKIP_WITHOUT_REAL_WINDOWS();
     const InactiveKeyCase& c = GetParam();
     Desktop m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(c.Grid);
@@ -462,7 +462,7 @@ TEST(UserInputDesktopEditors, ADialogGridTakesTheSameKeysInAnInactiveWindow) {
     st.NoInitFileFlag = true;
     NewData(st);
     UseLanguage(st, kLanguageEnglish);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     FrmCommuBook dlg(st);
     FlexGrid* g = dlg.MSFlexGrid1;
     ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));

@@ -96,7 +96,7 @@ TEST_P(UserInputFiveToneOK, ARefusedInformationCodeIsShownWithTheFocusInItsBox) 
     ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
     ASSERT_NO_FATAL_FAILURE(GetParam().Edit(dlg));
     const std::string own = dlg.Text2->text().toStdString();
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     Click(dlg.CommandOK);
     ASSERT_EQ(answers.Messages().size(), 1u);
     EXPECT_EQ(answers.Messages()[0].Text.toStdString(), GetOptionStr(st, "60350"));
@@ -154,7 +154,7 @@ TEST(FiveToneDialogRowsAsRead, OkWithoutAnEditKeepsEveryCodeRow) {
 // opened, and OK stores it so.
 TEST(UserInputFiveToneGrid, EscAfterAPickOfAStandardKeepsTheRowsPeriod) {
     SKIP_WITHOUT_REAL_WINDOWS();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     PrepareFiveTone(st);
     Frm5Tone dlg(st);
@@ -193,7 +193,7 @@ TEST(UserInputFiveToneGrid, EscAfterAPickOfAStandardKeepsTheRowsPeriod) {
 // its last line and back, as the mouse does.
 TEST(UserInputFiveToneTable, TheKeysScrollTheToneTableToItsLastLine) {
     SKIP_WITHOUT_REAL_WINDOWS();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     PrepareFiveTone(st);
     Frm5Tone dlg(st);

@@ -120,7 +120,7 @@ TEST(UserInputBatchFrames, EnterAfterTheStartGoesToTheRxStep) {
     QTemporaryDir dir;
     st.BatchFunIniPath = dir.filePath("BatchFun.ini").toStdString();
     SetDefaultBatchFun(st.BatchFunFlags);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     FrmCHBatch d(st, [] {});
     d.MakeRandom = [] { return BatchRandom([] { return 0.5; }); };
     d.setModal(true);
@@ -150,7 +150,7 @@ struct Typed {
 const Typed kTyped[] = {
     {"FunctionSettings",
      [](AppState& st) {
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          FrmOption d(st);
          d.setModal(true);
          ShowActive(d);
@@ -163,7 +163,7 @@ const Typed kTyped[] = {
      }},
     {"FiveTone",
      [](AppState& st) {
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          Frm5Tone d(st);
          d.setModal(true);
          ShowActive(d);
@@ -179,7 +179,7 @@ const Typed kTyped[] = {
          QTemporaryDir dir;
          st.BatchFunIniPath = dir.filePath("BatchFun.ini").toStdString();
          SetDefaultBatchFun(st.BatchFunFlags);
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          FrmCHBatch d(st, [] {});
          d.MakeRandom = [] { return BatchRandom([] { return 0.5; }); };
          d.setModal(true);

@@ -556,7 +556,7 @@ TEST_P(UserInputTabOrder, TabWalksTheDialogAsItReads) {
     SKIP_WITHOUT_REAL_WINDOWS();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     GetParam().Run(st);
     EXPECT_TRUE(msgs.Messages().empty()) << msgs.Messages().front().Text.toStdString();
 }
@@ -600,7 +600,7 @@ TEST_P(UserInputTabOrderFrame, TheFirstFocusShowsItsFrame) {
     SKIP_WITHOUT_REAL_WINDOWS();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     std::unique_ptr<QDialog> dlg = GetParam().Make(st);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*dlg));
     QWidget* focus = QApplication::focusWidget();
@@ -626,7 +626,7 @@ TEST(UserInputSmallWindows, EnterInTheBandListMovesOnAndOnlyOKAsks) {
     PrepareData(st);
     FrmModel dlg(st, {"6173USD", "6173USA"}, "6173USD", {"b0", "b1", "b2"}, 0);
     int asked = 0;
-    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, Answer::OK; };
+    dlg.Message = [&](const QString&, int, const QString&) { return ++asked, MsgButton::Ok; };
     ASSERT_NO_FATAL_FAILURE(ShowActive(dlg));
     ASSERT_TRUE(dlg.ComboModel->hasFocus());
     Key(Qt::Key_Return);

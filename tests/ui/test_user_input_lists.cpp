@@ -99,7 +99,7 @@ TEST(UserInputLists, DownGoesOnFromAChosenLine) {
 // first channel.
 TEST(UserInputLists, TheBankDialogsFirstDownChoosesBankOneAndTheFirstChannel) {
     SKIP_WITHOUT_REAL_WINDOWS();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     UseLanguage(st, kLanguageEnglish);
     st.NoInitFileFlag = true;

@@ -98,7 +98,7 @@ TEST_P(UserInputMainEsc, EscGivesTheEditUp) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const EscCase& c = GetParam();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(c.Grid);
@@ -272,7 +272,7 @@ const MainCase kMainCases[] = {
          m.w->MenuAction("MnuViewRadio")->trigger();
          ASSERT_FALSE(m.Grid(2)->isHidden());
          EXPECT_EQ(m.TreeKey(), "N3");
-         ScopedMsgBoxScript msgs(vbOK);
+         ScopedMsgBoxScript msgs(MsgButton::Ok);
          m.w->MenuAction("mnuEditCH")->trigger();
          ASSERT_FALSE(m.Grid(0)->isHidden());
          EXPECT_EQ(m.TreeKey(), "N1");
@@ -361,7 +361,7 @@ std::vector<std::uint8_t> RadioImage(AppState st) {
 TEST_P(UserInputDialogGrid, ArrowsMoveTheCellAndEnterOpensItsEditor) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const GridDialogCase& c = GetParam();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     std::unique_ptr<QDialog> dlg;
     FlexGrid* g = nullptr;
@@ -388,7 +388,7 @@ TEST_P(UserInputDialogGrid, ArrowsMoveTheCellAndEnterOpensItsEditor) {
 TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const GridDialogCase& c = GetParam();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     std::unique_ptr<QDialog> dlg;
     FlexGrid* g = nullptr;
@@ -408,7 +408,7 @@ TEST_P(UserInputDialogGrid, TypingOpensTheEditorWithTheKeys) {
 TEST_P(UserInputDialogGrid, EscGivesUpTheCellThenCancelsTheDialog) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const GridDialogCase& c = GetParam();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     std::unique_ptr<QDialog> dlg;
     FlexGrid* g = nullptr;
@@ -545,7 +545,7 @@ TEST_P(UserInputMainClipboard, ClipboardKeysDoNothingWhileAnEditorIsOpen) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const OpenEditorCase& c = GetParam();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(0);
     ASSERT_TRUE(IsChannelNoUsed(m.st, 1));
@@ -589,7 +589,7 @@ INSTANTIATE_TEST_SUITE_P(ChannelEditors, UserInputMainClipboard, ::testing::Valu
 TEST(UserInputMainBankList, CutInTheOpenBankListKeepsTheChannelAndItsBank) {
     SKIP_WITHOUT_REAL_WINDOWS();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     ASSERT_NO_FATAL_FAILURE(m.OpenCell(0, 2, 6));
     ASSERT_EQ(m.OpenEditor(), m.w->ListBank);
@@ -612,7 +612,7 @@ TEST(UserInputMainBankList, CutInTheOpenBankListKeepsTheChannelAndItsBank) {
 TEST(UserInputMainBankList, TheListKeepsTheKeysAtItsEdges) {
     SKIP_WITHOUT_REAL_WINDOWS();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(0);
     QListWidget* list = m.w->ListBank;
@@ -651,7 +651,7 @@ TEST(UserInputMainBankList, TheListKeepsTheKeysAtItsEdges) {
 TEST(UserInputMainBankList, TheListOpensOnTheChannelsOwnFirstBank) {
     SKIP_WITHOUT_REAL_WINDOWS();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     ASSERT_TRUE(AddDefaultChannel(m.st, 3, "145.0"));
     for (int ch : {1, 2, 3})
         for (int b = 1; b <= kBankCount; ++b) SetChBank(m.st, ch, b, false);
@@ -711,7 +711,7 @@ TEST_P(UserInputMainReopen, EnterOrF2AfterEscOpensTheSameCellAgain) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const ReopenCase& c = GetParam();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(c.Grid);
@@ -759,7 +759,7 @@ TEST_P(UserInputMainInactiveEsc, EscGivesTheFocusToTheGridInAnInactiveWindow) {
     SKIP_WITHOUT_REAL_WINDOWS();
     const InactiveEscCase& c = GetParam();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     m.w->ShowGridType(c.Grid);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     FlexGrid* g = m.Grid(c.Grid);
@@ -853,7 +853,7 @@ void CancelNextDialog() {
 TEST(UserInputMainTree, TheHighlightGoesBackToTheGridOnScreen) {
     SKIP_WITHOUT_REAL_WINDOWS();
     MainWindow m;
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     ASSERT_NO_FATAL_FAILURE(m.Show());
     for (const char* key : {"N7", "N12", "N5"}) {
         SCOPED_TRACE(key);
@@ -888,7 +888,7 @@ TEST(UserInputMainTree, TheHighlightGoesBackToTheGridOnScreen) {
 // no editor covers it, and the keys act on it; Enter opens it again with that text.
 TEST(UserInputCommuBook, EnterInTheEditorLeavesTheGridOnItsCell) {
     SKIP_WITHOUT_REAL_WINDOWS();
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     AppState st;
     std::unique_ptr<QDialog> dlg;
     FlexGrid* g = nullptr;

@@ -111,7 +111,7 @@ TEST_P(UserInputWheel, AListThePointerRestsOnKeepsItsValueAndTheBodyScrolls) {
     const WheelCase& c = GetParam();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     std::unique_ptr<QDialog> d = c.Make(st);
     d->setModal(true);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*d));
@@ -181,7 +181,7 @@ TEST_P(UserInputWheelChosen, AChosenListChangesByTheWheel) {
     SKIP_WITHOUT_REAL_WINDOWS();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     FrmOption d(st);
     d.setModal(true);
     ASSERT_NO_FATAL_FAILURE(ShowActive(d));
@@ -317,7 +317,7 @@ TEST_P(UserInputTabSwitch, TheKeySwitchesTabsFromAnyControl) {
     const auto& [c, key] = GetParam();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     std::unique_ptr<QDialog> d = c.Make(st);
     d->setModal(true);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*d));
@@ -386,7 +386,7 @@ TEST_P(UserInputFirstField, ADigitTypedAtOnceLandsInTheFirstField) {
     SKIP_WITHOUT_REAL_WINDOWS();
     AppState st;
     PrepareData(st);
-    ScopedMsgBoxScript msgs(vbOK);
+    ScopedMsgBoxScript msgs(MsgButton::Ok);
     std::unique_ptr<QDialog> d = GetParam().Make(st);
     d->setModal(true);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*d));

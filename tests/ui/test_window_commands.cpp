@@ -92,7 +92,7 @@ TEST_F(WindowCommands, BandChangeInTheModelDialogRedrawsTheWholeWindow) {
         d.ComboModel->setCurrentText(otherModel);
         d.CommandOK->click();
     });
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w->MenuAction("MnuModelInfo")->trigger();
 
     ASSERT_EQ(pick.Seen(), 1);
@@ -128,7 +128,7 @@ TEST_F(WindowCommands, ModelDialogCancelledOrWarningDeclinedChangesNothing) {
             if (declineWarning) d.CommandOK->click();  // answered Cancel: the dialog stays
             d.CommandCancel->click();
         });
-        ScopedMsgBoxScript answers(vbCancel);
+        ScopedMsgBoxScript answers(MsgButton::Cancel);
         w->MnuModelInfo_Click();
         EXPECT_EQ(answers.Messages().size(), declineWarning ? 1u : 0u);
         EXPECT_EQ(st.CurBandIndex, before.CurBandIndex);
@@ -165,7 +165,7 @@ TEST_F(WindowCommands, EveryCommandClosesTheOpenEditorBeforeItsFirstQuestion) {
         std::vector<bool> editorOpenAtQuestion;
         ScopedMsgBoxScript answers([&](const ScopedMsgBoxScript::Shown&) {
             editorOpenAtQuestion.push_back(w->ComboWN->isVisible());
-            return static_cast<int>(vbCancel);
+            return MsgButton::Cancel;
         });
         t.run();
         ASSERT_EQ(editorOpenAtQuestion.size(), 1u) << t.what;
@@ -186,7 +186,7 @@ TEST_F(WindowCommands, SavedChannelsComeBackThroughOpen) {
     const int row = st.ChannelTable[0].ChannelNo;
     const QStringList edited = GridTexts(*w->MSFlexGrid1[0]);
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ScopedFileDialogScript names({path});
         w->ToolButton("TSaveFile")->trigger();  // never saved: Save As
         ASSERT_EQ(names.Requests().size(), 1u);
@@ -199,14 +199,14 @@ TEST_F(WindowCommands, SavedChannelsComeBackThroughOpen) {
     EXPECT_TRUE(w->windowTitle().endsWith(" - mine.dat")) << w->windowTitle().toStdString();
     EXPECT_EQ(w->sbFile->text(), path + ".dat");
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         w->MenuAction("mnuFileNew")->trigger();
         ASSERT_EQ(answers.Messages().size(), 1u);  // nothing unsaved: only "All data will be cleared."
-        EXPECT_EQ(answers.Messages()[0].Style, Style::OkCancelExclamation);
+        EXPECT_EQ(answers.Messages()[0].Style, MsgStyle::ExclamationOkCancel);
     }
     EXPECT_NE(w->MSFlexGrid1[0]->TextMatrix(row, 1), edited[row * w->MSFlexGrid1[0]->Cols() + 1]);
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ScopedFileDialogScript names({path + ".dat"});
         w->ToolButton("TOpenFile")->trigger();
         ASSERT_EQ(names.Requests().size(), 1u);
@@ -235,7 +235,7 @@ TEST_F(WindowCommands, DataOfAnotherModelSurviveSaveAndOpen) {
     pickModel("6173USA");
     const QString path = dir.filePath("usa.dat");
     {
-        ScopedMsgBoxScript answers(vbOK);
+        ScopedMsgBoxScript answers(MsgButton::Ok);
         ScopedFileDialogScript names({path});
         w->MenuAction("mnuFileSaveAs")->trigger();
         EXPECT_TRUE(answers.Messages().empty());
@@ -243,10 +243,10 @@ TEST_F(WindowCommands, DataOfAnotherModelSurviveSaveAndOpen) {
     pickModel("6173USD");
     EXPECT_TRUE(w->MenuAction("MnuViewAM")->isVisible());
     {
-        ScopedMsgBoxScript answers(vbNo);
+        ScopedMsgBoxScript answers(MsgButton::No);
         ScopedFileDialogScript names({path});
         w->MenuAction("mnuFileOpen")->trigger();
-        for (const auto& m : answers.Messages()) EXPECT_EQ(m.Style, Style::YesNoCancelExclamation) << m.Text.toStdString();
+        for (const auto& m : answers.Messages()) EXPECT_EQ(m.Style, MsgStyle::ExclamationYesNoCancel) << m.Text.toStdString();
     }
     EXPECT_EQ(st.CurModelCode, "6173USA");
     EXPECT_EQ(st.DataFileName, path.toStdString());
@@ -257,7 +257,7 @@ TEST_F(WindowCommands, DataOfAnotherModelSurviveSaveAndOpen) {
 TEST_F(WindowCommands, SaveAsRefusesAChannelFileNameAndWritesNothing) {
     Open();
     const QString bad = dir.filePath("radio.fre");
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     ScopedFileDialogScript names({bad});
     w->MenuAction("mnuFileSaveAs")->trigger();
     ASSERT_EQ(answers.Messages().size(), 1u);
@@ -276,7 +276,7 @@ TEST_F(WindowCommands, PortChoiceIsKeptInTheSetupFile) {
         d.ComboPort->setEditText("/dev/pts/77");
         d.CommandOK->click();
     });
-    ScopedMsgBoxScript answers(vbOK);
+    ScopedMsgBoxScript answers(MsgButton::Ok);
     w->ToolButton("TCommPort")->trigger();
     ASSERT_EQ(pick.Seen(), 1);
     EXPECT_TRUE(answers.Messages().empty());

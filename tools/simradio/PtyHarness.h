@@ -75,9 +75,9 @@ public:
 inline bool RunExchange(const AppState& st, int timeoutMs) {
     QElapsedTimer t;
     t.start();
-    while (st.CommMode != 0 && t.elapsed() < timeoutMs)
+    while (st.CommMode != CommModes::Idle && t.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return st.CommMode == 0;
+    return st.CommMode == CommModes::Idle;
 }
 
 }  // namespace rp::sim
