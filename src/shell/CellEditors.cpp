@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpressionValidator>
@@ -137,6 +138,17 @@ void frmMain::WireEditors() {
 }
 
 bool frmMain::eventFilter(QObject* o, QEvent* e) {
+    if (o == tvTreeView->viewport()) {
+        // A click on the tree beside a node's text (an expand arrow, the space below the nodes)
+        // clicks no node, yet it takes the keys from an open cell editor: end its edit as a click
+        // on a node does. A click on a node's text does that as the node's click.
+        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            const QPoint at = static_cast<QMouseEvent*>(e)->position().toPoint();
+            QTreeWidgetItem* item = tvTreeView->itemAt(at);
+            if (!item || !tvTreeView->visualItemRect(item).contains(at)) CommitOpenEditors();
+        }
+        return QMainWindow::eventFilter(o, e);
+    }
     if (o == tvTreeView) {
         // A node reached with the keys does on Enter or Space what a click on it does.
         if (e->type() != QEvent::KeyPress) return QMainWindow::eventFilter(o, e);

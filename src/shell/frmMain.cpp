@@ -84,6 +84,7 @@ frmMain::frmMain(AppState& st, std::unique_ptr<QSettings> settings, QWidget* par
         tvTreeView_NodeClick(item->data(0, Qt::UserRole).toString());
     });
     tvTreeView->installEventFilter(this);
+    tvTreeView->viewport()->installEventFilter(this);
     gridHost_ = new QWidget(imgSplitter);
     auto* lay = new QVBoxLayout(gridHost_);
     lay->setContentsMargins(0, 0, 0, 0);
@@ -365,6 +366,9 @@ void frmMain::tvTreeView_NodeClick(const QString& key) {
             return;
         }
     }
+    // A node that shows nothing (the root, a group) still took the keys from an open cell
+    // editor: its edit ends as it does for any other node, not left on screen without a caret.
+    CommitOpenEditors();
 }
 
 void frmMain::Form_ReLoad() {

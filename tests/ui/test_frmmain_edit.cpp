@@ -10,7 +10,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QTest>
+#include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "MainFixture.h"
 #include "model/Banks.h"
@@ -566,3 +570,69 @@ TEST_F(EditTest, CommandsCommitTheOpenEditor) {
 }
 
 }  // namespace
+
+namespace {
+
+QTreeWidgetItem* Node(QTreeWidget* tree, const char* key) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toString() == QLatin1String(key)) return *it;
+    return nullptr;
+}
+
+struct TreePlace {
+    const char* Name;
+    std::function<QPoint(QTreeWidget*)> At;  // in the tree's viewport
+    bool NoNode;                             // no node's text lies there
+};
+
+const TreePlace kTreePlaces[] = {
+    {"ChannelsNode", [](QTreeWidget* t) { return t->visualItemRect(Node(t, "CH")).center(); }, false},
+    {"Root", [](QTreeWidget* t) { return t->visualItemRect(Node(t, "N0")).center(); }, false},
+    {"ExpandArrow",
+     [](QTreeWidget* t) {
+         const QRect r = t->visualItemRect(Node(t, "CH"));
+         return QPoint(r.left() - t->indentation() / 2, r.center().y());
+     },
+     true},
+    {"BelowTheNodes", [](QTreeWidget* t) { return QPoint(t->viewport()->width() / 2, t->viewport()->height() - 3); },
+     true},
+};
+
+void PrintTo(const TreePlace& p, std::ostream* os) { *os << p.Name; }
+
+class TreeClickWithAnEditorOpen : public EditTest, public ::testing::WithParamInterface<TreePlace> {};
+
+}  // namespace
+
+// A click on a part of the tree that shows no page takes the keys from an open cell editor: the
+// edit ends there and is stored, as a click on a node with a page does, and no editor is left on
+// screen without a caret.
+TEST_P(TreeClickWithAnEditorOpen, EndsTheEditAsAClickOnAnyNodeDoes) {
+    Open();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    DblClick(5, 3);
+    ASSERT_EQ(OpenEditor(), w->TextName);
+    ASSERT_TRUE(w->TextName->hasFocus());
+    QTest::keyClicks(w->TextName, "ABC");
+    ASSERT_EQ(w->TextName->text(), "ABC");
+
+    QTreeWidget* tree = w->tvTreeView;
+    const QPoint at = GetParam().At(tree);
+    ASSERT_TRUE(tree->viewport()->rect().contains(at));
+    if (GetParam().NoNode) {
+        QTreeWidgetItem* item = tree->itemAt(at);
+        ASSERT_TRUE(!item || !tree->visualItemRect(item).contains(at));
+    }
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+
+    EXPECT_EQ(OpenEditor(), nullptr);
+    EXPECT_EQ(Ch(5)->Name.Trimmed(), "ABC");
+    EXPECT_EQ(Cell(5, 3), "ABC");
+    EXPECT_TRUE(Messages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EditTest, TreeClickWithAnEditorOpen, ::testing::ValuesIn(kTreePlaces),
+                         [](const ::testing::TestParamInfo<TreePlace>& i) { return std::string(i.param.Name); });
