@@ -74,6 +74,7 @@ FrmBank::FrmBank(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addLayout(grid);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 

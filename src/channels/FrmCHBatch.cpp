@@ -303,6 +303,7 @@ void FrmCHBatch::BuildControls() {
     kit::OnLeave(Text3, [this] { Text3_LostFocus(); });
     kit::SkipLeaveCheck(CommandClose);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandApply, CommandClose});
     kit::FocusFrameFromStart(this);
 

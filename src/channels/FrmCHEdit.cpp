@@ -125,6 +125,7 @@ void FrmCHEdit::BuildControls() {
     kit::OnEnter(Check7, [] {});
     kit::OnEnter(ListBank, [] {});
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::FocusFrameFromStart(this);
     kit::SkipLeaveCheck(CommandCancel);
 }

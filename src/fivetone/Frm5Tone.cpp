@@ -95,6 +95,7 @@ Frm5Tone::Frm5Tone(AppState& s, std::function<void()> reShowList, QWidget* paren
     ShowByData();
     IsFormLoaded = true;
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCANCEL});
     kit::FocusFrameFromStart(this);
 }
@@ -327,11 +328,7 @@ void Frm5Tone::InitGrid() {
 }
 
 void Frm5Tone::HideEditors() {
-    // A focused editor that hides hands the focus on along the tab chain, which would start the
-    // own ID's leave-check: the grid takes the focus instead.
-    for (QWidget* w : std::initializer_list<QWidget*>{Text3, Combo2, Combo3, Text6})
-        if (w->hasFocus()) MSHFlexGrid1->setFocus(Qt::OtherFocusReason);
-    for (QWidget* w : std::initializer_list<QWidget*>{Text3, Combo2, Combo3, Text6}) w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{Text3, Combo2, Combo3, Text6}) MSHFlexGrid1->HideEditor(w);
 }
 
 int Frm5Tone::NextRow(int row) const { return row + 1 <= kFiveToneRows ? row + 1 : 1; }

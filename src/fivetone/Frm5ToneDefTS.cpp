@@ -53,6 +53,7 @@ Frm5ToneDefTS::Frm5ToneDefTS(AppState& s, QWidget* parent) : QDialog(parent), st
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::FocusFrameFromStart(this);
     ShowByData();
     CommandOK->setFocus();

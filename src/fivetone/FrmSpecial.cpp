@@ -125,6 +125,7 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner, int mode, QWidget* parent)
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
     connect(CommandCANCEL, &QPushButton::clicked, this, &QDialog::reject);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCANCEL});
     kit::FocusFrameFromStart(this);
 }

@@ -1,6 +1,7 @@
 #include "kit/DialogKit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -224,7 +225,6 @@ void NoContextMenu(QWidget* w) { w->setContextMenuPolicy(Qt::NoContextMenu); }
 // ---- Focus and keys ---------------------------------------------------------------------------
 
 void NoDefaultButtons(QWidget* root) {
-    FirstDownChoosesFirstLine(root);
     // Without autoDefault a button lets Enter go by, up to the dialog, where it would press
     // nothing. So the button the key comes to (the one with the focus) decides at once: with an
     // Enter rule of its own (EnterMovesFocus, OnEnter) that rule does it, else it presses as it
@@ -263,51 +263,104 @@ int TabSwitchStep(const QKeyEvent* k) {
     return 0;
 }
 
+// The tab widget a key or wheel at w switches: the nearest one around w marked by
+// TabSwitchKeepsFocus, in w's own window (a drop-down list is a window of its own and keeps its
+// keys).
+QTabWidget* SwitchedTabs(QWidget* w) {
+    for (; w; w = w->isWindow() ? nullptr : w->parentWidget())
+        if (w->property("rpTabSwitch").toBool()) return qobject_cast<QTabWidget*>(w);
+    return nullptr;
+}
+
 // Takes the keys that switch tabs before the control with the focus sees them: a list box would
 // step its own value with Ctrl+PageUp/PageDown and search for Ctrl+Tab, a grid would move its
-// cell, so only some controls would let the key through to the tab widget.
-class TabSwitchHub : public QObject {
-public:
-    static void Ensure() {
-        static QPointer<TabSwitchHub> hub;
-        if (!hub) hub = new TabSwitchHub(qApp);
+// cell, so only some controls would let the key through to the tab widget. The wheel over the tab
+// bar switches tabs as the bar does, with the keys on the bar first, as a click on a tab puts them.
+bool TabSwitchRule(QObject* o, QEvent* e) {
+    if (!o->isWidgetType()) return false;
+    if (e->type() == QEvent::Wheel) {
+        auto* bar = qobject_cast<QTabBar*>(o);
+        QTabWidget* tabs = bar ? SwitchedTabs(bar) : nullptr;
+        if (tabs && tabs->tabBar() == bar && !bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
+        return false;
     }
+    if (e->type() != QEvent::KeyPress) return false;
+    const int step = TabSwitchStep(static_cast<QKeyEvent*>(e));
+    if (step == 0) return false;
+    QTabWidget* tabs = SwitchedTabs(static_cast<QWidget*>(o));
+    if (!tabs || tabs->count() < 2) return false;
+    const int n = tabs->count();
+    int page = tabs->currentIndex();
+    for (int pass = 0; pass < n; ++pass) {
+        page = (page + step + n) % n;
+        if (tabs->isTabEnabled(page) && tabs->isTabVisible(page)) break;
+    }
+    QTabBar* bar = tabs->tabBar();
+    if (!bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
+    tabs->setCurrentIndex(page);
+    return true;
+}
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress || !o->isWidgetType()) return false;
-        const int step = TabSwitchStep(static_cast<QKeyEvent*>(e));
-        if (step == 0) return false;
-        // The nearest tab widget around the control, in the control's own window (a drop-down
-        // list is a window of its own and keeps its keys).
-        QTabWidget* tabs = nullptr;
-        for (auto* w = static_cast<QWidget*>(o); w && !tabs; w = w->isWindow() ? nullptr : w->parentWidget())
-            if (w->property("rpTabSwitch").toBool()) tabs = qobject_cast<QTabWidget*>(w);
-        if (!tabs || tabs->count() < 2) return false;
-        const int n = tabs->count();
-        int page = tabs->currentIndex();
-        for (int pass = 0; pass < n; ++pass) {
-            page = (page + step + n) % n;
-            if (tabs->isTabEnabled(page) && tabs->isTabVisible(page)) break;
-        }
-        QTabBar* bar = tabs->tabBar();
-        if (!bar->hasFocus()) bar->setFocus(Qt::TabFocusReason);
-        tabs->setCurrentIndex(page);
-        return true;
+// An editor placed over a cell of a grid (a child of an item view's viewport) that is open: its
+// own flag shown, whatever its page.
+bool IsOpenCellEditor(const QWidget* w) {
+    const QWidget* viewport = w ? w->parentWidget() : nullptr;
+    const auto* view = viewport ? qobject_cast<const QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+    return view && view->viewport() == viewport && !w->isHidden() && w->isEnabled();
+}
+
+// A tab switch hides an open cell editor with its page but does not end it: the keys go to the
+// tab bar, and the editor would come back with its text and no caret, typing going nowhere and
+// its Esc cancelling the dialog. So the editor that had the keys when its page went away gets
+// them back when the page shows again, with its text, selection and caret as they were (the
+// keys given back, as after another window: no select-all).
+class PageKeys : public QObject {
+public:
+    explicit PageKeys(QTabWidget* tabs) : QObject(tabs), tabs_(tabs) {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { FocusMoved(old, now); });
+        connect(tabs, &QTabWidget::currentChanged, this, [this](int i) { PageShown(i); });
     }
 
 private:
-    explicit TabSwitchHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+    struct Left {
+        QPointer<QWidget> Page, Editor;
+    };
+
+    void FocusMoved(QWidget* old, QWidget* now) {
+        std::erase_if(left_, [now](const Left& l) { return !l.Page || !l.Editor || (now && l.Page->isAncestorOf(now)); });
+        if (!IsOpenCellEditor(old)) return;
+        for (int i = 0; i < tabs_->count(); ++i) {
+            QWidget* page = tabs_->widget(i);
+            if (page && page->isAncestorOf(old) && !(now && page->isAncestorOf(now))) left_.push_back({page, old});
+        }
+    }
+
+    void PageShown(int i) {
+        QWidget* page = tabs_->widget(i);
+        const auto it = std::find_if(left_.begin(), left_.end(), [page](const Left& l) { return l.Page == page; });
+        if (it == left_.end()) return;
+        QPointer<QWidget> editor = it->Editor;
+        left_.erase(it);
+        // Only a switch the user made: theirs leave the keys on the tab bar (a click, the keys,
+        // the wheel); a page the program shows keeps the focus the program gives.
+        if (!editor || !IsOpenCellEditor(editor) || tabs_->window()->focusWidget() != tabs_->tabBar()) return;
+        editor->setFocus(Qt::ActiveWindowFocusReason);
+    }
+
+    QTabWidget* tabs_;
+    std::vector<Left> left_;
 };
 
 }  // namespace
 
 void TabSwitchKeepsFocus(QTabWidget* tabs) {
     // A click on a tab puts the focus on the tab bar first, so the old page loses nothing to the
-    // new one; the keys that switch tabs from any control of a page do the same.
+    // new one; the keys that switch tabs from any control of a page and the wheel over the bar do
+    // the same.
     tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    if (tabs->property("rpTabSwitch").toBool()) return;
     tabs->setProperty("rpTabSwitch", true);
-    TabSwitchHub::Ensure();
+    new PageKeys(tabs);
 }
 
 void MoveFocusOn(QWidget* w) {
@@ -337,9 +390,10 @@ void SelectAllOnFocus(QLineEdit* e) {
     // Whether the box has had the focus since its window was shown: the window's first focus
     // comes with the activation and is the user's start; a later one is the window coming back
     // (after a message box, another program) to a box the user left as it was.
+    // A box shown again with its page (a tab switch) is no new start: only its window hiding is.
     auto hadFocus = std::make_shared<bool>(false);
     new EventHook(e, [e, hadFocus](QEvent* ev) {
-        if (ev->type() == QEvent::Show) *hadFocus = false;
+        if (ev->type() == QEvent::Hide && !e->window()->isVisible()) *hadFocus = false;
         if (ev->type() != QEvent::FocusIn) return false;
         const auto reason = static_cast<QFocusEvent*>(ev)->reason();
         const bool first = !*hadFocus;
@@ -387,18 +441,19 @@ private:
     bool inPopup_ = false;  // the focus went into a drop-down list of the window meanwhile
 };
 
-// Watches the user's input to every window for the due leave-checks.
+// Watches the user's input to every window for the due leave-checks (as a part of the kit's one
+// application filter, which hands it the events).
 class LeaveHub : public QObject {
 public:
     static LeaveHub& Get() {
-        static QPointer<LeaveHub> hub;
-        if (!hub) hub = new LeaveHub(qApp);
-        return *hub;
+        if (!hub_) hub_ = new LeaveHub(qApp);
+        return *hub_;
     }
+    static LeaveHub* Existing() { return hub_; }
     void Add(LeaveWatch* w) { watches_.push_back(w); }
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
+    // Before the user's click or key goes on; true swallows it.
+    bool Filter(QObject* o, QEvent* e) {
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -445,12 +500,12 @@ protected:
 
 private:
     explicit LeaveHub(QObject* parent) : QObject(parent) {
-        qApp->installEventFilter(this);
         connect(qApp, &QApplication::focusChanged, this, [this] {
             for (const auto& w : watches_)
                 if (w && w->Due()) QTimer::singleShot(0, w, [w] { if (w) w->Resolve(); });
         });
     }
+    static inline QPointer<LeaveHub> hub_;
     std::vector<QPointer<LeaveWatch>> watches_;
     Qt::MouseButton swallowButton_ = Qt::NoButton;  // the button of a swallowed press, still held
 };
@@ -568,41 +623,119 @@ QWidget* ValueBoxOf(QWidget* w) {
     return nullptr;
 }
 
-// A wheel turned to scroll a dialog passes over its boxes. Qt lets the box under the pointer take
-// it, and the focus too: the user's scrolling would silently change a setting. A box keeps the
-// wheel only once the user has chosen it; otherwise the wheel goes on to what lies around it,
-// the scrolled body where there is one.
-class WheelOnlyWhenChosen : public QObject {
+// Which list or number box the user has chosen. A wheel turned to scroll a dialog passes over
+// its boxes; Qt lets the box under the pointer take it, and the focus too, so the user's
+// scrolling would silently change a setting. Nor is the focus the user's choice: a dialog gives
+// its first field the focus when it opens, and gives it back after a message box or another
+// window. A box is chosen once the user clicks it, moves the focus to it with a key of theirs
+// (Tab, Shift+Tab, an access key, Enter that moves on like Tab; a key or click that opens a
+// cell's editor) or types into it, and stays chosen while it keeps the focus (a drop-down list,
+// a message box or another window in between included). A box takes the wheel only while it is
+// chosen and has its window's focus; otherwise the wheel goes on to what lies around it, the
+// scrolled body where there is one.
+class WheelRule {
 public:
-    explicit WheelOnlyWhenChosen(QObject* app) : QObject(app) { app->installEventFilter(this); }
+    explicit WheelRule(QObject* owner) : owner_(owner) {}
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (!o->isWidgetType()) return false;
+    // Follows the user's input and the focus; takes no event.
+    void Follow(QObject* o, QEvent* e) {
+        if (!o->isWidgetType()) return;
         auto* w = static_cast<QWidget*>(o);
-        if (e->type() == QEvent::Polish) {
+        switch (e->type()) {
+        case QEvent::Polish:
             // The wheel gives the focus before any filter sees it: a box must not take it so.
             if (IsValueBox(w) && w->focusPolicy() == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);
-            return false;
+            return;
+        case QEvent::Show:
+            // A window shown (again) starts with no box chosen.
+            if (w->isWindow() && !e->spontaneous())
+                for (QWidget* c : w->findChildren<QWidget*>())
+                    if (c->property(kChosen).isValid()) c->setProperty(kChosen, QVariant());
+            return;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (e->spontaneous()) {
+                UserInput(w);
+                if (QWidget* box = ValueBoxOf(w)) box->setProperty(kChosen, true);
+            }
+            return;
+        case QEvent::MouseButtonRelease:
+            if (e->spontaneous()) UserInput(w);
+            return;
+        case QEvent::ShortcutOverride:
+            // An access key moves the focus before its key press is sent.
+            UserInput(w);
+            return;
+        case QEvent::KeyPress:
+            if (e->spontaneous()) UserInput(w);
+            // Typed into the box (a cell's editor also gets the key that opened it this way).
+            if (!IsModifierKey(static_cast<QKeyEvent*>(e)))
+                if (QWidget* box = ValueBoxOf(w)) box->setProperty(kChosen, true);
+            return;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: break;
+        default: return;
         }
-        if (e->type() != QEvent::Wheel) return false;
         QWidget* box = ValueBoxOf(w);
+        if (!box) return;
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        // Given back or lent to a list or a menu: the choice stands as it was.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
+            return;
+        if (e->type() == QEvent::FocusOut) {
+            // Into a drop-down list (its own, opened by the click that chose it): lent, not left.
+            const QWidget* now = QApplication::focusWidget();
+            if (!now || now->window()->windowType() != Qt::Popup) box->setProperty(kChosen, QVariant());
+        } else if (reason == Qt::ShortcutFocusReason || inputWindow_ == box->window()) {
+            // During the user's own key or click in this window (never the focus a dialog gives
+            // as it opens, which comes while the key or click that opened it is in another).
+            box->setProperty(kChosen, true);
+        }
+    }
+
+    // Whether the wheel event e at o is refused: it then goes on to the parents as one nobody
+    // took.
+    bool Refuses(QObject* o, QEvent* e) const {
+        if (e->type() != QEvent::Wheel || !o->isWidgetType()) return false;
+        QWidget* box = ValueBoxOf(static_cast<QWidget*>(o));
         if (!box) return false;
         // The window's focus, not hasFocus(): a box chosen in a window in the background is
         // still the user's choice.
         const QWidget* focus = box->window()->focusWidget();
-        if (focus && (focus == box || box->isAncestorOf(focus))) return false;
-        // Refused here, the wheel goes on to the box's parents as one nobody took.
+        if (box->property(kChosen).toBool() && focus && (focus == box || box->isAncestorOf(focus))) return false;
         e->ignore();
         return true;
     }
+
+private:
+    static constexpr const char* kChosen = "rpChosenByUser";
+
+    static bool IsModifierKey(const QKeyEvent* k) {
+        switch (k->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock: return true;
+        default: return false;
+        }
+    }
+
+    // The user's key or click in w's window is being handled until the events queued so far
+    // have run: the focus moves it makes come before then, a message box it opens runs them.
+    void UserInput(QWidget* w) {
+        inputWindow_ = w->window();
+        QTimer::singleShot(0, owner_, [this] { inputWindow_ = nullptr; });
+    }
+
+    QObject* owner_;
+    QPointer<QWidget> inputWindow_;
 };
 
-void InstallWheelRule() { new WheelOnlyWhenChosen(QCoreApplication::instance()); }
-
 }  // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(InstallWheelRule)
 
 // ---- Tab order and focus frame ----------------------------------------------------------------
 
@@ -795,22 +928,17 @@ namespace {
 // A list view given the focus with no current line makes one current, unchosen (the first), and
 // Down moves on from there: the first Down in a list with no line chosen chose the second line
 // (Bank 2 in the bank list, the second item of a drop-down list that showed none). Here that Down
-// chooses the first line. One filter for the application acts on the lists of the windows given
-// to it, the drop-down lists of their boxes included (a drop-down list is a child of its box).
-class FirstLineHub : public QObject {
+// chooses the first line, in the lists of the windows given to it, the drop-down lists of their
+// boxes included (a drop-down list is a child of its box).
+class FirstLineRule {
 public:
-    static FirstLineHub& Get() {
-        static QPointer<FirstLineHub> hub;
-        if (!hub) hub = new FirstLineHub(qApp);
-        return *hub;
-    }
     void Add(QWidget* window) {
         std::erase_if(windows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
         if (std::find(windows_.begin(), windows_.end(), window) == windows_.end()) windows_.emplace_back(window);
     }
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
+    // True takes the key.
+    bool Filter(QObject* o, QEvent* e) {
         if (e->type() != QEvent::KeyPress) return false;
         const auto* k = static_cast<const QKeyEvent*>(e);
         if (k->key() != Qt::Key_Down || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
@@ -827,8 +955,6 @@ protected:
     }
 
 private:
-    explicit FirstLineHub(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
-
     bool Ours(const QWidget* w) const {
         for (; w; w = w->parentWidget())
             if (std::find(windows_.begin(), windows_.end(), w) != windows_.end()) return true;
@@ -851,8 +977,45 @@ private:
     std::vector<QPointer<QWidget>> windows_;
 };
 
+// ---- The kit's one application filter -------------------------------------------------------
+
+// The rules that watch every window's events, installed once as the program starts, before any
+// window exists, and asked in a fixed order: the due leave-checks run before the user's click or
+// key does anything (and may swallow it); what is left of it then counts as the user's choice of
+// a box; then the keys that switch tabs, the first Down in a list, and the wheel over a box.
+class KitRules : public QObject {
+public:
+    static KitRules& Get() {
+        // Made as the application starts; made here only for an application this library was
+        // not linked into when it started.
+        if (!rules_) rules_ = new KitRules(QCoreApplication::instance());
+        return *rules_;
+    }
+    FirstLineRule& FirstLine() { return firstLine_; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (LeaveHub* leave = LeaveHub::Existing(); leave && leave->Filter(o, e)) return true;
+        wheel_.Follow(o, e);
+        if (TabSwitchRule(o, e)) return true;
+        if (firstLine_.Filter(o, e)) return true;
+        return wheel_.Refuses(o, e);
+    }
+
+private:
+    explicit KitRules(QObject* app) : QObject(app), wheel_(this) { app->installEventFilter(this); }
+
+    static inline QPointer<KitRules> rules_;
+    WheelRule wheel_;
+    FirstLineRule firstLine_;
+};
+
+void InstallKitRules() { KitRules::Get(); }
+
 }  // namespace
 
-void FirstDownChoosesFirstLine(QWidget* window) { FirstLineHub::Get().Add(window); }
+Q_COREAPP_STARTUP_FUNCTION(InstallKitRules)
+
+void FirstDownChoosesFirstLine(QWidget* window) { KitRules::Get().FirstLine().Add(window); }
 
 }  // namespace rp::kit

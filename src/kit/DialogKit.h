@@ -13,10 +13,15 @@
 //   dialog counts as inside), before the click or key that moved it goes on: never when the
 //   window only loses the activation, never when the focus goes to Cancel, and never while the
 //   dialog closes.
-// - The mouse wheel changes a list or number box only once the user has chosen it (it has the
-//   focus; the wheel gives none); over any other box the wheel scrolls what lies around it, a
-//   dialog's scrolled body, or does nothing. This holds for every box of every window from the
-//   program's start, with no call.
+// - The mouse wheel changes a list or number box only once the user has chosen it in its window:
+//   clicked it, moved the focus to it with a key of theirs (Tab, Shift+Tab, an access key) or
+//   typed into it, and it still has the focus. The focus a window gives on opening or gives back
+//   (after a message box, another window, a drop-down list) is no choice, and the wheel gives no
+//   focus. Over any other box the wheel scrolls what lies around it, a dialog's scrolled body, or
+//   does nothing.
+// - The rules that watch every window (the wheel, the leave-checks, the keys that switch tabs,
+//   the first Down in a list) are one application filter, installed once as the program starts
+//   and asked in a fixed order; the calls below only mark what they act on.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -115,13 +120,13 @@ void NoContextMenu(QWidget* w);
 
 // Every push button below root: autoDefault and default off, so Enter in a field presses none
 // of them; Enter on a focused button presses that button, unless EnterMovesFocus or OnEnter gave
-// it a rule of its own. Call after the dialog's buttons exist. Its lists also get
-// FirstDownChoosesFirstLine.
+// it a rule of its own. Call after the dialog's buttons exist.
 void NoDefaultButtons(QWidget* root);
 // Switching tabs (a click on a tab; Ctrl+Tab, Ctrl+PageDown, Ctrl+Shift+Tab and Ctrl+PageUp from
-// any control of a page, a list box too) leaves the focus on the tab bar instead of letting Qt
-// move it into a box of the new page, where it would make a leave-check due the user never
-// started.
+// any control of a page, a list box too; the wheel over the tab bar) leaves the focus on the tab
+// bar instead of letting Qt move it into a box of the new page, where it would make a
+// leave-check due the user never started. A page that comes back gives the keys back to the cell
+// editor open on it that had them when the page went, with its text, selection and caret.
 void TabSwitchKeepsFocus(QTabWidget* tabs);
 // Moves the focus on from w as a Tab typed in w does (w's own Tab rule, if any, included).
 void MoveFocusOn(QWidget* w);
@@ -179,8 +184,7 @@ void FocusFrameFromStart(QWidget* window);
 // ---- Lists with no line chosen ----------------------------------------------------------------
 
 // In a list of the window (a list box, or a box's drop-down list) with no line chosen, the first
-// Down chooses the first line; Qt's list would skip it for the second. NoDefaultButtons gives
-// this to every dialog.
+// Down chooses the first line; Qt's list would skip it for the second. Every dialog asks for it.
 void FirstDownChoosesFirstLine(QWidget* window);
 
 }  // namespace rp::kit

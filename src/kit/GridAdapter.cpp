@@ -246,10 +246,7 @@ void FlexGrid::WatchEditor(QObject* child) {
 bool FlexGrid::GiveUpEdit(QWidget* editor) {
     if (editor->isHidden() || editor->parentWidget() != viewport()) return false;
     const QModelIndex cell = indexAt(editor->geometry().center());
-    // The grid takes the focus before the editor hides, which would hand it on along the chain.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && (focus == editor || editor->isAncestorOf(focus))) setFocus(Qt::OtherFocusReason);
-    editor->hide();
+    HideEditor(editor);
     if (!cell.isValid()) return true;
     if (currentIndex() != cell) {
         quietEntry_ = true;
@@ -262,6 +259,13 @@ bool FlexGrid::GiveUpEdit(QWidget* editor) {
     shownNotEntered_ = true;
     emit EditGivenUp(cell.row() + 1, cell.column() + 1);
     return true;
+}
+
+void FlexGrid::HideEditor(QWidget* editor) {
+    if (!editor || editor->isHidden()) return;
+    const QWidget* focus = window()->focusWidget();
+    if (focus && (focus == editor || editor->isAncestorOf(focus))) setFocus(Qt::OtherFocusReason);
+    editor->hide();
 }
 
 void FlexGrid::LendFrameFocus(QWidget* focus) {

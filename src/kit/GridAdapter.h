@@ -54,6 +54,12 @@ public:
     // goes on to the window, where a dialog takes it as Cancel.
     void SetKeysOpenEditors(bool on);
 
+    // Puts an editor over a cell away and keeps the keys on this grid: a focused widget that
+    // hides hands the focus on along the tab chain (to the tree, or a box whose leave-check it
+    // starts), so the grid takes it first. The window's focus decides, not hasFocus(): in a
+    // window that is not the active one (a message box just closed) the editor still has the keys.
+    void HideEditor(QWidget* editor);
+
     // The cells are edited in editors over them, never found by typing: a search that moves
     // the current cell would send the next Enter to another row.
     void keyboardSearch(const QString&) override {}

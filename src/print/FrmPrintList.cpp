@@ -62,6 +62,7 @@ FrmPrintList::FrmPrintList(AppState& st, QPrinter& printer, QWidget* parent)
     Command1 = button("Command1", Twips(4080, 2640, 1095, 375));
     Command2 = button("Command2", Twips(5400, 2640, 975, 375));
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
 
     // Tab keeps the dialog's own numbering: Set first (the focus when it opens), then Cancel,
     // OK, Clear All, Select All and the items 4, 3, 0, 5 to 9. The two boxes out of sight take

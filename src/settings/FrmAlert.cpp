@@ -61,6 +61,7 @@ FrmAlert::FrmAlert(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
     setMinimumWidth(320);

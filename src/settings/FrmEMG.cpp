@@ -109,6 +109,7 @@ FrmEMG::FrmEMG(const AppState& s, const RadioInfo& info, QWidget* parent) : QDia
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandClose, CommandHelp});
     kit::FocusFrameFromStart(this);
     setMinimumWidth(460);

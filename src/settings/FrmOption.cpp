@@ -143,6 +143,7 @@ void FrmOption::BuildControls() {
     layout->addLayout(buttons);
     kit::FitScreen(this);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 }

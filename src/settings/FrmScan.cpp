@@ -34,6 +34,7 @@ FrmScan::FrmScan(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addWidget(Check1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 

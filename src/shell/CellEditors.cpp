@@ -209,17 +209,7 @@ bool frmMain::ChannelEditorOpen() const {
     return false;
 }
 
-void frmMain::HideEditor(QWidget* editor) {
-    if (editor->isHidden()) return;
-    // Hiding the focused editor would hand the focus on along the tab chain, to the tree: the
-    // keys that follow belong to the grid the editor stood on. The window's own focus is the one
-    // that counts: in a window that is not active (a message box just closed) the application
-    // has none, and the hidden editor would keep the keys until Qt moves them on to the tree.
-    QWidget* focus = focusWidget();
-    if (focus && (focus == editor || editor->isAncestorOf(focus)))
-        MSFlexGrid1[GridOfEditor(editor)]->setFocus(Qt::OtherFocusReason);
-    editor->hide();
-}
+void frmMain::HideEditor(QWidget* editor) { MSFlexGrid1[GridOfEditor(editor)]->HideEditor(editor); }
 
 bool frmMain::EditorKey(QWidget* editor, QKeyEvent* k) {
     const int grid = GridOfEditor(editor);

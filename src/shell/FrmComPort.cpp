@@ -55,6 +55,7 @@ FrmComPort::FrmComPort(const AppState& s, const QStringList& systemPorts, const 
     // As in the editor dialogs: Enter in the box moves on, only Enter on a button presses it.
     kit::EnterMovesFocus(ComboPort);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 }

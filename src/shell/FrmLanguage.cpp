@@ -38,6 +38,7 @@ FrmLanguage::FrmLanguage(AppState& state, std::function<void()> reloadMain, QWid
     // As in the editor dialogs: Enter in the list moves on, only Enter on a button presses it.
     kit::EnterMovesFocus(Combo1);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 

@@ -56,6 +56,7 @@ FrmModel::FrmModel(const AppState& s, const QStringList& modelNames, const QStri
     kit::EnterMovesFocus(ComboModel);
     kit::EnterMovesFocus(ComboBand);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 }

@@ -21,6 +21,7 @@ FrmTestData::FrmTestData(const AppState& s, QWidget* parent) : QDialog(parent) {
     setMinimumWidth(320);
     // As in every other dialog: Enter presses the focused button, Tab goes OK then Cancel.
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 }

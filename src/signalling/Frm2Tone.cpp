@@ -297,6 +297,7 @@ void Frm2Tone::Build() {
 
     outer->addLayout(kit::OKCancelRow(this, CommandOK, CommandCancel));
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
     connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
@@ -555,9 +556,8 @@ void Frm2Tone::MSHFlexGrid1_Scroll() {
     // The editor stays with its own cell: a scroll the view makes while the current cell moves
     // already reports the new cell as current.
     SaveEditCell(CurEditRow, CurEditCol);
-    if (Text1->hasFocus() || Text3->hasFocus()) MSHFlexGrid1->setFocus(Qt::OtherFocusReason);
-    Text1->hide();
-    Text3->hide();
+    MSHFlexGrid1->HideEditor(Text1);
+    MSHFlexGrid1->HideEditor(Text3);
 }
 
 void Frm2Tone::OpenEditorOnCurrentCell() {
@@ -567,10 +567,8 @@ void Frm2Tone::OpenEditorOnCurrentCell() {
     SaveEditCell(CurEditRow, CurEditCol);
     CurEditRow = row;
     CurEditCol = col;
-    // Hiding a focused editor would hand the focus to the next control in the Tab order.
-    if (Text1->hasFocus() || Text3->hasFocus()) g->setFocus(Qt::OtherFocusReason);
-    Text1->hide();
-    Text3->hide();
+    g->HideEditor(Text1);
+    g->HideEditor(Text3);
     QLineEdit* editor = col < 3 ? Text1 : Text3;
     if (col < 3) Text1->setProperty(kHelpContext, 3410 + col);
     kit::SetText(editor, g->TextMatrix(row, col));

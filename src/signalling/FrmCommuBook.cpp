@@ -70,6 +70,7 @@ FrmCommuBook::FrmCommuBook(AppState& s, QWidget* parent) : QDialog(parent), s_(s
     layout->addWidget(MSFlexGrid1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 
@@ -152,7 +153,7 @@ void FrmCommuBook::ShowBookData() {
 }
 
 void FrmCommuBook::HideEditor() {
-    Text1->hide();
+    MSFlexGrid1->HideEditor(Text1);
     MSFlexGrid1->setFocus();
 }
 

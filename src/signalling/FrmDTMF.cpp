@@ -113,6 +113,7 @@ FrmDTMF::FrmDTMF(AppState& s, QWidget* parent) : QDialog(parent), s_(s) {
     layout->addLayout(body);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
 
     // The order Enter follows.
     QList<QWidget*> order{Combo1[2], Text3};
@@ -272,6 +273,7 @@ FrmDTMFSpecial::FrmDTMFSpecial(const AppState& s, FrmDTMF& dtmf, QWidget* parent
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 

@@ -108,6 +108,7 @@ FrmMSK::FrmMSK(AppState& s, std::function<void()> redraw, QWidget* parent)
     for (int i = 0; i < 4; ++i) kit::OnLeave(Text1[i], [this, i] { Text1_LostFocus(i); });
     for (int i = 0; i < 3; ++i) kit::OnLeave(Text2[i], [this, i] { Text2_LostFocus(i); });
     kit::NoDefaultButtons(this);
+    kit::FirstDownChoosesFirstLine(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
 

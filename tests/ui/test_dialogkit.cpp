@@ -5,14 +5,19 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
+#include <functional>
 #include <gtest/gtest.h>
 #include <new>
+#include <string>
 
+#include "UserDriver.h"
 #include "kit/DialogKit.h"
 
 using namespace rp;
@@ -274,4 +279,137 @@ TEST(DialogKit, VisibleMeansTheControlsOwnFlag) {
     EXPECT_TRUE(kit::IsShown(a));
     EXPECT_FALSE(kit::IsShown(b));
     EXPECT_FALSE(kit::IsShown(nullptr));
+}
+
+// ---- The wheel over a list box ----------------------------------------------------------------
+
+namespace {
+
+// Mode opens with the focus (the first stop); Count and Name follow it in the Tab chain.
+struct WheelForm {
+    QDialog dlg;
+    QLabel* ModeLabel = new QLabel("&Mode", &dlg);
+    QComboBox* Mode = new QComboBox(&dlg);
+    QSpinBox* Count = new QSpinBox(&dlg);
+    QLineEdit* Name = new QLineEdit(&dlg);
+    WheelForm() {
+        ModeLabel->setBuddy(Mode);
+        Mode->addItems({"Frequency", "Channel", "Name"});
+        auto* l = new QVBoxLayout(&dlg);
+        for (QWidget* w : std::initializer_list<QWidget*>{ModeLabel, Mode, Count, Name}) l->addWidget(w);
+    }
+    void Show() {
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        QApplication::processEvents();
+    }
+};
+
+// A click opens the list; Esc shuts it and leaves the box with the focus.
+void ClickList(QComboBox* c) {
+    QTest::mouseClick(c, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 2000));
+    // The offscreen platform lets the window go inactive once the list has closed; a desktop
+    // does not.
+    QTest::qWait(30);
+    QApplication::setActiveWindow(c->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
+}
+
+// Another window takes the activation and gives it back.
+void AwayAndBack(QWidget& w) {
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+struct ChoiceCase {
+    const char* Name;
+    std::function<void(WheelForm&)> Do;  // from the window as it opened, Mode having the focus
+    bool Chosen;                         // Mode takes the wheel afterwards
+};
+
+const ChoiceCase kChoices[] = {
+    {"FocusGivenOnOpening", [](WheelForm&) {}, false},
+    {"FocusGivenBackAfterAnotherWindow", [](WheelForm& f) { AwayAndBack(f.dlg); }, false},
+    {"FocusPutBackByTheProgram",
+     [](WheelForm& f) {
+         QTest::keyClick(f.Mode, Qt::Key_Tab);
+         QApplication::processEvents();
+         f.Mode->setFocus(Qt::OtherFocusReason);
+     },
+     false},
+    {"Clicked", [](WheelForm& f) { ClickList(f.Mode); }, true},
+    {"ClickedThenAnotherWindow",
+     [](WheelForm& f) {
+         ClickList(f.Mode);
+         AwayAndBack(f.dlg);
+     },
+     true},
+    {"TabbedTo",
+     [](WheelForm& f) {
+         f.Name->setFocus(Qt::OtherFocusReason);
+         QTest::keyClick(f.Name, Qt::Key_Tab);  // round the chain to the first stop
+     },
+     true},
+    {"ShiftTabbedTo",
+     [](WheelForm& f) {
+         f.Count->setFocus(Qt::OtherFocusReason);
+         QTest::keyClick(f.Count, Qt::Key_Backtab, Qt::ShiftModifier);
+     },
+     true},
+    {"AccessKey",
+     [](WheelForm& f) {
+         f.Name->setFocus(Qt::OtherFocusReason);
+         QTest::keyClick(f.Name, Qt::Key_M, Qt::AltModifier);
+     },
+     true},
+    {"TypedInto", [](WheelForm& f) { QTest::keyClick(f.Mode, Qt::Key_Home); }, true},
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.Name; }
+
+class WheelChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+}  // namespace
+
+// A list box takes the wheel only once the user chose it in the window; the focus the window gave
+// or gave back is no choice. The focus stays where it was either way.
+TEST_P(WheelChoice, AListTakesTheWheelOnlyWhenTheUserChoseIt) {
+    WheelForm f;
+    ASSERT_NO_FATAL_FAILURE(f.Show());
+    ASSERT_EQ(QApplication::focusWidget(), f.Mode);
+    ASSERT_NO_FATAL_FAILURE(GetParam().Do(f));
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), f.Mode);
+    ASSERT_EQ(f.Mode->currentIndex(), 0);
+    ASSERT_NO_FATAL_FAILURE(test::Wheel(f.Mode, -1));
+    EXPECT_EQ(f.Mode->currentIndex(), GetParam().Chosen ? 1 : 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.Mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(DialogKit, WheelChoice, ::testing::ValuesIn(kChoices),
+                         [](const ::testing::TestParamInfo<ChoiceCase>& i) { return std::string(i.param.Name); });
+
+// A number box typed into takes the wheel; one the pointer only rests on does not, and the wheel
+// gives it no focus.
+TEST(DialogKit, ANumberBoxTakesTheWheelOnceTypedInto) {
+    WheelForm f;
+    ASSERT_NO_FATAL_FAILURE(f.Show());
+    f.Count->setValue(50);
+    ASSERT_NO_FATAL_FAILURE(test::Wheel(f.Count, -1));
+    EXPECT_EQ(f.Count->value(), 50);
+    EXPECT_EQ(QApplication::focusWidget(), f.Mode);
+
+    QTest::mouseClick(f.Count, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    ASSERT_TRUE(f.Count->hasFocus());
+    ASSERT_NO_FATAL_FAILURE(test::Wheel(f.Count, -1));
+    EXPECT_EQ(f.Count->value(), 49);
 }

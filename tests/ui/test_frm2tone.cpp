@@ -9,9 +9,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "MainFixture.h"
+#include "UserDriver.h"
 #include "model/NewData.h"
 #include "kit/DialogKit.h"
 #include "kit/GridAdapter.h"
@@ -309,3 +312,80 @@ TEST_F(TwoToneForm, CancelLeavesTheDataByteIdentical) {
     EXPECT_TRUE(st.CurRadioData == before);
     EXPECT_EQ(redraws, 0);
 }
+
+namespace {
+
+struct TabSwitch {
+    const char* Name;
+    std::function<void(QTabWidget*, int page)> Show;  // shows the page as the user does
+};
+
+void ClickTab(QTabWidget* tabs, int page) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+}
+
+void KeysToTab(QTabWidget* tabs, int page) {
+    const int step = page > tabs->currentIndex() ? 1 : -1;
+    while (tabs->currentIndex() != page) {
+        const int was = tabs->currentIndex();
+        QTest::keyClick(QApplication::focusWidget(), step > 0 ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
+        if (tabs->currentIndex() == was) return;
+    }
+}
+
+void WheelToTab(QTabWidget* tabs, int page) {
+    QTabBar* bar = tabs->tabBar();
+    while (tabs->currentIndex() != page) {
+        const int was = tabs->currentIndex();
+        test::Wheel(bar, page > was ? -1 : 1, bar->tabRect(was).center());
+        if (tabs->currentIndex() == was) return;
+    }
+}
+
+const TabSwitch kTabSwitches[] = {
+    {"ClickOnTheTabs", ClickTab},
+    {"CtrlPageDownAndUp", KeysToTab},
+    {"WheelOverTheTabBar", WheelToTab},
+};
+
+void PrintTo(const TabSwitch& s, std::ostream* os) { *os << s.Name; }
+
+class TwoToneTabSwitch : public TwoToneForm, public ::testing::WithParamInterface<TabSwitch> {};
+
+}  // namespace
+
+// A tone typed into a cell, the setup page shown and the list page shown again: the cell's editor
+// has the keys back with its text and caret, so the next digit goes on the tone and Esc gives the
+// cell's edit up instead of cancelling the dialog.
+TEST_P(TwoToneTabSwitch, TheOpenCellEditorHasTheKeysAgainAfterATabSwitch) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ClickCell(2, 1);
+    ASSERT_EQ(OpenEditor(), dlg->Text1);
+    ASSERT_TRUE(dlg->Text1->hasFocus());
+    Type(dlg->Text1, "1234");
+    ASSERT_EQ(dlg->Text1->text(), "1234");
+
+    GetParam().Show(dlg->SSTab1, 1);
+    QApplication::processEvents();
+    ASSERT_EQ(dlg->SSTab1->currentIndex(), 1);
+    EXPECT_FALSE(dlg->Text1->hasFocus());
+    GetParam().Show(dlg->SSTab1, 0);
+    QApplication::processEvents();
+    ASSERT_EQ(dlg->SSTab1->currentIndex(), 0);
+
+    ASSERT_EQ(QApplication::focusWidget(), dlg->Text1);
+    EXPECT_EQ(dlg->Text1->text(), "1234");
+    EXPECT_EQ(dlg->Text1->cursorPosition(), 4);
+    EXPECT_FALSE(dlg->Text1->hasSelectedText());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_9);
+    EXPECT_EQ(dlg->Text1->text(), "12349");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(dlg->Text1->isHidden());
+    EXPECT_EQ(Grid().TextMatrix(2, 1), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoToneForm, TwoToneTabSwitch, ::testing::ValuesIn(kTabSwitches),
+                         [](const ::testing::TestParamInfo<TabSwitch>& i) { return std::string(i.param.Name); });

@@ -1,6 +1,7 @@
 // The option, scan, alert and information dialogs driven through their controls.
 #include <gtest/gtest.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "MainFixture.h"
 #include "ModalDriver.h"
@@ -22,6 +25,12 @@
 #include "settings/FrmEMG.h"
 #include "settings/FrmOption.h"
 #include "settings/FrmScan.h"
+#include "UserDriver.h"
+#include "fivetone/Frm5Tone.h"
+#include "fivetone/FrmSpecial.h"
+#include "shell/FrmLanguage.h"
+#include "shell/FrmModel.h"
+#include "signalling/FrmDTMF.h"
 #include "mappings/OptionMap.h"
 #include "kit/DialogKit.h"
 #include "kit/MsgBox.h"
@@ -402,5 +411,115 @@ TEST_F(SettingsDialogs, ChangesSurviveAWriteToTheSimulatedRadioAndAReadBack) {
     ExpectSameShown(before, {ShowOption(st), ShowScan(st), ShowAlert(st)});
 }
 
+
+// ---- The wheel over the boxes of the settings dialogs -----------------------------------------
+
+struct WheelDialog {
+    const char* Name;
+    // owner: a window the dialog needs beside it, kept for the test's length.
+    std::function<std::unique_ptr<QDialog>(AppState&, std::unique_ptr<QDialog>& owner)> Make;
+};
+
+const WheelDialog kWheelDialogs[] = {
+    {"FunctionSettings", [](AppState& st, auto&) { return std::make_unique<FrmOption>(st); }},
+    {"DTMF", [](AppState& st, auto&) { return std::make_unique<FrmDTMF>(st); }},
+    {"Scan", [](AppState& st, auto&) { return std::make_unique<FrmScan>(st); }},
+    {"EmergencyAlarm", [](AppState& st, auto&) { return std::make_unique<FrmEMG>(st, st.CurRadioInfo); }},
+    {"ModelAndBand",
+     [](AppState& st, auto&) {
+         auto d = std::make_unique<FrmModel>(st, QStringList{"6173USD", "6173USA"}, "6173USD",
+                                             QStringList{"b0", "b1", "b2", "b3", "b4", "b5", "b6", "b7"}, 0);
+         d->Message = [](const QString&, int, const QString&) { return 1; };
+         return d;
+     }},
+    {"Language", [](AppState& st, auto&) { return std::make_unique<FrmLanguage>(st, [] {}); }},
+    {"FiveToneSpecialCodeOfARow",
+     [](AppState& st, std::unique_ptr<QDialog>& owner) {
+         auto* five = new Frm5Tone(st, [] {});
+         owner.reset(five);
+         return std::make_unique<FrmSpecial>(*five, 0, five);
+     }},
+    {"FiveToneSpecialCodeOfAPttId",
+     [](AppState& st, std::unique_ptr<QDialog>& owner) {
+         auto* five = new Frm5Tone(st, [] {});
+         owner.reset(five);
+         return std::make_unique<FrmSpecial>(*five, 1, five);
+     }},
+};
+
+void PrintTo(const WheelDialog& c, std::ostream* os) { *os << c.Name; }
+
+// The value a list or number box shows.
+QString BoxValue(const QWidget* w) {
+    if (auto* c = qobject_cast<const QComboBox*>(w)) return QString::number(c->currentIndex());
+    return static_cast<const QAbstractSpinBox*>(w)->text();
+}
+
+std::vector<QWidget*> ShownBoxes(QDialog& d) {
+    std::vector<QWidget*> boxes;
+    for (QWidget* w : d.findChildren<QWidget*>())
+        if ((qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)) && w->isVisible() && w->isEnabled())
+            boxes.push_back(w);
+    return boxes;
+}
+
+class SettingsWheel : public ::testing::TestWithParam<WheelDialog> {};
+
+// The wheel over any list or number box of each dialog, the one it opens on included, changes
+// nothing and moves no focus; once the user clicks the list it opened on (or its first list with
+// a choice), the wheel changes that list.
+TEST_P(SettingsWheel, TheWheelChangesOnlyABoxTheUserChose) {
+    AppState st;
+    UseLanguage(st, kLanguageEnglish);
+    InitMsgString(st);
+    InitFunLangText(st);
+    st.NoInitFileFlag = true;
+    NewData(st);
+    UseLanguage(st, kLanguageEnglish);
+    ScopedMsgBoxScript msgs;
+    std::unique_ptr<QDialog> owner;
+    std::unique_ptr<QDialog> d = GetParam().Make(st, owner);
+    d->show();
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    QApplication::processEvents();
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    const std::vector<QWidget*> boxes = ShownBoxes(*d);
+    // The list it opens on, else its first list with a choice.
+    const auto choice = [](QWidget* w) {
+        auto* c = qobject_cast<QComboBox*>(w);
+        return c && c->count() > 1 ? c : nullptr;
+    };
+    QComboBox* first = choice(focus);
+    for (auto it = boxes.begin(); !first && it != boxes.end(); ++it) first = choice(*it);
+    ASSERT_NE(first, nullptr);
+    std::vector<QString> before;
+    for (QWidget* b : boxes) before.push_back(BoxValue(b));
+    for (QWidget* b : boxes) {
+        ASSERT_NO_FATAL_FAILURE(test::Wheel(b, -1));
+        ASSERT_NO_FATAL_FAILURE(test::Wheel(b, 1));
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        EXPECT_EQ(BoxValue(boxes[i]).toStdString(), before[i].toStdString()) << boxes[i]->objectName().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+
+    QTest::mouseClick(first, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 2000));
+    QTest::qWait(30);  // offscreen, the window goes inactive once the list has closed
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    ASSERT_TRUE(first->hasFocus());
+    const int index = first->currentIndex();
+    const bool down = index < first->count() - 1;
+    ASSERT_NO_FATAL_FAILURE(test::Wheel(first, down ? -1 : 1));
+    EXPECT_EQ(first->currentIndex(), down ? index + 1 : index - 1);
+    d->reject();
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsDialogs, SettingsWheel, ::testing::ValuesIn(kWheelDialogs),
+                         [](const ::testing::TestParamInfo<WheelDialog>& i) { return std::string(i.param.Name); });
 }  // namespace
 }  // namespace rp

@@ -37,6 +37,7 @@ struct KitDialog : QDialog {
         List->setCurrentRow(-1);
         kit::FillCombo(Box, QStringList{"Bank 1", "Bank 2", "Bank 3"});
         kit::NoDefaultButtons(this);
+        kit::FirstDownChoosesFirstLine(this);
     }
 };
 
