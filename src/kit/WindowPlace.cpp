@@ -11,6 +11,10 @@ long long Area(const QRect& r) { return r.isEmpty() ? 0 : static_cast<long long>
 // Steps that came this soon before the window was told it is maximised may be the window
 // manager's own.
 constexpr std::int64_t kMaximiseStepMsecs = 1000;
+// The parts of one maximise (a move and a size, which Qt reports one after the other even when
+// the window manager made them in one go) come together; no user moves a window and then
+// maximises it this fast.
+constexpr std::int64_t kOneMaximiseMsecs = 100;
 constexpr int kStepsKept = 8;
 
 }  // namespace
@@ -58,14 +62,34 @@ void NormalPlace::Maximised(const QRect& place, bool filled, std::int64_t msecs)
     // Told first, the window has not moved yet: every step was the user's.
     if (!filled) return;
     // The window manager maximised the window before it said so, in one step or in a move and a
-    // size: its steps share the maximised top-left or size and came just before.
+    // size: its steps share the maximised top-left or size, the last came just before, and the
+    // others with it. A step that came apart is the user's, even one into the corner the
+    // maximised window starts at.
+    std::int64_t after = msecs, gap = kMaximiseStepMsecs;
     while (!steps_.isEmpty()) {
         const Step& last = steps_.last();
-        const bool justBefore = msecs - last.Msecs <= kMaximiseStepMsecs;
+        const bool together = after - last.Msecs <= gap;
         const bool maximisedPart = last.Place.topLeft() == place.topLeft() || last.Place.size() == place.size();
-        if (!justBefore || !maximisedPart) break;
+        if (!together || !maximisedPart) break;
+        after = last.Msecs;
+        gap = kOneMaximiseMsecs;
         steps_.removeLast();
     }
+}
+
+QRect OpeningPlace(const QRect& saved, const QSize& minimum, const QList<QRect>& screens, const QRect& fallback) {
+    // Qt grows a window to its minimum once it has made the native window, and the window system
+    // may take that later step's top-left as the window's own rather than its frame's: the frame
+    // would open a title bar higher than it was left. Grown here, before any of that, the kept
+    // top-left stays where the frame starts.
+    const QRect kept = saved.isValid() ? QRect(saved.topLeft(), saved.size().expandedTo(minimum)) : saved;
+    // Not framed yet: a kept place that fits as it is stays exactly as the user left it (its own
+    // frame was on the screen); one that must change anyway makes room for a frame of the usual
+    // size. Once the real frame is known it is fitted again.
+    const bool keep = kept.isValid() && PlaceOnScreen(kept, screens, fallback, QMargins()) == kept;
+    QRect r = keep ? kept : PlaceOnScreen(kept, screens, fallback, kUnknownFrame);
+    r.setSize(r.size().expandedTo(minimum));
+    return r;
 }
 
 }  // namespace rp

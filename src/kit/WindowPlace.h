@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMargins>
 #include <QRect>
+#include <QSize>
 #include <cstdint>
 
 namespace rp {
@@ -24,6 +25,12 @@ inline constexpr QMargins kUnknownFrame{8, 40, 8, 8};
 // screen.
 QRect PlaceOnScreen(const QRect& saved, const QList<QRect>& screens, const QRect& fallback,
                     const QMargins& frame = kUnknownFrame);
+
+// The place a window opens at, before the window manager has framed it: `saved` as in
+// PlaceOnScreen, `minimum` the size the window will be given at least when shown, which the
+// place is never below (it may have grown since the place was kept, for example with the
+// language).
+QRect OpeningPlace(const QRect& saved, const QSize& minimum, const QList<QRect>& screens, const QRect& fallback);
 
 // The place a window returns to when it is no longer maximised, taken from its own moves and
 // sizes while it is not maximised. Some window managers give the window its maximised size just

@@ -396,16 +396,22 @@ void frmMain::LoadWindowPlace() {
     QList<QRect> screens;
     for (auto* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
     const QRect fallback(80, 60, 1100, 720);
-    // The window manager has not framed the window yet. A kept place that fits as it is stays
-    // exactly as the user left it (its own frame was on the screen); one that must change anyway
-    // makes room for a frame of the usual size. Once the real frame is known it is fitted again.
-    const bool keep = has && PlaceOnScreen(saved, screens, fallback, QMargins()) == saved;
-    const QRect r = keep ? saved : PlaceOnScreen(has ? saved : QRect(), screens, fallback, kUnknownFrame);
+    // The least size Qt gives the window when it shows it: its layout's minimum, in this language.
+    if (layout()) layout()->activate();
+    const QRect r = OpeningPlace(has ? saved : QRect(), minimumSize(), screens, fallback);
     resize(r.size());
     move(r.topLeft());
     normalPlace_.Start(r);
     placeClock_.start();
     maximiseWhenFramed_ = maximised;
+}
+
+void frmMain::setVisible(bool visible) {
+    // Its minimum may have grown since the place was opened (texts changed): grown to it before
+    // the native window exists, so that Qt does not grow it afterwards and the window system does
+    // not take the kept top-left as the window's own instead of its frame's.
+    if (visible && !testAttribute(Qt::WA_WState_Created) && layout()) layout()->activate();
+    QMainWindow::setVisible(visible);
 }
 
 void frmMain::SaveWindowPlace() {

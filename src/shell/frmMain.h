@@ -37,6 +37,7 @@ public:
     explicit frmMain(AppState& st, std::unique_ptr<QSettings> settings = nullptr,
                      QWidget* parent = nullptr);
     ~frmMain() override;
+    void setVisible(bool visible) override;
 
     AppState& State() { return st_; }
 

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -34,14 +35,38 @@ inline bool UnderWindowManager() { return RealWindows() && !qEnvironmentVariable
 
 inline void Settle() { QTest::qWait(30); }
 
+// How long a window may take to become active, or to be shown, before a test gives up on it. A
+// window manager on a loaded machine can take seconds; this is only the bound of a wait that ends
+// as soon as the window is there.
+inline constexpr int kWindowWaitMsecs = 60000;
+
+// Waits until `w`'s window is the active one (the window system's focus window), asking for it
+// again every little while: a window manager may give the activation to another window first, or
+// drop a request made while it was busy. Fails with a message saying so only after the long bound.
+inline void WaitActive(QWidget& w) {
+    QWidget* win = w.window();
+    const auto active = [win] { return win->windowHandle() && win->windowHandle()->isActive() && win->isActiveWindow(); };
+    QElapsedTimer clock;
+    clock.start();
+    while (!active() && clock.elapsed() < kWindowWaitMsecs) {
+        if (QTest::qWaitFor(active, 500)) break;
+        // Without a window manager the program gives the activation itself.
+        if (!UnderWindowManager()) QApplication::setActiveWindow(win);
+        win->activateWindow();
+    }
+    ASSERT_TRUE(active()) << "the window \"" << win->windowTitle().toStdString() << "\" did not become active in "
+                          << kWindowWaitMsecs / 1000 << " s";
+}
+
 inline void ShowActive(QWidget& w) {
     w.show();
     // Without a window manager the server takes an activation only once the window is on
     // screen: asked any earlier (the process's first window is), it is refused for good.
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w, kWindowWaitMsecs))
+        << "the window was not shown in " << kWindowWaitMsecs / 1000 << " s";
     QApplication::setActiveWindow(&w);
     w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(w));
     Settle();
 }
 
@@ -72,14 +97,20 @@ inline void Key(Qt::Key key) {
 // activated once more before the new one.
 inline bool GiveKeysTo(QWidget* w) {
     QWidget* win = w->window();
+    QElapsedTimer asked;  // not started: ask at once
     return QTest::qWaitFor([&] {
         if (QApplication::activeWindow() != win) {
-            win->activateWindow();
+            // Asked again now and then, not on every look: a request made while the window
+            // manager was busy may be dropped.
+            if (!asked.isValid() || asked.elapsed() >= 500) {
+                win->activateWindow();
+                asked.start();
+            }
             return false;
         }
         if (QApplication::focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
         return QApplication::focusWidget() == w;
-    }, 5000);
+    }, kWindowWaitMsecs);
 }
 
 // Notches of the mouse wheel with the pointer resting over `over` (at `at` in it, its middle when

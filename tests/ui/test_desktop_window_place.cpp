@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -191,6 +192,70 @@ TEST_F(DesktopWindowPlace, WholeFrameOnTheScreenAtStart) {
         const QRect frame = FrameOnTheScreen(*w);
         EXPECT_TRUE(a.contains(frame)) << Text(frame) << " on " << Text(a);
         ASSERT_NO_FATAL_FAILURE(Exit(*w));
+    }
+}
+
+// Moved into the corner where the maximised window starts, then maximised within a second: the
+// move was the user's, and the window returns there (now and at the next start).
+TEST_F(DesktopWindowPlace, MovedIntoTheCornerThenMaximisedReturnsToTheCorner) {
+    SKIP_WITHOUT_WINDOW_MANAGER();
+    const QRect a = Area();
+    const QRect before(200, 100, 800, 500), corner(a.left(), a.top(), 800, 500);
+    {
+        auto w = Start();
+        ASSERT_NO_FATAL_FAILURE(GiveFrame(*w, before));
+        // Some time apart, as the user's own moves are.
+        QTest::qWait(1500);
+        ASSERT_NO_FATAL_FAILURE(GiveFrame(*w, corner));
+        QTest::qWait(300);
+        ASSERT_NO_FATAL_FAILURE(Maximise(*w));
+        ASSERT_NO_FATAL_FAILURE(Restore(*w));
+        EXPECT_EQ(FrameOnTheScreen(*w), corner) << Text(w->frameGeometry());
+        ASSERT_NO_FATAL_FAILURE(Maximise(*w));
+        ASSERT_NO_FATAL_FAILURE(Exit(*w));
+    }
+    auto w = Start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->isMaximized(); }, 3000)) << "not maximised as it was left";
+    if (w->isMaximized()) {
+        ASSERT_NO_FATAL_FAILURE(Restore(*w));
+    }
+    EXPECT_EQ(FrameOnTheScreen(*w), corner) << Text(w->frameGeometry());
+    ASSERT_NO_FATAL_FAILURE(Exit(*w));
+}
+
+// A kept size below the window's minimum (kept in a language whose texts need less room) opens at
+// the minimum with its frame where it was left, start after start, in either language.
+TEST_F(DesktopWindowPlace, AKeptSizeBelowTheMinimumLeavesTheFrameInPlace) {
+    SKIP_WITHOUT_WINDOW_MANAGER();
+    for (int language : {kLanguageEnglish, kLanguageChinese}) {
+        SCOPED_TRACE("language " + std::to_string(language));
+        UseLanguage(st, language);
+        InitMsgString(st);
+        QSize minimum;
+        {
+            frmMain probe(st, settings.Make());
+            probe.layout()->activate();
+            minimum = probe.minimumSize();
+        }
+        ASSERT_GT(minimum.height(), 1);
+        const QPoint at(200, 100);
+        {
+            QSettings s(settings.Path(), QSettings::IniFormat);
+            s.beginGroup("Settings");
+            s.setValue("MainLeft", at.x());
+            s.setValue("MainTop", at.y());
+            s.setValue("MainWidth", 800);
+            s.setValue("MainHeight", minimum.height() - 1);
+            s.setValue("MainMaximized", false);
+        }
+        for (int run = 1; run <= 2; ++run) {
+            SCOPED_TRACE("start " + std::to_string(run));
+            auto w = Start();
+            const QRect frame = FrameOnTheScreen(*w);
+            EXPECT_EQ(frame.topLeft(), at) << Text(frame);
+            EXPECT_EQ(w->size(), QSize(800, minimum.height()));
+            ASSERT_NO_FATAL_FAILURE(Exit(*w));
+        }
     }
 }
 

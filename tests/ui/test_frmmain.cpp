@@ -540,6 +540,22 @@ TEST(WindowPlace, NormalPlaceLeavesOutTheMaximisedRectangle) {
         // The user filled the screen himself, long before he maximised: that is his place.
         {"FilledByTheUserLongBefore", {{own, 500}, {max, 1000}}, max, true, 9000, max},
         {"NothingMoved", {}, max, true, 50, start},
+        // The user moved the window into the corner the maximised window starts at, then
+        // maximised it within a second: the move was his, the size the window manager's.
+        {"MovedIntoTheCornerThenMaximised",
+         {{own, 500}, {QRect(0, 0, 790, 466), 2000}, {max, 2400}},
+         max,
+         true,
+         2401,
+         QRect(0, 0, 790, 466)},
+        {"MovedIntoTheCornerJustBeforeTheMaximise",
+         {{own, 500}, {QRect(0, 0, 790, 466), 2000}, {max, 2150}},
+         max,
+         true,
+         2990,
+         QRect(0, 0, 790, 466)},
+        {"MovedIntoTheCornerThenToldFirst", {{own, 500}, {QRect(0, 0, 790, 466), 2000}}, max, false, 2300,
+         QRect(0, 0, 790, 466)},
     };
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -548,6 +564,33 @@ TEST(WindowPlace, NormalPlaceLeavesOutTheMaximisedRectangle) {
         for (const auto& [place, ms] : c.Moves) p.Moved(place, ms);
         p.Maximised(c.MaximisedAt, c.Filled, c.ToldAt);
         const QRect r = p.Place();
+        EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+    }
+}
+
+// The window opens at its kept place grown to its minimum size where the kept size is below it
+// (kept in a language whose texts need less room): grown where it stands, moved only when the
+// grown window no longer fits.
+TEST(WindowPlace, OpensNoSmallerThanItsMinimum) {
+    const QList<QRect> laptop = {QRect(0, 0, 1280, 720)};
+    const QRect fallback(80, 60, 1100, 720);
+    struct Case {
+        const char* Name;
+        QRect Saved;  // invalid: nothing kept
+        QSize Minimum;
+        QRect Want;
+    };
+    const Case cases[] = {
+        {"AboveTheMinimum", QRect(200, 100, 800, 500), QSize(600, 400), QRect(200, 100, 800, 500)},
+        {"OnePixelBelow", QRect(200, 100, 700, 399), QSize(600, 400), QRect(200, 100, 700, 400)},
+        {"BelowInBothWays", QRect(0, 0, 599, 399), QSize(600, 400), QRect(0, 0, 600, 400)},
+        // Its bottom edge on the screen's: grown, the frame makes room for a border again.
+        {"GrownPastTheBottom", QRect(200, 321, 700, 399), QSize(600, 400), QRect(200, 272, 700, 400)},
+        {"NothingKept", QRect(), QSize(600, 400), QRect(80, 0, 1100, 672)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QRect r = OpeningPlace(c.Saved, c.Minimum, laptop, fallback);
         EXPECT_EQ(r, c.Want) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
     }
 }

@@ -237,7 +237,7 @@ TEST(UserInputKit, FocusBackAfterAMessageBoxSelectsNothing) {
     QTimer::singleShot(300, &msg, [&] { msg.accept(); });
     msg.exec();
     QApplication::setActiveWindow(&dlg);  // as a window manager gives the activation back
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(dlg));
     Settle();
     EXPECT_TRUE(box->hasFocus());
     EXPECT_FALSE(box->hasSelectedText());

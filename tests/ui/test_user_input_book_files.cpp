@@ -39,7 +39,7 @@ TEST(UserInputBookFiles, ImportAfterExportOffersTheExportedNameToEnter) {
 
     ASSERT_TRUE(RunModal<QFileDialog>([&] { Click(d.CommandOutput); },
                                       [&](QFileDialog& f) {
-                                          ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+                                          ASSERT_NO_FATAL_FAILURE(WaitActive(f));
                                           QLineEdit* box = NameBox(f);
                                           ASSERT_NE(box, nullptr);
                                           Click(box);
@@ -54,7 +54,7 @@ TEST(UserInputBookFiles, ImportAfterExportOffersTheExportedNameToEnter) {
     QString offered;
     ASSERT_TRUE(RunModal<QFileDialog>([&] { Click(d.CommandInput); },
                                       [&](QFileDialog& f) {
-                                          ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+                                          ASSERT_NO_FATAL_FAILURE(WaitActive(f));
                                           QLineEdit* box = NameBox(f);
                                           ASSERT_NE(box, nullptr);
                                           offered = box->text();

@@ -57,7 +57,7 @@ void Chord(Qt::Key key, Qt::KeyboardModifiers mods) {
 void BackTo(QWidget& w) {
     w.activateWindow();
     if (!UnderWindowManager()) QApplication::setActiveWindow(&w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(w));
     Settle();
 }
 
@@ -222,7 +222,7 @@ void GoAwayAndBack(Desktop& m, Away away) {
     case Away::MessageBox: {
         QMessageBox box(QMessageBox::Information, "Radio Programming Software", "Note", QMessageBox::Ok, m.w.get());
         box.open();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        ASSERT_NO_FATAL_FAILURE(WaitActive(box));
         Settle();
         QTest::keyClick(&box, Qt::Key_Return);
         ASSERT_TRUE(QTest::qWaitFor([&box] { return !box.isVisible(); }, 3000));

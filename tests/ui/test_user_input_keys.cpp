@@ -97,7 +97,7 @@ private:
 // The window manager gives the activation back to the dialog once a message box has closed.
 void BackToTheDialog(QWidget& dlg) {
     QApplication::setActiveWindow(&dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(dlg));
     Settle();
 }
 

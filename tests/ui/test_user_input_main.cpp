@@ -232,7 +232,7 @@ const MainCase kMainCases[] = {
          Key(Qt::Key_Down);
          ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 3000));
          QApplication::setActiveWindow(m.w.get());  // as a window manager gives the activation back
-         ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+         ASSERT_NO_FATAL_FAILURE(WaitActive(*m.w));
          Settle();
          EXPECT_EQ(m.OpenEditor(), nullptr);
          EXPECT_TRUE(g->hasFocus());
@@ -486,7 +486,7 @@ TEST(UserInputMainAfterDialogs, AClickOnTheGridAfterARefusedPressOpensItsEditor)
         dlg.reject();
     }
     QApplication::setActiveWindow(m.w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(*m.w));
     Settle();
     ClickCell(g, 3, 1);
     EXPECT_EQ(m.OpenEditor(), m.w->Text2);
@@ -777,7 +777,7 @@ TEST_P(UserInputMainInactiveEsc, EscGivesTheFocusToTheGridInAnInactiveWindow) {
         EXPECT_EQ(m.w->focusWidget(), g);
     }
     QApplication::setActiveWindow(m.w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(*m.w));
     Settle();
     EXPECT_TRUE(g->hasFocus());
     Key(c.Move);
@@ -868,7 +868,7 @@ TEST(UserInputMainTree, TheHighlightGoesBackToTheGridOnScreen) {
     }
     // Reached with the keys and opened with Enter, on the broadcast-radio grid.
     QApplication::setActiveWindow(m.w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m.w.get()));
+    ASSERT_NO_FATAL_FAILURE(WaitActive(*m.w));
     m.w->ShowGridType(2);
     m.w->tvTreeView->setFocus(Qt::OtherFocusReason);
     m.w->tvTreeView->setCurrentItem(m.TreeNode("N6"));
