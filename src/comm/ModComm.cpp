@@ -424,7 +424,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
 }
 
 void ModComm::OnReceive(const ByteBuffer& buffer) {
-    if (modal_ > 0 || st_.CommMode == 0 || st_.CommMode == 9) return;
+    if (modal_ > 0 || st_.CommMode == 0) return;
     // Only the reply the current step waits for is taken; anything else is left to the time-out.
     switch (expect_) {
     case Expect::ProgramAck:

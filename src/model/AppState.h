@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ struct SkipRangeTable {
 };
 
 class IniFile;
+
+using TestDataBlock = std::array<std::uint8_t, 16>;
 
 // Lower limit of the broadcast-radio list for a model: the full model of the family tunes down
 // to 64 MHz, every other model from 76 MHz.
@@ -72,20 +75,17 @@ struct AppState {
     int FactoryFresFlag = 0;
     int ForceFactoryFres = 0;
 
-    // Factory test data.
+    // Factory test data: block 0 as the last read brought it (none before any read). In the
+    // test-data mode it travels with the data file in a test-data file beside it.
     bool TestDataMode = false;
-    std::array<std::uint8_t, 16> TestData{};
-    std::array<std::uint8_t, 16> FileTestData{};
-    // The test-data file beside a data file; the factory test-data mode plugs these in and the
-    // data files call them in that mode only.
-    std::function<void(AppState&, const std::string& dataFileName)> SaveTedBesideDataFile;
-    std::function<void(AppState&, const std::string& dataFileName)> LoadTedBesideDataFile;
+    std::optional<TestDataBlock> TestData;
+    std::optional<TestDataBlock> FileTestData;
 
     // Language (1 English, 2 Chinese).
     int LanguageIndex = 1;
 
     // The radio memory image by radio address and the exchange that uses it
-    // (0 idle, 1 read, 2 write, 3 radio information read, 9 factory test).
+    // (0 idle, 1 read, 2 write, 3 radio information read).
     std::array<std::uint8_t, 0x4000> CommImage{};
     int CommMode = 0;
     bool WriteAllowed = true;

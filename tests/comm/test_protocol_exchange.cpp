@@ -449,7 +449,8 @@ TEST(ProtocolExchange, TestDataModeReadsBlockZeroFirst) {
     ASSERT_TRUE(x.Run());
     EXPECT_EQ(x.radio.ReadAddresses[1], 0x0000);
     EXPECT_EQ(x.radio.ReadAddresses[2], 0x0010);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(x.st.TestData[i], x.radio.Memory[i]);
+    ASSERT_TRUE(x.st.TestData.has_value());
+    for (int i = 0; i < 16; ++i) EXPECT_EQ((*x.st.TestData)[i], x.radio.Memory[i]);
     EXPECT_EQ(x.user.Percents.back(), 100);
 }
 
