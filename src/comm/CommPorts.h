@@ -56,6 +56,8 @@ namespace MsgStyle {
 constexpr int OkOnly = 0, OkCancel = 1, RetryCancel = 5, Critical = 16, Question = 33,
               Exclamation = 48, ExclamationOkCancel = 49, ExclamationYesNoCancel = 51,
               Information = 64;
+// Yes/No with a question mark, No pressed by Enter: for a question whose Yes cannot be undone.
+constexpr int QuestionYesNoDefaultNo = 36 + 256;
 }
 namespace MsgButton {
 constexpr int Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;

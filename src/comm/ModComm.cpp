@@ -73,6 +73,7 @@ bool ModComm::StartComm() {
     expect_ = Expect::None;
     blockAddress_ = startAddress_;
     transferStarted_ = false;
+    framesSent_ = framesRefused_ = 0;
     encodedImage_.reset();
     convertedFor_.clear();
     InitBlockRetries();
@@ -213,6 +214,7 @@ void ModComm::SendWriteBlockAt(int address) {
         blockStored_ = false;
     }
     blockAddress_ = address;
+    ++framesSent_;
     ++answersDue_;
     SendFrame(MakeBlockFrame(address, st_.CommImage.data() + address, kWriteBlockSize),
               kWriteAckLength, Expect::WriteAck);
@@ -479,6 +481,7 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
         if (!ack && !IsNak(buffer, Echo())) return;
         if (answersDue_ > 0) --answersDue_;
         if (ack) blockStored_ = true;
+        else ++framesRefused_;
         if (answersDue_ > 0) {
             // An earlier copy's answer, late: the answers to the later copies are still on their
             // way. Wait for them (however they answer, the block is stored once one said so).
@@ -575,6 +578,7 @@ void ModComm::OnLineError(const std::string&) {
 
 void ModComm::FinishComm(bool success) {
     const int mode = st_.CommMode;
+    const bool atEndWord = step_ == CommStep::End;
     user_.CloseProgress();
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
@@ -584,7 +588,7 @@ void ModComm::FinishComm(bool success) {
     encodedImage_.reset();
     if (mode == 0) return;
     if (!success) {
-        const int id = mode == 1 ? 2006 : mode == 2 ? 2007 : mode == 3 ? 2008 : 0;
+        const int id = FailedCommTextId(mode, framesSent_ > framesRefused_, atEndWord);
         if (id != 0) Message(Text(id), MsgStyle::OkOnly);
         return;
     }
@@ -614,6 +618,25 @@ void ModComm::FinishComm(bool success) {
         break;
     default: break;
     }
+}
+
+void ModComm::UserClosedProgress() {
+    // A dialog of the exchange is open and its answer decides; or every block is stored and the
+    // end word is out, so the write ends by itself in a moment.
+    if (st_.CommMode == 0 || modal_ > 0 || step_ == CommStep::End) return;
+    if (CloseAsksFirst(st_.CommMode)) {
+        const bool stop = Message(Text(2018), MsgStyle::QuestionYesNoDefaultNo) == MsgButton::Yes;
+        if (st_.CommMode == 0) return;
+        if (!stop) {
+            // Replies that came while the question stood were dropped, and the radio may have
+            // stopped waiting: the handshake starts again with whole retries and the write goes
+            // on at the block it had reached.
+            InitBlockRetries();
+            SendEndWord();
+            return;
+        }
+    }
+    FinishComm(false);
 }
 
 }  // namespace rp

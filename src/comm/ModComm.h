@@ -42,6 +42,21 @@ constexpr int kLateAnswerMs = 2 * kWaitTimerMs;
 // Looks for the factory test-data marker TestData.ini beside the program and sets TestDataMode.
 void CheckTestDataMarker(AppState& st);
 
+// Closing the progress window asks first during a write only: stopping it leaves the radio with
+// part of the new data, while a stopped read changes nothing.
+constexpr bool CloseAsksFirst(int commMode) { return commMode == 2; }
+// The text that ends an exchange that did not succeed (0: none). A write that may have stored a
+// block and did not get to its end word has left the radio with part of the new data, whatever
+// broke it off.
+constexpr int FailedCommTextId(int commMode, bool blockMayBeStored, bool atEndWord) {
+    switch (commMode) {
+    case 1: return 2006;
+    case 2: return blockMayBeStored && !atEndWord ? 2019 : 2007;
+    case 3: return 2008;
+    default: return 0;
+    }
+}
+
 class ModComm {
 public:
     ModComm(AppState& st, CommTransport& port, CommTimers& timers, CommUser& user);
@@ -72,6 +87,9 @@ public:
     // Ends the exchange: closes the progress window and the port, tells the user, and after a
     // read takes the radio's data.
     void FinishComm(bool success);
+    // The user closed the progress window. A write asks first (text 2018): No lets it go on to
+    // its end as if nothing was asked, Yes ends it as failed; any other exchange just ends.
+    void UserClosedProgress();
 
     // Senders. SendProgramWord opens the port if it is closed.
     void SendProgramWord();
@@ -129,6 +147,10 @@ private:
     int retryCount_ = kRetriesPerStep;
     int lastPercent_ = 0;
     bool transferStarted_ = false;
+    // Write frames sent and refused in this exchange: each frame the radio did not refuse may
+    // be stored, even when its acknowledgement was lost.
+    int framesSent_ = 0;
+    int framesRefused_ = 0;
     std::string transferModel_;     // the radio the blocks moved so far belong to
     // Answers still to come for the copies of the current write frame, and whether one of them
     // acknowledged it. An acknowledgement carries no address: the next frame goes out only when

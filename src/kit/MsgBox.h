@@ -3,8 +3,9 @@
 // core (CommPorts.h) and the mappings, which have no Qt; so every caller compares against the same
 // values:
 //   styles  0 OK, 1 OK/Cancel, 5 Retry/Cancel, 16 OK (stop sign), 33 OK/Cancel (question),
-//           48 OK (exclamation), 49 OK/Cancel (exclamation), 51 Yes/No/Cancel (exclamation),
-//           64 OK (information)
+//           36 Yes/No (question), 48 OK (exclamation), 49 OK/Cancel (exclamation),
+//           51 Yes/No/Cancel (exclamation), 64 OK (information);
+//           plus 256: the second button is the one Enter presses
 //   answers 1 OK, 2 Cancel, 4 Retry, 6 Yes, 7 No
 // Tests install an answerer that records the message and returns a scripted answer.
 #include <QString>
