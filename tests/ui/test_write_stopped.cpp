@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -92,19 +93,20 @@ TEST_F(StopWrite, YesStopsTheWriteAndSaysTheRadioHoldsPartOfTheNewData) {
 
 // The real message box: No is the button Enter presses, so a habitual Enter never stops a write.
 TEST(StopWriteQuestion, EnterAnswersNo) {
-    int answer = 0;
-    QTimer::singleShot(0, [] {
-        QTimer* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, [poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            poll->deleteLater();
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        poll->start(5);
+    const MsgBoxAnswerer scripted = SetMsgBoxAnswerer(nullptr);
+    QString focused;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll.stop();
+        focused = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key_Return);
     });
-    answer = MsgBox("Stop?", MsgStyle::QuestionYesNoDefaultNo);
-    EXPECT_EQ(answer, vbNo);
+    poll.start(5);
+    const int answer = MsgBox("Stop?", MsgStyle::QuestionYesNoDefaultNo);
+    SetMsgBoxAnswerer(scripted);
+    EXPECT_EQ(answer, vbNo) << "default button: " << focused.toStdString();
 }
 
 }  // namespace
