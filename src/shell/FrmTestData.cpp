@@ -26,6 +26,9 @@ FrmTestData::FrmTestData(const AppState& s, QWidget* parent) : QDialog(parent) {
     TextTestData = new QLineEdit(TestDataHexText(s.TestData), this);
     TextTestData->setObjectName("TextTestData");
     TextTestData->setReadOnly(true);
+    // Nothing to type here: the mouse selects in it for copying, Tab walks OK and Cancel, and
+    // the window opens on OK as every dialog does (a read-only box draws no focus frame).
+    TextTestData->setFocusPolicy(Qt::ClickFocus);
     TextTestData->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Wide enough for all 16 bytes at once.
     TextTestData->setMinimumWidth(TextTestData->fontMetrics().horizontalAdvance(QString(16 * 3 + 2, '0')));
@@ -40,8 +43,7 @@ FrmTestData::FrmTestData(const AppState& s, QWidget* parent) : QDialog(parent) {
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
     setMinimumWidth(320);
-    // As in every other dialog: Enter presses the focused button, Tab goes box, OK, Cancel; the
-    // box takes the focus so that its text can be selected and copied.
+    // As in every other dialog: Enter presses the focused button, Tab goes OK then Cancel.
     kit::NoDefaultButtons(this);
     kit::TabOrderByLayout(this, {CommandOK, CommandCancel});
     kit::FocusFrameFromStart(this);
