@@ -625,7 +625,7 @@ void ModComm::UserClosedProgress() {
     // end word is out, so the write ends by itself in a moment.
     if (st_.CommMode == 0 || modal_ > 0 || step_ == CommStep::End) return;
     if (CloseAsksFirst(st_.CommMode)) {
-        const bool stop = Message(Text(2018), MsgStyle::QuestionYesNoDefaultNo) == MsgButton::Yes;
+        const bool stop = Message(Text(2020), MsgStyle::QuestionYesNoDefaultNo) == MsgButton::Yes;
         if (st_.CommMode == 0) return;
         if (!stop) {
             // Replies that came while the question stood were dropped, and the radio may have

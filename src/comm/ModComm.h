@@ -87,7 +87,7 @@ public:
     // Ends the exchange: closes the progress window and the port, tells the user, and after a
     // read takes the radio's data.
     void FinishComm(bool success);
-    // The user closed the progress window. A write asks first (text 2018): No lets it go on to
+    // The user closed the progress window. A write asks first (text 2020): No lets it go on to
     // its end as if nothing was asked, Yes ends it as failed; any other exchange just ends.
     void UserClosedProgress();
 

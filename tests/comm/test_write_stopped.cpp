@@ -72,11 +72,11 @@ TEST(WriteStopped, NoToTheQuestionLetsTheWriteComplete) {
     ASSERT_TRUE(RunUntilBlocksStored(x, 30));
     x.comm.UserClosedProgress();
     ASSERT_EQ(x.user.Messages.size(), 1u);
-    EXPECT_EQ(x.user.Messages[0], std::make_pair(std::string("T2018"), MsgStyle::QuestionYesNoDefaultNo));
+    EXPECT_EQ(x.user.Messages[0], std::make_pair(std::string("T2020"), MsgStyle::QuestionYesNoDefaultNo));
     EXPECT_EQ(x.st.CommMode, 2);
     EXPECT_EQ(x.user.ProgressClosed, 0);
     ASSERT_TRUE(x.Run());
-    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2018", "T2005"}));
+    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2020", "T2005"}));
     EXPECT_TRUE(x.radio.Memory == full);
     EXPECT_EQ(x.user.Percents.back(), 100);
     EXPECT_FALSE(x.port.IsOpen());
@@ -94,7 +94,7 @@ TEST(WriteStopped, RepliesWhileTheQuestionStandsDoNotBreakTheWrite) {
     ASSERT_TRUE(RunUntilBlocksStored(x, 10));
     x.comm.UserClosedProgress();
     ASSERT_TRUE(x.Run());
-    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2018", "T2005"}));
+    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2020", "T2005"}));
     EXPECT_TRUE(x.radio.Memory == full);
 }
 
@@ -108,7 +108,7 @@ TEST(WriteStopped, YesStopsTheWriteAndSaysWhatTheRadioHolds) {
     ASSERT_TRUE(RunUntilBlocksStored(x, 30));
     x.comm.UserClosedProgress();
     EXPECT_EQ(x.st.CommMode, 0);
-    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2018", "T2019"}));
+    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2020", "T2019"}));
     EXPECT_GE(x.user.ProgressClosed, 1);
     EXPECT_FALSE(x.port.IsOpen());
     const std::size_t stored = x.radio.WriteAddresses.size();
@@ -172,7 +172,7 @@ TEST(WriteStopped, WriteStoppedBeforeAnyBlockSaysOnlyThatItFailed) {
     x.user.Buttons = {MsgButton::Yes};
     ASSERT_TRUE(x.comm.WriteRadio());
     x.comm.UserClosedProgress();  // still in the handshake
-    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2018", "T2007"}));
+    EXPECT_EQ(x.user.Texts(), (std::vector<std::string>{"T2020", "T2007"}));
     EXPECT_TRUE(x.radio.WriteAddresses.empty());
 }
 

@@ -60,12 +60,12 @@ TEST_F(StopWrite, NoToTheQuestionLetsTheWriteComplete) {
     FrmProgress* progress = WriteUntil(w, 20);
     ASSERT_NE(progress, nullptr);
     progress->close();  // the user's close box
-    EXPECT_EQ(Texts(answers).back(), GetLangStr(st, 2018));
+    EXPECT_EQ(Texts(answers).back(), GetLangStr(st, 2020));
     EXPECT_EQ(st.CommMode, 2);
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), progress);
     EXPECT_TRUE(progress->isVisible());
     ASSERT_TRUE(sim::RunExchange(st, 60000));
-    EXPECT_EQ(Texts(answers), (std::vector<std::string>{st.WritePromptText[1], GetLangStr(st, 2018), GetLangStr(st, 2005)}));
+    EXPECT_EQ(Texts(answers), (std::vector<std::string>{st.WritePromptText[1], GetLangStr(st, 2020), GetLangStr(st, 2005)}));
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
     // The radio holds the whole of the new data.
     AppState inRadio;
@@ -84,7 +84,7 @@ TEST_F(StopWrite, YesStopsTheWriteAndSaysTheRadioHoldsPartOfTheNewData) {
     EXPECT_EQ(st.CommMode, 0);
     EXPECT_EQ(MainCommandHost::Of(w).Progress(), nullptr);
     EXPECT_FALSE(MainCommandHost::Of(w).Link().Port().IsOpen());
-    EXPECT_EQ(Texts(answers), (std::vector<std::string>{st.WritePromptText[1], GetLangStr(st, 2018), GetLangStr(st, 2019)}));
+    EXPECT_EQ(Texts(answers), (std::vector<std::string>{st.WritePromptText[1], GetLangStr(st, 2020), GetLangStr(st, 2019)}));
     ASSERT_EQ(answers.Messages().size(), 3u);
     EXPECT_EQ(answers.Messages()[1].Style, MsgStyle::QuestionYesNoDefaultNo);
     QCoreApplication::processEvents();
