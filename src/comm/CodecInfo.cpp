@@ -1,4 +1,6 @@
 // The factory test-data block and the radio-information area.
+#include <algorithm>
+
 #include "comm/CommImage.h"
 #include "comm/Codecs.h"
 
@@ -35,12 +37,10 @@ void GetInfoText(std::span<const std::uint8_t> img, int addr, FixedText<N>& t) {
 
 }  // namespace
 
-void SetCommDataByTestData(AppState& s) {
-    for (int i = 0; i < 16; ++i) s.CommImage[static_cast<std::size_t>(kTestDataBlock + i)] = s.TestData[static_cast<std::size_t>(i)];
-}
-
 void GetCommDataByTestData(AppState& s) {
-    for (int i = 0; i < 16; ++i) s.TestData[static_cast<std::size_t>(i)] = s.CommImage[static_cast<std::size_t>(kTestDataBlock + i)];
+    TestDataBlock block;
+    std::copy_n(s.CommImage.begin() + kTestDataBlock, block.size(), block.begin());
+    s.TestData = block;
 }
 
 bool SetCommDataByInfo(AppState& s, Messages& m) {

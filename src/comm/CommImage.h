@@ -43,8 +43,8 @@ void ApplyRadioIdent(AppState& s);
 // end of a radio-information read.
 void GetCommDataByInfo(AppState& s);
 
-// The factory test-data block (0x0000-0x000F) from and into AppState::TestData.
-void SetCommDataByTestData(AppState& s);
+// The factory test-data block (0x0000-0x000F) into AppState::TestData. Only a read takes it: no
+// write of this program sends block 0.
 void GetCommDataByTestData(AppState& s);
 
 }  // namespace rp

@@ -75,6 +75,7 @@ bool ModComm::StartComm() {
     expect_ = Expect::None;
     blockAddress_ = startAddress_;
     transferStarted_ = false;
+    framesSent_ = framesRefused_ = 0;
     encodedImage_.reset();
     convertedFor_.clear();
     InitBlockRetries();
@@ -204,6 +205,7 @@ void ModComm::SendWriteBlockAt(int address) {
         blockStored_ = false;
     }
     blockAddress_ = address;
+    ++framesSent_;
     ++answersDue_;
     SendFrame(MakeBlockFrame(address, st_.CommImage.data() + address, kWriteBlockSize),
               kWriteAckLength, Expect::WriteAck);
@@ -415,7 +417,7 @@ void ModComm::HandlePassWordReply(const ByteBuffer& buffer) {
 }
 
 void ModComm::OnReceive(const ByteBuffer& buffer) {
-    if (modal_ > 0 || st_.CommMode == CommModes::Idle || st_.CommMode == CommModes::FactoryTest) return;
+    if (modal_ > 0 || st_.CommMode == CommModes::Idle) return;
     // Only the reply the current step waits for is taken; anything else is left to the time-out.
     switch (expect_) {
     case Expect::ProgramAck:
@@ -470,6 +472,7 @@ void ModComm::OnReceive(const ByteBuffer& buffer) {
         if (!ack && !IsNak(buffer, Echo())) return;
         if (answersDue_ > 0) --answersDue_;
         if (ack) blockStored_ = true;
+        else ++framesRefused_;
         if (answersDue_ > 0) {
             // An earlier copy's answer, late: the answers to the later copies are still on their
             // way. Wait for them (however they answer, the block is stored once one said so).
@@ -566,6 +569,7 @@ void ModComm::OnLineError(const std::string&) {
 
 void ModComm::FinishComm(bool success) {
     const int mode = st_.CommMode;
+    const bool atEndWord = step_ == CommStep::End;
     user_.CloseProgress();
     StopAllTimers();
     if (port_.IsOpen()) port_.Close();
@@ -575,7 +579,7 @@ void ModComm::FinishComm(bool success) {
     encodedImage_.reset();
     if (mode == CommModes::Idle) return;
     if (!success) {
-        const int id = mode == CommModes::Read ? 2006 : mode == CommModes::Write ? 2007 : mode == CommModes::InfoRead ? 2008 : 0;
+        const int id = FailedCommTextId(mode, framesSent_ > framesRefused_, atEndWord);
         if (id != 0) Message(Text(id), MsgStyle::OkOnly);
         return;
     }
@@ -605,6 +609,25 @@ void ModComm::FinishComm(bool success) {
         break;
     default: break;
     }
+}
+
+void ModComm::UserClosedProgress() {
+    // A dialog of the exchange is open and its answer decides; or every block is stored and the
+    // end word is out, so the write ends by itself in a moment.
+    if (st_.CommMode == CommModes::Idle || modal_ > 0 || step_ == CommStep::End) return;
+    if (CloseAsksFirst(st_.CommMode)) {
+        const bool stop = Message(Text(2020), MsgStyle::QuestionYesNoDefaultNo) == MsgButton::Yes;
+        if (st_.CommMode == CommModes::Idle) return;
+        if (!stop) {
+            // Replies that came while the question stood were dropped, and the radio may have
+            // stopped waiting: the handshake starts again with whole retries and the write goes
+            // on at the block it had reached.
+            InitBlockRetries();
+            SendEndWord();
+            return;
+        }
+    }
+    FinishComm(false);
 }
 
 }  // namespace rp

@@ -46,6 +46,20 @@ void CheckTestDataMarker(AppState& st);
 // The text shown for a port that did not open: 2002 asks to check that it is there and free,
 // 2018 says the user may not use it and how to be let in.
 int PortOpenFailureText(PortOpenFault fault);
+// Closing the progress window asks first during a write only: stopping it leaves the radio with
+// part of the new data, while a stopped read changes nothing.
+constexpr bool CloseAsksFirst(int commMode) { return commMode == CommModes::Write; }
+// The text that ends an exchange that did not succeed (0: none). A write that may have stored a
+// block and did not get to its end word has left the radio with part of the new data, whatever
+// broke it off.
+constexpr int FailedCommTextId(int commMode, bool blockMayBeStored, bool atEndWord) {
+    switch (commMode) {
+    case CommModes::Read: return 2006;
+    case CommModes::Write: return blockMayBeStored && !atEndWord ? 2019 : 2007;
+    case CommModes::InfoRead: return 2008;
+    default: return 0;
+    }
+}
 
 class ModComm {
 public:
@@ -78,6 +92,9 @@ public:
     // Ends the exchange: closes the progress window and the port, tells the user, and after a
     // read takes the radio's data.
     void FinishComm(bool success);
+    // The user closed the progress window. A write asks first (text 2020): No lets it go on to
+    // its end as if nothing was asked, Yes ends it as failed; any other exchange just ends.
+    void UserClosedProgress();
 
     // Senders. SendProgramWord opens the port if it is closed.
     void SendProgramWord();
@@ -135,6 +152,10 @@ private:
     int retryCount_ = kRetriesPerStep;
     int lastPercent_ = 0;
     bool transferStarted_ = false;
+    // Write frames sent and refused in this exchange: each frame the radio did not refuse may
+    // be stored, even when its acknowledgement was lost.
+    int framesSent_ = 0;
+    int framesRefused_ = 0;
     std::string transferModel_;     // the radio the blocks moved so far belong to
     // Answers still to come for the copies of the current write frame, and whether one of them
     // acknowledged it. An acknowledgement carries no address: the next frame goes out only when

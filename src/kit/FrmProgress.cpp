@@ -52,8 +52,13 @@ void FrmProgress::keyPressEvent(QKeyEvent* e) {
 }
 
 void FrmProgress::reject() {
-    QDialog::reject();
-    if (!finishing_ && OnUserClose) OnUserClose();
+    // The exchange decides whether the close box ends it: a write asks first and may go on. Its
+    // end closes the window through Finish.
+    if (finishing_ || !OnUserClose) {
+        QDialog::reject();
+        return;
+    }
+    OnUserClose();
 }
 
 }  // namespace rp

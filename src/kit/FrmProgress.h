@@ -21,7 +21,8 @@ public:
     // Runs once, from the event loop, right after the window first shows: the entry word goes
     // out from here.
     std::function<void()> OnLoad;
-    // The user closed the window while the exchange ran: it ends as failed.
+    // The user closed the window while the exchange ran. The window stays until the exchange
+    // ends (Finish): a write asks first and may go on. Without it the window just closes.
     std::function<void()> OnUserClose;
 
     QLabel* Label1 = nullptr;

@@ -95,7 +95,7 @@ int ShowReal(const QString& text, int style, const QString& title) {
         const auto text = TheService().ButtonTexts.find(b.Answer);
         if (text != TheService().ButtonTexts.end() && !text->second.isEmpty()) box.button(b.Which)->setText(text->second);
     }
-    box.setDefaultButton(buttons.front().Which);
+    box.setDefaultButton((style & MsgStyle::DefaultButton2) && buttons.size() > 1 ? buttons[1].Which : buttons.front().Which);
     // Closing the box with Escape or the title bar counts as Cancel where there is one.
     const bool hasCancel = set.testFlag(QMessageBox::Cancel);
     box.setEscapeButton(hasCancel ? QMessageBox::Cancel : buttons.back().Which);

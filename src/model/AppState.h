@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ struct SkipRangeTable {
 
 class IniFile;
 
+using TestDataBlock = std::array<std::uint8_t, 16>;
+
 // Lower limit of the broadcast-radio list for a model: the full model of the family tunes down
 // to 64 MHz, every other model from 76 MHz.
 inline double RadioBandLowForModel(std::string_view modelCode) {
@@ -32,7 +35,7 @@ inline double RadioBandLowForModel(std::string_view modelCode) {
 
 // The exchange that runs, as AppState::CommMode holds it.
 namespace CommModes {
-constexpr int Idle = 0, Read = 1, Write = 2, InfoRead = 3, FactoryTest = 9;
+constexpr int Idle = 0, Read = 1, Write = 2, InfoRead = 3;
 }
 
 struct AppState {
@@ -77,14 +80,11 @@ struct AppState {
     int FactoryFresFlag = 0;
     int ForceFactoryFres = 0;
 
-    // Factory test data.
+    // Factory test data: block 0 as the last read brought it (none before any read). In the
+    // test-data mode it travels with the data file in a test-data file beside it.
     bool TestDataMode = false;
-    std::array<std::uint8_t, 16> TestData{};
-    std::array<std::uint8_t, 16> FileTestData{};
-    // The test-data file beside a data file; the factory test-data mode plugs these in and the
-    // data files call them in that mode only.
-    std::function<void(AppState&, const std::string& dataFileName)> SaveTedBesideDataFile;
-    std::function<void(AppState&, const std::string& dataFileName)> LoadTedBesideDataFile;
+    std::optional<TestDataBlock> TestData;
+    std::optional<TestDataBlock> FileTestData;
 
     // Language (1 English, 2 Chinese).
     int LanguageIndex = 1;

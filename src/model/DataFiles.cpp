@@ -109,13 +109,31 @@ FileBytes ReadFre(const std::string& dataFileName, std::size_t maxBytes) {
 
 void ClearTable(ChannelArray& table) { table.fill(ChannelData{}); }
 
-// The test-data file beside a data file, when the factory mode has plugged it in.
+// Into the file copy, which then becomes the working data. A test-data file that is missing or
+// too short leaves the bytes as they were, without a word: older data files have none.
 void LoadTed(AppState& st, const std::string& name) {
-    if (st.TestDataMode && st.LoadTedBesideDataFile) st.LoadTedBesideDataFile(st, name);
+    if (!st.TestDataMode) return;
+    st.FileTestData = st.TestData;
+    const FileBytes ted = ReadFileBytes(GetTedFileName(name), TestDataBlock().size());
+    if (ted.Status != ReadStatus::Ok || ted.Bytes.size() < TestDataBlock().size()) return;
+    TestDataBlock block;
+    std::copy(ted.Bytes.begin(), ted.Bytes.end(), block.begin());
+    st.FileTestData = block;
 }
 
-void SaveTed(AppState& st, const std::string& name) {
-    if (st.TestDataMode && st.SaveTedBesideDataFile) st.SaveTedBesideDataFile(st, name);
+// After the data pair is in place. Data without test data leave no test-data file, so that an
+// older one beside the name cannot come back with them when they are opened. The pair stands
+// on its own: should this file fail, the save has still succeeded and is not reported as failed.
+void SaveTed(const AppState& st, const std::string& name) {
+    if (!st.TestDataMode) return;
+    const std::string path = GetTedFileName(name);
+    if (!st.TestData) {
+        std::error_code ec;
+        fs::remove(path, ec);
+        return;
+    }
+    ReplacementFile ted(path);
+    if (ted.Write(*st.TestData)) ted.Commit();
 }
 
 bool CurrentRecordUsable(const RadioData& r) {
@@ -154,6 +172,10 @@ std::string GetFreFileName(const std::string& dataFileName) {
     const std::string_view leaf =
         std::string_view(dataFileName).substr(slash == std::string::npos ? 0 : slash + 1);
     return dataFileName.substr(0, dataFileName.size() - TailBytes(leaf, 3)) + "fre";
+}
+
+std::string GetTedFileName(const std::string& dataFileName) {
+    return fs::path(FollowLinks(dataFileName)).replace_extension(".ted").string();
 }
 
 std::string FindFreFile(const std::string& dataFileName) {

@@ -40,6 +40,9 @@ std::string GetFreFileName(const std::string& dataFileName);
 // link's target): the name above, or the one beside it that differs from it only in the case of
 // "fre" ("X.FRE" written on a system that ignores case). The name above when neither exists.
 std::string FindFreFile(const std::string& dataFileName);
+// The test-data file of the factory test-data mode: beside the file the data file name leads to,
+// with its extension replaced by ".ted". It holds the 16 test-data bytes and nothing else.
+std::string GetTedFileName(const std::string& dataFileName);
 
 // Working data to the file copies, and back.
 void CopyDataToFileRec(AppState& st);

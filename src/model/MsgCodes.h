@@ -11,9 +11,13 @@ constexpr int ButtonsMask = 0x0F;
 // The icon, in the next four; alone, a box with only OK.
 constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
 constexpr int IconMask = 0xF0;
+// The second button is the one Enter presses.
+constexpr int DefaultButton2 = 256;
 // The pairs the program asks with.
 constexpr int QuestionOkCancel = Question | OkCancel, ExclamationOkCancel = Exclamation | OkCancel,
               ExclamationYesNoCancel = Exclamation | YesNoCancel;
+// For a question whose Yes cannot be undone.
+constexpr int QuestionYesNoDefaultNo = Question | YesNo | DefaultButton2;
 }  // namespace MsgStyle
 
 // The button the user pressed.

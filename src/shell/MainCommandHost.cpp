@@ -152,7 +152,10 @@ void MainCommandHost::ShowProgress() {
     progress_ = new FrmProgress(QString::fromStdString(s_.CommTitleText[mode][s_.LanguageIndex == 2 ? 2 : 1]),
                                 QString::fromStdString(Bilingual(s_, s_.ProgressLabelText)), &w_);
     progress_->OnUserClose = [this] {
-        if (s_.CommMode != CommModes::Idle) link_->Comm().FinishComm(false);
+        if (s_.CommMode != CommModes::Idle)
+            link_->Comm().UserClosedProgress();
+        else
+            CloseProgress();
     };
     progress_->show();
 }

@@ -250,7 +250,9 @@ inline void FillInfo(AppState& s) {
     i.StockDate = "2011-04-01";
     i.SellDate = "2011-06-30";
     i.Seller = "Shop on the hill";
-    for (int k = 0; k < 16; ++k) s.TestData[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(0xA0 + k);
+    TestDataBlock test;
+    for (int k = 0; k < 16; ++k) test[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(0xA0 + k);
+    s.TestData = test;
 }
 
 // The whole fixture, for the current model, read back as from a radio of the same model.

@@ -17,7 +17,8 @@ namespace rp::test {
 class ScriptedUser : public CommUser {
 public:
     std::vector<std::pair<std::string, int>> Messages;
-    std::deque<int> Buttons;  // answers to Retry/Cancel prompts; Cancel when none is left
+    // Answers to Retry/Cancel prompts and Yes/No questions; Cancel when none is left.
+    std::deque<int> Buttons;
     std::deque<std::optional<std::string>> PassWords;  // nullopt = Cancel; Cancel when none left
     std::vector<std::string> Offered;                  // what the password dialog offered
     std::vector<int> Percents;
@@ -27,7 +28,7 @@ public:
     int MessageBox(const std::string& text, int style) override {
         Messages.emplace_back(text, style);
         if (WhileModal) WhileModal();
-        if (style != MsgStyle::RetryCancel) return MsgButton::Ok;
+        if (style != MsgStyle::RetryCancel && style != MsgStyle::QuestionYesNoDefaultNo) return MsgButton::Ok;
         if (Buttons.empty()) return MsgButton::Cancel;
         const int b = Buttons.front();
         Buttons.pop_front();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -676,27 +677,90 @@ TEST(ShippedInitFiles, NewDataLoadsTheFileOfEachBand) {
     }
 }
 
-TEST_F(DataFiles, TestDataTravelsOnlyWithFilesThatWentThrough) {
-    std::vector<std::string> calls;
-    auto plug = [&](AppState& s) {
-        s.TestDataMode = true;
-        s.SaveTedBesideDataFile = [&](AppState&, const std::string& n) { calls.push_back("save " + n); };
-        s.LoadTedBesideDataFile = [&](AppState& a, const std::string& n) {
-            calls.push_back("load " + n);
-            a.FileTestData.fill(0x5A);
-        };
-    };
+namespace {
+
+TestDataBlock Block(std::uint8_t first) {
+    TestDataBlock b;
+    for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(first + i);
+    return b;
+}
+
+Bytes BytesOf(const TestDataBlock& b) { return Bytes(b.begin(), b.end()); }
+
+}  // namespace
+
+// In the test-data mode the 16 bytes go out with a save into NAME.ted and come back with an open.
+TEST_F(DataFiles, TestDataTravelsInAFileBesideTheDataFile) {
     AppState st = MarkedState(2);
-    plug(st);
-    st.TestData.fill(0x11);
+    st.TestDataMode = true;
+    st.TestData = Block(0xA0);
     ASSERT_TRUE(SaveDataFile(st, P("t.dat")).Ok());
-    EXPECT_EQ(st.FileTestData[0], 0x11);
+    EXPECT_EQ(GetTedFileName(P("t.dat")), P("t.ted"));
+    EXPECT_EQ(ReadAll(P("t.ted")), BytesOf(Block(0xA0)));
+
+    AppState other = MarkedState(1);
+    other.TestDataMode = true;
+    other.TestData = Block(0x10);
+    ASSERT_TRUE(OpenDataFile(other, P("t.dat")).Ok());
+    EXPECT_EQ(other.TestData, Block(0xA0));
+    // A refused data file brings nothing in.
     WriteAll(P("bad.dat"), Bytes(5, 0));
-    EXPECT_FALSE(OpenDataFile(st, P("bad.dat")).Ok());
-    EXPECT_EQ(st.TestData[0], 0x11);
-    ASSERT_TRUE(OpenDataFile(st, P("t.dat")).Ok());
-    EXPECT_EQ(st.TestData[0], 0x5A);
-    EXPECT_EQ(calls, (std::vector<std::string>{"save " + P("t.dat"), "load " + P("t.dat")}));
+    WriteAll(P("bad.ted"), Bytes(16, 0x77));
+    EXPECT_FALSE(OpenDataFile(other, P("bad.dat")).Ok());
+    EXPECT_EQ(other.TestData, Block(0xA0));
+}
+
+// A missing or short test-data file leaves the bytes as they were, without a word; a longer one
+// gives its first 16.
+TEST_F(DataFiles, TestDataFileMissingOrShortLeavesTheBytes) {
+    AppState saver = MarkedState(2);
+    ASSERT_TRUE(SaveDataFile(saver, P("t.dat")).Ok());  // not in the mode: no test-data file
+    EXPECT_FALSE(fs::exists(P("t.ted")));
+    struct Case {
+        const char* what;
+        std::optional<Bytes> ted;
+        std::optional<TestDataBlock> before, after;
+    } const cases[] = {
+        {"missing", std::nullopt, Block(0x30), Block(0x30)},
+        {"missing, none read", std::nullopt, std::nullopt, std::nullopt},
+        {"empty", Bytes{}, Block(0x30), Block(0x30)},
+        {"15 bytes", Bytes(15, 0x44), Block(0x30), Block(0x30)},
+        {"16 bytes", Bytes(16, 0x44), std::nullopt, TestDataBlock{0x44, 0x44, 0x44, 0x44, 0x44, 0x44, 0x44, 0x44,
+                                                                  0x44, 0x44, 0x44, 0x44, 0x44, 0x44, 0x44, 0x44}},
+        {"17 bytes", [] { Bytes b = BytesOf(Block(0x50)); b.push_back(0xEE); return b; }(),
+         Block(0x30), Block(0x50)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(P("t.ted"));
+        if (c.ted) WriteAll(P("t.ted"), *c.ted);
+        AppState st = MarkedState(1);
+        st.TestDataMode = true;
+        st.TestData = c.before;
+        const FileResult r = OpenDataFile(st, P("t.dat"));
+        ASSERT_TRUE(r.Ok());
+        EXPECT_TRUE(r.Warnings.empty());
+        EXPECT_EQ(st.TestData, c.after);
+        EXPECT_EQ(st.FileTestData, c.after);
+    }
+}
+
+// Data saved without test data leave no test-data file, so an older one cannot come back with
+// them; outside the mode the file is neither read nor written.
+TEST_F(DataFiles, TestDataFileFollowsTheSavedData) {
+    WriteAll(P("t.ted"), Bytes(16, 0x99));
+    AppState st = MarkedState(2);
+    st.TestDataMode = true;
+    ASSERT_TRUE(SaveDataFile(st, P("t.dat")).Ok());
+    EXPECT_FALSE(fs::exists(P("t.ted")));
+
+    WriteAll(P("t.ted"), Bytes(16, 0x99));
+    AppState plain = MarkedState(2);
+    plain.TestData = Block(0x01);
+    ASSERT_TRUE(SaveDataFile(plain, P("t.dat")).Ok());
+    EXPECT_EQ(ReadAll(P("t.ted")), Bytes(16, 0x99));
+    ASSERT_TRUE(OpenDataFile(plain, P("t.dat")).Ok());
+    EXPECT_EQ(plain.TestData, Block(0x01));
 }
 
 namespace {

@@ -41,9 +41,18 @@ TEST(FrmProgressWindow, SendsOnLoadOnceFromTheEventLoopAndReportsAUserClose) {
     w.SetProgressValue(140);
     EXPECT_EQ(w.findChild<QProgressBar*>("ProgressBar1")->value(), 100);
 
-    w.close();  // the user's close box
+    // The user's close box: the exchange decides, and the window stays until it ends.
+    w.close();
     EXPECT_EQ(userCloses, 1);
+    EXPECT_TRUE(w.isVisible());
+    w.Finish();
     EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(userCloses, 1);
+
+    FrmProgress plain("t", "l");  // no exchange behind it: the close box just closes it
+    plain.show();
+    plain.close();
+    EXPECT_FALSE(plain.isVisible());
 }
 
 TEST(FrmProgressWindow, EscapeDoesNotEndTheExchange) {
