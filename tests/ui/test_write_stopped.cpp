@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -31,7 +32,7 @@ struct StopWrite : ::testing::Test, test::SimRadioRound {
         t.start();
         while (st.CommMode == CommModes::Write && t.elapsed() < 30000) {
             FrmProgress* p = MainCommandHost::Of(w).Progress();
-            if (p && p->ProgressValue() >= percent) return p;
+            if (p && p->findChild<QProgressBar*>("ProgressBar1")->value() >= percent) return p;
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
         return nullptr;
