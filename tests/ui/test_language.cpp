@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 #include "model/IniFile.h"
 #include "model/LangText.h"
@@ -211,9 +212,26 @@ TEST(AppPathsTest, AReadOnlyInstalledSettingsFileSeedsTheUsersCopy) {
     ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
     seed.write("[language]\ncomPort=ttyS3\n");
     seed.close();
-    QFile::setPermissions(seed.fileName(), QFile::ReadOwner | QFile::ReadUser);
-    const QString own = SetupIniPath(prog.path(), config.path());
-    if (QFileInfo(seed.fileName()).isWritable()) GTEST_SKIP() << "running as a user who can write anything";
+    // Root may write anything: the folder is then looked at as a user outside it would see it.
+    const bool root = geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                     QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(seed.fileName(), QFile::ReadOwner | QFile::ReadUser |
+                                               (root ? QFile::ReadGroup | QFile::ReadOther : QFile::Permissions{}));
+    QString own;
+    bool writable = false;
+    if (root) {
+        QFile::setPermissions(prog.path(), all);
+        QFile::setPermissions(prog.filePath("language"), all | QFile::WriteOwner);
+        QFile::setPermissions(config.path(), all | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+        // The real user too: a writability check asks with it.
+        ASSERT_EQ(setresuid(kNobody, kNobody, 0), 0);
+    }
+    own = SetupIniPath(prog.path(), config.path());
+    writable = QFileInfo(seed.fileName()).isWritable();
+    if (root) ASSERT_EQ(setresuid(0, 0, 0), 0);
+    if (writable) GTEST_SKIP() << "running as a user who can write anything";
     EXPECT_EQ(own, QDir(config.path()).filePath("mysetup.ini"));
     QFile copy(own);
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
